@@ -1,0 +1,82 @@
+#include "characters/character_sprites.h"
+
+#include "frame/graphics_files.h"
+#include "frame/play_mode.h"
+
+namespace qz {
+namespace {
+
+// The sheet for a facing; null for anything but left or right.
+const char* sheetFor(const pic::Sheets& sheets, int facing) {
+    if (facing == FacingLeft) {
+        return sheets[0];
+    }
+    if (facing == FacingRight) {
+        return sheets[1];
+    }
+    return nullptr;
+}
+
+void drawFrame(Canvas& canvas, const char* sheet, FrameRect frame, int x, int y) {
+    if (sheet) {
+        canvas.drawSprite(sheet, true, &frame, Point{x, y});
+    }
+}
+
+void drawHuman(Canvas& canvas, const pic::Sheets& sheets, int x, int y, int facing,
+               int& characterDrawCount) {
+    drawFrame(canvas, sheetFor(sheets, facing),
+              FrameRect{pursuerFrameX(characterDrawCount), 0, 50, 100}, x, y);
+    ++characterDrawCount;
+}
+
+}  // namespace
+
+int alienWalkFrameX(bool walking, int animFrame) {
+    return walking && (animFrame & 3) == 0 ? 50 : 0;
+}
+
+int pursuerFrameX(int characterDrawCount) {
+    return characterDrawCount % 8 == 0 ? 50 : 0;
+}
+
+int jorrinFrameX(int characterDrawCount) {
+    return characterDrawCount % 5 == 0 ? 0 : 50;
+}
+
+void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, int animFrame) {
+    drawFrame(canvas, sheetFor(pic::alienWalk, facing),
+              FrameRect{alienWalkFrameX(walking, animFrame), 0, 50, 75}, x, y);
+}
+
+void drawAlienHeadBob(Canvas& canvas, int x, int y, int facing, int frameOffset) {
+    drawFrame(canvas, sheetFor(pic::alienHeadBob, facing), FrameRect{frameOffset, 0, 50, 75}, x, y);
+}
+
+void drawAlienCollapse(Canvas& canvas, int x, int y, int facing) {
+    if (const char* picture = sheetFor(pic::alienCollapse, facing)) {
+        canvas.drawSprite(picture, true, nullptr, Point{x, y + 45});
+    }
+}
+
+void drawFbiAgent(Canvas& canvas, int x, int y, int facing, int& characterDrawCount) {
+    drawHuman(canvas, pic::fbiAgent, x, y, facing, characterDrawCount);
+}
+
+void drawScientist(Canvas& canvas, int x, int y, int facing, int& characterDrawCount) {
+    drawHuman(canvas, pic::scientist, x, y, facing, characterDrawCount);
+}
+
+void drawJorrin(Canvas& canvas, int x, int y, int facing, int& characterDrawCount) {
+    // His left-facing sheet is only 75 pixels high.
+    const int height = facing == FacingLeft ? 75 : 100;
+    drawFrame(canvas, sheetFor(pic::jorrin, facing),
+              FrameRect{jorrinFrameX(characterDrawCount), 0, 50, height}, x, y);
+    ++characterDrawCount;
+}
+
+void drawShip(Canvas& canvas, int y) {
+    canvas.drawSprite(pic::ship, true, nullptr, Point{300, y});
+}
+
+}  // namespace qz

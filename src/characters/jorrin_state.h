@@ -1,0 +1,11 @@
+// The flags of Jorrin's visits that the Play turn branches on.
+#pragma once
+
+namespace qz {
+
+struct JorrinState {
+    bool alienCollapsed = false;  // energy ran out; a rescue visit is running
+    bool jorrinCalled = false;    // a called visit (candy for points) is running
+};
+
+}  // namespace qz

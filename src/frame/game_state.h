@@ -1,0 +1,66 @@
+// GameState: the one record of play state for the whole run.
+//
+// Invariants: it stays plain data (no pointers that own, no virtuals), so a
+// value-initialised GameState is the state at program start and a copy is a
+// snapshot. Start values are written here and nowhere else; the new-game
+// reset (newGameReset) restores only what a new game restores. Subsystems
+// keep their own fields in the sub-records declared in their headers.
+#pragma once
+
+#include <array>
+
+#include "characters/jorrin_state.h"
+#include "characters/pursuer_state.h"
+#include "frame/play_mode.h"
+#include "items/hole_content.h"
+#include "items/ship_call_state.h"
+#include "world/area_id.h"
+#include "world/hole_geometry.h"
+#include "world/hole_visit.h"
+#include "world/zone_kind.h"
+
+namespace qz {
+
+struct GameState {
+    PlayMode mode = PlayMode::Title;
+    bool quitRequested = false;
+
+    // The alien. Positions are 32-bit, but the hit tests read them as 16-bit.
+    int area = Forest;
+    int alienX = 340;
+    int alienY = 160;
+    int alienFacing = FacingLeft;
+    bool alienWalking = false;
+    int alienAnimFrame = 0;  // never reset; picks the walking frame
+
+    int energy = 145;  // 0..145, also the bar's width in pixels
+    int lives = 3;
+    int score = 0;
+    int candyCount = 0;
+    int timeUnits = 9999;  // energy sub-counter: one point lost at each multiple of 99
+    std::array<bool, 3> phonePieceHeld{};
+
+    // Title and arrival bookkeeping.
+    bool newGamePending = false;
+    bool instructionsShown = false;
+    int instructionPage = 0;  // 1..3 while shown, 0 otherwise
+    int titleBlinkCountdown = 360;
+    int titleBlinkPhase = 0;
+    int themeCountdown = 0;
+    int arrivalFrame = 0;
+    int shipY = -225;
+
+    // Shared by the FBI agent, the scientist and Jorrin to pick their walking
+    // frame; counts draws over the whole run, never reset.
+    int characterDrawCount = 0;
+
+    HoleState holes;
+    HoleVisit hole;
+    ZoneState zones;
+    ItemState items;
+    ShipCallState shipCall;
+    PursuerState pursuer;
+    JorrinState jorrin;
+};
+
+}  // namespace qz

@@ -1,0 +1,35 @@
+// The clock seam: the millisecond tick counter and waiting.
+#pragma once
+
+#include <cstdint>
+
+namespace qz {
+
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    virtual std::uint32_t ticks() = 0;
+    virtual void delay(std::uint32_t ms) = 0;
+};
+
+// SDL's tick counter and SDL_Delay.
+class SdlClock final : public Clock {
+  public:
+    std::uint32_t ticks() override;
+    void delay(std::uint32_t ms) override;
+};
+
+// A clock that only moves when told: delay advances it and returns at once,
+// so headless runs take no wall time and every run reads the same ticks.
+class VirtualClock final : public Clock {
+  public:
+    explicit VirtualClock(std::uint32_t start = 0) : now_(start) {}
+    std::uint32_t ticks() override { return now_; }
+    void delay(std::uint32_t ms) override { now_ += ms; }
+    void advance(std::uint32_t ms) { now_ += ms; }
+
+  private:
+    std::uint32_t now_;
+};
+
+}  // namespace qz

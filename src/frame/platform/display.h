@@ -1,0 +1,25 @@
+// Opening and closing the window surface and the game's fonts.
+#pragma once
+
+#include <string>
+
+#include "frame/platform/canvas.h"
+
+struct SDL_Surface;
+
+namespace qz {
+
+constexpr const char* FontFile = "Souvenir Bold Italic.ttf";
+constexpr const char* WindowCaption = "Quillo Zoruri v1.2";
+
+// The 800 x 600, 24-bit window; null when there is no display.
+SDL_Surface* openWindow();
+
+// The font at 16, 20 and 26 points; false when the file cannot be read.
+bool openFonts(Fonts& fonts);
+void closeFonts(Fonts& fonts);
+
+// The display library's last error, for messages.
+std::string displayError();
+
+}  // namespace qz

@@ -1,0 +1,50 @@
+// The sound seam: four sounds on fixed mixer channels.
+#pragma once
+
+#include <array>
+#include <string>
+
+struct Mix_Chunk;
+
+namespace qz {
+
+enum class Sound { Ufo = 0, Drop = 1, Candy = 2, Theme = 3 };
+constexpr int SoundCount = 4;
+
+class SoundBoard {
+  public:
+    virtual ~SoundBoard() = default;
+    virtual bool playing(int channel) = 0;
+    // Plays the sound once on the channel, from its start.
+    virtual void play(int channel, Sound sound) = 0;
+    virtual void halt(int channel) = 0;
+    virtual void fadeOut(int channel, int ms) = 0;
+    virtual void setVolumeAll(int volume) = 0;
+};
+
+// SDL_mixer. Built without an audio device it plays nothing; a sound whose
+// file is missing or malformed plays nothing.
+class SdlSoundBoard final : public SoundBoard {
+  public:
+    // Opens the device; false (and silence) when there is none.
+    bool open();
+    // Loads the four files; returns the names that could not be loaded.
+    std::string loadAll();
+    // Releases the chunks and closes the device.
+    void close();
+
+    bool playing(int channel) override;
+    void play(int channel, Sound sound) override;
+    void halt(int channel) override;
+    void fadeOut(int channel, int ms) override;
+    void setVolumeAll(int volume) override;
+
+  private:
+    bool open_ = false;
+    std::array<Mix_Chunk*, SoundCount> chunks_{};
+};
+
+// The file each sound is read from.
+const char* soundFile(Sound sound);
+
+}  // namespace qz

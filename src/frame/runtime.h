@@ -1,0 +1,30 @@
+// Runtime: what a turn works with, the game state and the platform seams.
+#pragma once
+
+#include "frame/game_state.h"
+#include "frame/platform/canvas.h"
+#include "frame/platform/clock.h"
+#include "frame/platform/keyboard.h"
+#include "frame/platform/sound_board.h"
+#include "frame/timer.h"
+
+namespace qz {
+
+// The real game fills it with SDL's seams; tests with a virtual clock,
+// scripted input and a recording sound board.
+struct Runtime {
+    GameState& state;
+    Canvas& canvas;
+    Clock& clock;
+    InputSource& input;
+    SoundBoard& sound;
+    Timer frameTimer{};
+};
+
+// The nominal length of a turn, in milliseconds.
+constexpr std::uint32_t FrameMs = 33;
+
+// Waits out the rest of the turn's 33 ms.
+void pace(Runtime& rt);
+
+}  // namespace qz

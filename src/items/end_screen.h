@@ -1,0 +1,14 @@
+// The end screen: "Game Over", Quillo's face and the final score.
+#pragma once
+
+#include "frame/game_state.h"
+#include "frame/platform/canvas.h"
+
+namespace qz {
+
+void drawEndScreen(Canvas& canvas, int score);
+
+// One GameOver turn: the end bonus (added once per game), then the screen.
+void gameOverStep(GameState& state, Canvas& canvas);
+
+}  // namespace qz

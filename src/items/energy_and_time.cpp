@@ -1,0 +1,80 @@
+#include "items/energy_and_time.h"
+
+#include <algorithm>
+
+#include "frame/graphics_files.h"
+
+namespace qz {
+
+void spendTimeUnits(GameState& state, int n) {
+    state.timeUnits -= n;
+    if (state.timeUnits % 99 <= 0) {
+        state.energy = std::max(0, state.energy - 1);
+        state.timeUnits = 9999;
+    }
+}
+
+void payPowerCost(GameState& state) {
+    state.energy = std::max(0, state.energy - PowerCost);
+}
+
+std::optional<int> stepShipCall(GameState& state) {
+    ShipCallState& call = state.shipCall;
+    if (state.zones.powerActive || !call.callActive) {
+        // A running power animation freezes the countdown and hides the indicator.
+        if (!call.callActive) {
+            call.callQuarter = 4;
+        }
+        return std::nullopt;
+    }
+    if (state.area == InsideHole) {
+        return std::nullopt;
+    }
+    const bool allPieces =
+        state.phonePieceHeld[0] && state.phonePieceHeld[1] && state.phonePieceHeld[2];
+    if (!allPieces) {
+        // The ship only answers a complete phone: the call is cancelled, but
+        // the countdown of the current quarter is not reset.
+        call.callActive = false;
+        call.callQuarter = 4;
+        return 4;
+    }
+    if (call.callStepCountdown > 0) {
+        --call.callStepCountdown;
+    } else {
+        call.callStepCountdown = 240;
+        if (call.callQuarter > 0) {
+            --call.callQuarter;
+        } else {
+            call.callActive = false;
+        }
+    }
+    return call.callQuarter;
+}
+
+void drawTimeIndicator(Canvas& canvas, int quarter) {
+    if (quarter >= 0 && quarter <= 4) {
+        canvas.drawSprite(pic::timeIndicator[static_cast<std::size_t>(quarter)], true, nullptr,
+                          Point{100, 10});
+    }
+}
+
+void addEndBonus(GameState& state) {
+    ShipCallState& call = state.shipCall;
+    if (!call.bonusPending) {
+        return;
+    }
+    if (call.timeBonusReserve > 31) {
+        call.timeBonusReserve -= 31;
+        state.score += 1000 * call.timeBonusReserve;
+    }
+    state.score += 490 * state.candyCount + state.energy;
+    call.bonusPending = false;
+}
+
+void deliverCandy(GameState& state) {
+    state.score += CandyPoints * state.candyCount;
+    state.candyCount = 0;
+}
+
+}  // namespace qz

@@ -1,0 +1,25 @@
+// What each hole holds: the hole-contents table of Areas One to Four.
+#pragma once
+
+#include <array>
+
+namespace qz {
+
+enum HoleContent : int {
+    Empty = 0,
+    PhonePiece1 = 1,
+    PhonePiece2 = 2,
+    PhonePiece3 = 3,
+    Flower = 4,
+    Searched = 5,
+};
+
+// Rows AreaOne..AreaFour, columns the hole index within the area's layout.
+using HoleContents = std::array<std::array<int, 6>, 4>;
+
+struct ItemState {
+    HoleContents holeContents{};  // every hole Empty
+    bool flowerRevived = false;
+};
+
+}  // namespace qz

@@ -1,0 +1,45 @@
+#include "items/status_bar.h"
+
+#include "frame/graphics_files.h"
+#include "items/status_text.h"
+
+namespace qz {
+
+void drawTopBand(Canvas& canvas, const std::array<bool, 3>& piecesHeld) {
+    static constexpr std::array<Point, 3> iconAt{{{625, 15}, {655, 15}, {680, 15}}};
+    canvas.fill(0, 0, 800, 50, Rgb{255, 0, 0});
+    for (std::size_t piece = 0; piece < piecesHeld.size(); ++piece) {
+        if (piecesHeld[piece]) {
+            canvas.drawSprite(pic::phonePieceIcons[piece], true, nullptr, iconAt[piece]);
+        }
+    }
+}
+
+void drawStatusPanel(Canvas& canvas) {
+    canvas.fill(150, 450, 650, 150, Rgb{0, 0, 0});
+}
+
+void drawLogoAndLabels(Canvas& canvas) {
+    drawStatusText(canvas, "Score", 710, 470);
+    canvas.drawSprite(pic::logo, false, nullptr, Point{400, 500});
+    drawStatusText(canvas, "Energy", 200, 490);
+}
+
+void drawEnergyBar(Canvas& canvas, int energy) {
+    if (energy <= 0) {
+        return;
+    }
+    const FrameRect columns{0, 0, energy, 50};
+    canvas.drawSprite(pic::energyBar, true, &columns, Point{200, 515});
+}
+
+void drawCandyCounter(Canvas& canvas, int candyCount) {
+    drawStatusText(canvas, "Crunko's Pieces", 680, 540);
+    drawStatusText(canvas, decimal(candyCount), 725, 560);
+}
+
+void drawScore(Canvas& canvas, int score) {
+    drawStatusText(canvas, decimal(score), 725, 490);
+}
+
+}  // namespace qz

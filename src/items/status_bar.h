@@ -1,0 +1,21 @@
+// The red top band and the black status panel with energy, candy and score.
+#pragma once
+
+#include <array>
+
+#include "frame/platform/canvas.h"
+
+namespace qz {
+
+// The red band, then the icons of the pieces held, each at its own place.
+void drawTopBand(Canvas& canvas, const std::array<bool, 3>& piecesHeld);
+// Black from (150, 450); the hole indicator keeps x 0..149.
+void drawStatusPanel(Canvas& canvas);
+// "Score", the logo, "Energy".
+void drawLogoAndLabels(Canvas& canvas);
+// The bar cut to `energy` columns; nothing at 0.
+void drawEnergyBar(Canvas& canvas, int energy);
+void drawCandyCounter(Canvas& canvas, int candyCount);
+void drawScore(Canvas& canvas, int score);
+
+}  // namespace qz

@@ -1,0 +1,21 @@
+#include "items/status_text.h"
+
+#include <sstream>
+
+namespace qz {
+
+std::string decimal(int value) {
+    std::ostringstream out;
+    out << value;
+    return out.str();
+}
+
+void drawStatusText(Canvas& canvas, const std::string& text, int x, int y) {
+    canvas.drawText(FontSize::Small, text, White, x, y);
+}
+
+void drawStatusTextCentred(Canvas& canvas, const std::string& text, int y) {
+    canvas.drawTextCentred(FontSize::Small, text, White, y);
+}
+
+}  // namespace qz

@@ -1,0 +1,118 @@
+#include "world/area_map.h"
+
+#include <array>
+
+#include "items/status_text.h"
+
+namespace qz {
+namespace {
+
+// Rows by area, columns by Edge: Top, Bottom, Left, Right.
+constexpr std::array<std::array<int, 4>, 6> neighbours{{
+    {AreaOne, AreaThree, AreaFour, AreaTwo},     // Forest
+    {WashingtonDC, Forest, AreaFour, AreaTwo},   // Area One
+    {AreaOne, AreaThree, Forest, WashingtonDC},  // Area Two
+    {Forest, WashingtonDC, AreaFour, AreaTwo},   // Area Three
+    {AreaOne, AreaThree, WashingtonDC, Forest},  // Area Four
+    {AreaThree, AreaOne, AreaTwo, AreaFour},     // Washington DC
+}};
+
+// On a quarter-turn edge the coordinate that ran along the edge decides, by
+// bands of 200 pixels, where the alien comes out across the new edge.
+struct QuarterTurn {
+    int from;
+    Edge edge;
+    bool fixesX;  // the new area's edge is a left/right edge: x is fixed
+    int fixed;
+    std::array<int, 4> byBand;
+};
+
+constexpr std::array<QuarterTurn, 8> quarterTurns{{
+    {AreaTwo, Edge::Top, true, 748, {350, 250, 150, 75}},
+    {AreaFour, Edge::Top, true, 2, {75, 150, 250, 350}},
+    {AreaTwo, Edge::Bottom, true, 748, {75, 150, 250, 350}},
+    {AreaFour, Edge::Bottom, true, 2, {350, 250, 150, 75}},
+    {AreaOne, Edge::Left, false, 52, {100, 300, 500, 700}},
+    {AreaThree, Edge::Left, false, 373, {700, 500, 300, 100}},
+    {AreaOne, Edge::Right, false, 52, {700, 500, 300, 100}},
+    {AreaThree, Edge::Right, false, 373, {100, 300, 500, 700}},
+}};
+
+// Bands 0..200, 201..400, 401..600, 601..800, compared unsigned so that a
+// negative value falls in none.
+int bandOf(int value) {
+    const auto v = static_cast<unsigned>(value);
+    if (v <= 200)
+        return 0;
+    if (v <= 400)
+        return 1;
+    if (v <= 600)
+        return 2;
+    if (v <= 800)
+        return 3;
+    return -1;
+}
+
+void setReentry(GameState& s, Edge edge) {
+    switch (edge) {
+        case Edge::Top:
+            s.alienY = 375;
+            break;
+        case Edge::Bottom:
+            s.alienY = 50;
+            break;
+        case Edge::Left:
+            s.alienX = 750;
+            break;
+        case Edge::Right:
+            s.alienX = 0;
+            break;
+    }
+}
+
+}  // namespace
+
+int neighbourArea(int area, Edge edge) {
+    if (!isOutdoorArea(area)) {
+        return area;
+    }
+    return neighbours[static_cast<std::size_t>(area)][static_cast<std::size_t>(edge)];
+}
+
+std::string areaName(int area) {
+    static constexpr std::array<const char*, 6> names{"Forest",     "Area One",  "Area Two",
+                                                      "Area Three", "Area Four", "Washington DC"};
+    return isOutdoorArea(area) ? names[static_cast<std::size_t>(area)] : "";
+}
+
+void crossEdge(GameState& s, Edge edge) {
+    if (s.pursuer.pushBackInForce) {
+        // A retreating pursuer is gone once the alien leaves the area.
+        s.pursuer.pushBackInForce = false;
+        s.zones.powerRequest[PushBackHumans] = false;
+        s.pursuer.pursuerActive = false;
+    }
+    const bool acrossTopOrBottom = edge == Edge::Top || edge == Edge::Bottom;
+    const int along = acrossTopOrBottom ? s.alienX : s.alienY;
+    const int from = s.area;
+    setReentry(s, edge);
+    s.area = neighbourArea(from, edge);
+    for (const QuarterTurn& turn : quarterTurns) {
+        if (turn.from != from || turn.edge != edge) {
+            continue;
+        }
+        const int band = bandOf(along);
+        int& fixedCoordinate = turn.fixesX ? s.alienX : s.alienY;
+        int& bandCoordinate = turn.fixesX ? s.alienY : s.alienX;
+        fixedCoordinate = turn.fixed;
+        if (band >= 0) {
+            bandCoordinate = turn.byBand[static_cast<std::size_t>(band)];
+        }
+    }
+}
+
+void drawAreaName(Canvas& canvas, int area) {
+    drawStatusTextCentred(canvas, areaName(area), 16);
+}
+
+}  // namespace qz

@@ -1,0 +1,113 @@
+#include "world/scenery.h"
+
+#include <array>
+
+#include "frame/graphics_files.h"
+
+namespace qz {
+namespace {
+
+// In drawing order; they overlap, and reach under the status bar and past the
+// right edge on purpose.
+constexpr std::array<Point, 18> treePositions{{
+    {400, 10},
+    {200, 10},
+    {600, 10},
+    {750, 10},
+    {100, 70},
+    {300, 70},
+    {500, 70},
+    {710, 70},
+    {10, 250},
+    {210, 250},
+    {410, 250},
+    {650, 250},
+    {780, 380},
+    {310, 380},
+    {50, 380},
+    {450, 380},
+    {560, 250},
+    {30, 35},
+}};
+
+constexpr Point groundAt{0, 50};
+constexpr Point indicatorAt{0, 450};
+
+}  // namespace
+
+void drawBackground(Canvas& canvas, int area) {
+    const char* ground = pic::grass;
+    if (area == WashingtonDC) {
+        ground = pic::washingtonGround;
+    } else if (area == InsideHole) {
+        ground = pic::holeGround;
+    }
+    canvas.drawSprite(ground, false, nullptr, groundAt);
+}
+
+void drawForestTrees(Canvas& canvas, int area) {
+    if (area == Forest) {
+        canvas.drawSprite(pic::tree, true, nullptr, treePositions);
+    }
+}
+
+void drawWashingtonBuildings(Canvas& canvas) {
+    static constexpr std::array<Point, 2> buildings{{{93, 91}, {566, 91}}};
+    canvas.drawSprite(pic::govBuilding, true, nullptr, buildings);
+    canvas.drawSprite(pic::jorrinHouse, true, nullptr, Point{243, 258});
+}
+
+void drawFlower(Canvas& canvas, bool alive) {
+    canvas.drawSprite(alive ? pic::flowerAlive : pic::flowerDead, true, nullptr, Point{150, 375});
+}
+
+HoleIndicator chooseHoleIndicator(GameState& state) {
+    if (!state.holes.onHole) {
+        return HoleIndicator::Fauna;
+    }
+    if (isHoleArea(state.area)) {
+        state.hole.contentsRow = state.area - AreaOne;
+    }
+    const auto row = static_cast<std::size_t>(state.hole.contentsRow);
+    const auto column = static_cast<std::size_t>(state.holes.holeIndex);
+    switch (state.items.holeContents[row][column]) {
+        case Empty:
+            return HoleIndicator::Undiscovered;
+        case Searched:
+            return HoleIndicator::Discovered;
+        case PhonePiece1:
+        case PhonePiece2:
+        case PhonePiece3: {
+            const auto& held = state.phonePieceHeld;
+            return held[0] && held[1] && held[2] ? HoleIndicator::Nothing
+                                                 : HoleIndicator::Undiscovered;
+        }
+        case Flower:
+            return state.items.flowerRevived ? HoleIndicator::Discovered
+                                             : HoleIndicator::Undiscovered;
+        default:
+            return HoleIndicator::Nothing;
+    }
+}
+
+void drawHoleIndicator(Canvas& canvas, HoleIndicator picture) {
+    switch (picture) {
+        case HoleIndicator::Fauna:
+            drawFaunaPicture(canvas);
+            break;
+        case HoleIndicator::Undiscovered:
+            canvas.drawSprite(pic::undiscoveredHole, false, nullptr, indicatorAt);
+            break;
+        case HoleIndicator::Discovered:
+            canvas.drawSprite(pic::discoveredHole, false, nullptr, indicatorAt);
+            break;
+        case HoleIndicator::Nothing:
+            break;
+    }
+}
+
+void drawFaunaPicture(Canvas& canvas) {
+    canvas.drawSprite(pic::fauna, false, nullptr, indicatorAt);
+}
+
+}  // namespace qz

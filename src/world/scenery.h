@@ -1,0 +1,24 @@
+// What does not move: grounds, the Forest's trees, Washington's buildings,
+// the flower inside a hole and the hole indicator panel.
+#pragma once
+
+#include "frame/game_state.h"
+#include "frame/platform/canvas.h"
+
+namespace qz {
+
+void drawBackground(Canvas& canvas, int area);
+void drawForestTrees(Canvas& canvas, int area);
+void drawWashingtonBuildings(Canvas& canvas);
+void drawFlower(Canvas& canvas, bool alive);
+
+// The three pictures of the panel at the bottom left.
+enum class HoleIndicator { Fauna, Undiscovered, Discovered, Nothing };
+
+// Decides the panel's picture for the hole underfoot. Standing on a hole also
+// records the hole's row in the contents table (contentsRow).
+HoleIndicator chooseHoleIndicator(GameState& state);
+void drawHoleIndicator(Canvas& canvas, HoleIndicator picture);
+void drawFaunaPicture(Canvas& canvas);
+
+}  // namespace qz

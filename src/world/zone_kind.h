@@ -1,0 +1,38 @@
+// Power zone kinds and the state of the zone the alien stands in.
+#pragma once
+
+#include <array>
+
+namespace qz {
+
+enum ZoneKind : int {
+    Phone = 0,
+    PushBackHumans = 1,
+    EatCandy = 2,
+    CallJorrin = 3,
+    MoveUp = 4,
+    MoveDown = 5,
+    MoveLeft = 6,
+    MoveRight = 7,
+    CallShip = 8,
+    Landing = 9,
+    NoZone = 10,
+};
+
+// One request flag per kind from Phone to CallShip.
+constexpr int PowerRequestCount = 9;
+
+// Fields of the game state owned by the power zones. zoneKind keeps the kind
+// last looked up after the alien leaves the cell; the landing test reads it.
+struct ZoneState {
+    bool inZoneCell = false;
+    int zoneCell = 0;
+    int zoneKind = Phone;
+    bool powerActive = false;
+    int powerAnim = 0;
+    std::array<bool, PowerRequestCount> powerRequest{};
+    bool callShipPlaced = false;
+    bool landingPlaced = false;
+};
+
+}  // namespace qz
