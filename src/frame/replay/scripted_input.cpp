@@ -1,0 +1,46 @@
+#include "frame/replay/scripted_input.h"
+
+namespace qz {
+
+void ScriptedInput::beginTurn(const TurnInput& turn) {
+    std::array<std::uint8_t, KeyStateSize> next{};
+    for (int key : turn.held) {
+        next[static_cast<std::size_t>(key)] = 1;
+    }
+    for (int key : turn.held) {
+        if (!keys_[static_cast<std::size_t>(key)]) {
+            queue_.push_back(InputEvent{InputEvent::Type::KeyDown});
+        }
+    }
+    if (turn.closeWindow) {
+        queue_.push_back(InputEvent{InputEvent::Type::Quit});
+    }
+    keys_ = next;
+}
+
+bool ScriptedInput::poll(InputEvent& event) {
+    if (queue_.empty()) {
+        return false;
+    }
+    event = queue_.front();
+    queue_.pop_front();
+    return true;
+}
+
+KeyScript& KeyScript::hold(std::initializer_list<int> keys, int turns) {
+    for (int i = 0; i < turns; ++i) {
+        turns_.push_back(TurnInput{std::vector<int>(keys), false});
+    }
+    return *this;
+}
+
+KeyScript& KeyScript::idle(int turns) { return hold({}, turns); }
+
+KeyScript& KeyScript::tap(std::initializer_list<int> keys) { return hold(keys, 1).idle(1); }
+
+KeyScript& KeyScript::closeWindow() {
+    turns_.push_back(TurnInput{{}, true});
+    return *this;
+}
+
+}  // namespace qz

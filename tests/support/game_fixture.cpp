@@ -1,0 +1,28 @@
+#include "support/game_fixture.h"
+
+namespace qz::test {
+
+HeadlessDisplay& display() {
+    static HeadlessDisplay shared(QZ_TEST_DATA_DIR);
+    return shared;
+}
+
+void GameTest::SetUp() {
+    ASSERT_TRUE(display().ok()) << "no headless display on " << QZ_TEST_DATA_DIR;
+    pictures_ = std::make_unique<PictureStore>();
+    canvas_ = std::make_unique<Canvas>(display().screen(), *pictures_, display().fonts());
+    start();
+}
+
+ScenarioRunner& GameTest::start(unsigned seed) {
+    runner_ = std::make_unique<ScenarioRunner>(*canvas_, seed);
+    return *runner_;
+}
+
+void GameTest::startPlaying() {
+    // S, the reset turn, 58 drawing turns and the closing turn.
+    play(KeyScript().hold({KeyS}, 1).idle(59));
+    ASSERT_EQ(state().mode, PlayMode::Play);
+}
+
+}  // namespace qz::test

@@ -1,0 +1,39 @@
+// The fixture of every suite that runs turns: one headless display for the
+// whole test program, a fresh runner per test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "frame/platform/headless_display.h"
+#include "frame/replay/scenario_runner.h"
+
+namespace qz::test {
+
+// The display, opened on first use and kept for the rest of the program.
+HeadlessDisplay& display();
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // A runner on a fresh game, seeded with `seed`.
+    ScenarioRunner& start(unsigned seed = 1);
+    // Runs a script; gives the records of its turns.
+    std::vector<TurnRecord> play(const KeyScript& script) { return runner().run(script); }
+    ScenarioRunner& runner() { return *runner_; }
+    GameState& state() { return runner_->state(); }
+    Canvas& canvas() { return *canvas_; }
+
+    // From the title, S and the whole Arrival: the first turn of Play is next.
+    void startPlaying();
+
+private:
+    std::unique_ptr<PictureStore> pictures_;
+    std::unique_ptr<Canvas> canvas_;
+    std::unique_ptr<ScenarioRunner> runner_;
+};
+
+}  // namespace qz::test
