@@ -16,7 +16,7 @@ namespace qz::test {
 HeadlessDisplay& display();
 
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
 
     // A runner on a fresh game, seeded with `seed`.
@@ -30,7 +30,7 @@ protected:
     // From the title, S and the whole Arrival: the first turn of Play is next.
     void startPlaying();
 
-private:
+  private:
     std::unique_ptr<PictureStore> pictures_;
     std::unique_ptr<Canvas> canvas_;
     std::unique_ptr<ScenarioRunner> runner_;
