@@ -231,15 +231,18 @@ void drawHoleGround(cairo_t* cr) {
     cairo_pattern_destroy(light);
     cairo_pattern_destroy(room);
     // Stones in the walls and a few alien-green crystals.
-    for (int i = 0; i < 46; ++i) {
-        const double x = rnd.below(2) == 0 ? rnd.uniform(0, 230) : rnd.uniform(570, kW);
-        const double y = rnd.uniform(10, 340);
-        const double r = rnd.uniform(4, 13);
-        outlinedEllipse(cr, x, y, r * 1.3, r,
-                        rnd.below(2) == 0 ? palette::stoneDark : rgb(128, 116, 100), 1.4);
-        ellipsePath(cr, x - r * 0.4, y - r * 0.35, r * 0.5, r * 0.3);
-        setColour(cr, palette::stone, 0.6);
+    for (int i = 0; i < 24; ++i) {
+        const double x = rnd.below(2) == 0 ? rnd.uniform(0, 220) : rnd.uniform(580, kW);
+        const double y = rnd.uniform(30, 330);
+        const double r = rnd.uniform(5, 15);
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, rnd.uniform(-0.6, 0.6));
+        outlinedEllipse(cr, 0, 0, r * rnd.uniform(1.1, 1.7), r, rgb(118, 106, 92), 1.6);
+        ellipsePath(cr, -r * 0.35, -r * 0.35, r * 0.5, r * 0.28);
+        setColour(cr, palette::stoneDark, 0.8);
         cairo_fill(cr);
+        cairo_restore(cr);
     }
     for (double cx : {90.0, 700.0, 160.0, 620.0}) {
         const double cy = rnd.uniform(150, 300);
@@ -265,9 +268,14 @@ void drawHoleGround(cairo_t* cr) {
         cairo_set_line_width(cr, 1.6);
         cairo_stroke(cr);
     }
-    cairo_rectangle(cr, 0, 0, kW, 8);
-    setColour(cr, palette::grassDeep);
-    cairo_fill(cr);
+    // The turf overhead, seen from below.
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, kW, 0);
+    for (double x = kW; x >= 0; x -= 20) {
+        cairo_line_to(cr, x, 7 + 3 * std::sin(x / 13) + 2 * std::sin(x / 5));
+    }
+    cairo_close_path(cr);
+    fillAndOutline(cr, palette::earthDark, 1.5, palette::black);
     // The floor Quillo walks on, its surface at row 357.
     cairo_move_to(cr, 0, 352);
     for (double x = 0; x <= kW; x += 40) {

@@ -51,16 +51,17 @@ double drawParagraph(cairo_t* cr, double x, double y, double width, const std::v
                      double size, double lineHeight) {
     double penX = x;
     bool lineStarted = false;
+    bool spaceBefore = false;  // the text so far ended with a space
     for (const Span& span : spans) {
         useTypeface(cr, span.bold ? Typeface::SansBold : Typeface::Sans, size);
         const double space = textWidth(cr, " ");
         std::istringstream words(span.text);
         std::string word;
-        // A span that starts with a space keeps it between it and the last word.
-        bool joinToPrevious = !span.text.empty() && span.text.front() != ' ';
+        // Spans join without a gap unless one of them has a space at the seam.
+        bool gapBefore = spaceBefore || (!span.text.empty() && span.text.front() == ' ');
         while (words >> word) {
             const double w = textWidth(cr, word);
-            double gap = (lineStarted && !joinToPrevious) ? space : 0.0;
+            double gap = (lineStarted && gapBefore) ? space : 0.0;
             if (lineStarted && penX + gap + w > x + width) {
                 y += lineHeight;
                 penX = x;
@@ -69,8 +70,9 @@ double drawParagraph(cairo_t* cr, double x, double y, double width, const std::v
             drawText(cr, penX + gap, y, word, span.bold ? page::kAccent : page::kInk);
             penX += gap + w;
             lineStarted = true;
-            joinToPrevious = false;
+            gapBefore = true;
         }
+        spaceBefore = !span.text.empty() && span.text.back() == ' ';
     }
     return y + lineHeight;
 }

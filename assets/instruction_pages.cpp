@@ -77,8 +77,8 @@ void drawStoryAndKeys(cairo_t* cr) {
     x += drawKeycap(cr, x, y, "Esc") + 8;
     drawParagraph(cr, x, y + 18, 200, {{"Quit"}});
 
-    y = drawSectionHeading(cr, page::kLeft, 392, "Going home");
-    drawNoteBox(cr, page::kLeft - 8, y - 8, 712, 150, rgb(232, 246, 236));
+    y = drawSectionHeading(cr, page::kLeft, 410, "Going home");
+    drawNoteBox(cr, page::kLeft - 8, y - 8, 712, 130, rgb(232, 246, 236));
     double line = y + 12;
     line = drawParagraph(cr, page::kLeft + 4, line, 520,
                          {{"1.", true},
@@ -97,7 +97,7 @@ void drawStoryAndKeys(cairo_t* cr) {
         {{"4.", true}, {" Stand in the "}, {"Landing", true}, {" zone: the ship takes you home!"}});
     drawPhonePieces(cr, 590, y - 2, 1.15);
     for (int q = 4; q >= 0; --q) {
-        placeArt(cr, 450 + (4 - q) * 50, line - 26, 0.56, 80, 32,
+        placeArt(cr, 470 + (4 - q) * 52, line - 26, 0.56, 80, 32,
                  [q](cairo_t* c) { drawTimeIndicator(c, q); });
     }
 }
@@ -170,7 +170,7 @@ void drawFriendsAndFoes(cairo_t* cr) {
     drawParagraph(cr, text, 168, width,
                   {{"Crunko's candy pieces", true},
                    {" lie in Areas One to Three, some of them invisible. Walk over one to pick it "
-                    "up."}});
+                    "up; eat it in an Eat Candy zone or let Jorrin take it for points."}});
 
     placeArt(cr, page::kLeft + 10, 222, 0.9, 50, 100, [](cairo_t* c) { drawFbiAgent(c, false); });
     drawParagraph(cr, text, 250, width,

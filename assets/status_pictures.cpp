@@ -68,9 +68,15 @@ void drawEnergyBar(cairo_t* cr) {
     cairo_stroke(cr);
 }
 
-void drawTitleLettering(cairo_t* cr, double cx, double y, double size) {
+void drawTitleLettering(cairo_t* cr, double cx, double y, double size, double maxWidth) {
     const char* title = "Quillo Zoruri";
     useTypeface(cr, Typeface::Game, size);
+    // The halo stroke adds a tenth of the size on each side.
+    const double needed = textWidth(cr, title) + size * 0.25;
+    if (needed > maxWidth) {
+        size *= maxWidth / needed;
+        useTypeface(cr, Typeface::Game, size);
+    }
     const double x = cx - textWidth(cr, title) / 2;
     cairo_new_path(cr);
     cairo_move_to(cr, x, y);
@@ -98,8 +104,7 @@ void drawTitleLettering(cairo_t* cr, double cx, double y, double size) {
 void drawLogo(cairo_t* cr) {
     setColour(cr, palette::black);
     cairo_paint(cr);
-    paintGlow(cr, 125, 58, 120, palette::skinShade, 0.25);
-    drawBeam(cr, 203, 26, 44, 10, 26);
-    drawSaucer(cr, 203, 20, 0.42);
-    drawTitleLettering(cr, 122, 72, 38);
+    drawBeam(cr, 196, 24, 40, 10, 24);
+    drawSaucer(cr, 196, 18, 0.4);
+    drawTitleLettering(cr, 125, 74, 40, 244);
 }

@@ -10,5 +10,6 @@ void drawTimeIndicator(cairo_t* cr, int quartersLeft);
 void drawEnergyBar(cairo_t* cr);
 // quillo-logo.bmp, 250 x 90 on black.
 void drawLogo(cairo_t* cr);
-// "Quillo Zoruri" in display lettering, its baseline centred on (cx, y).
-void drawTitleLettering(cairo_t* cr, double cx, double y, double size);
+// "Quillo Zoruri" in display lettering, its baseline centred on (cx, y),
+// made smaller than `size` where needed to stay within maxWidth.
+void drawTitleLettering(cairo_t* cr, double cx, double y, double size, double maxWidth);

@@ -106,5 +106,5 @@ void drawTitlePicture(cairo_t* cr) {
                          rnd.below(4));
     }
     paintGlow(cr, 400, 505, 330, palette::skin, 0.18);
-    drawTitleLettering(cr, 400, 530, 92);
+    drawTitleLettering(cr, 400, 530, 92, 760);
 }
