@@ -7,8 +7,11 @@
 
 namespace qz {
 
-// The working directory when it has graphics/; else the executable's own
-// folder; else the installed data folder. `tried` lists the folders looked at.
+// The first of these folders that has graphics/: the working directory; the
+// executable's own folder (a build folder); the installed data folder beside
+// the executable's, so an installed tree can be moved as a whole; the
+// installed data folder where it was meant to go. `tried` lists the folders
+// looked at, in that order, each once.
 std::optional<std::string> findDataFolder(std::vector<std::string>& tried);
 
 }  // namespace qz
