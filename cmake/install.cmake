@@ -21,11 +21,13 @@ install(FILES
   "${QZ_DATA_DIR}/Souvenir Bold Italic - LICENSE.txt"
   DESTINATION "${QZ_INSTALL_DATA_SUBDIR}")
 
+# Desktop integration goes where desktops look for it, even when a packager
+# moves the game's own data (CMAKE_INSTALL_DATADIR=share/games).
 install(FILES "${PROJECT_SOURCE_DIR}/data/quillo-zoruri.desktop"
-  DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+  DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/applications")
 foreach(size 48x48 128x128)
   install(FILES "${QZ_DATA_DIR}/icons/${size}/quillo-zoruri.png"
-    DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps")
+    DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}/apps")
 endforeach()
 
 install(FILES "${PROJECT_SOURCE_DIR}/man/quillo-zoruri.6"
