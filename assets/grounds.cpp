@@ -169,12 +169,15 @@ void drawWashingtonGround(cairo_t* cr) {
     ellipsePath(cr, 390, 100, 30, 16);
     setColour(cr, palette::white, 0.25);
     cairo_fill(cr);
-    outlinedEllipse(cr, 400, 110, 10, 8, palette::stone, 1.5);
-    for (int i = 0; i < 8; ++i) {
-        const double a = i * std::numbers::pi / 4;
-        roundLine(cr, 400, 104, 400 + 22 * std::cos(a), 106 + 16 * std::sin(a), rgb(210, 236, 250),
-                  1.6);
+    // Ripples round the jet.
+    for (double r : {16.0, 26.0, 36.0}) {
+        ellipsePath(cr, 400, 112, r, r * 0.78);
+        setColour(cr, palette::white, 0.35);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
     }
+    outlinedEllipse(cr, 400, 112, 10, 8, palette::stone, 1.5);
+    paintGlow(cr, 400, 106, 12, palette::white, 0.9);
 
     // Hedges and flower beds.
     hedge(cr, 20, 220, 110, 14);

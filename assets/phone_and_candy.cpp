@@ -1,5 +1,6 @@
 #include "phone_and_candy.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -51,23 +52,28 @@ void drawKeypad(cairo_t* cr, double w) {
 // The antenna dish on its stand, in a w x 30 box.
 void drawDish(cairo_t* cr, double w) {
     const double cx = w / 2;
-    outlinedBox(cr, cx - 8, 24, 16, 5, 2, palette::metalDark, 1.4);
-    roundLine(cr, cx, 24, cx - 1, 17, palette::outline, 4.6);
-    roundLine(cr, cx, 24, cx - 1, 17, palette::metal, 2.2);
+    const double r = std::min(w * 0.4, 13.0);
+    // A wide base with status lights; the wider piece shows more of them.
+    outlinedBox(cr, cx - w * 0.4, 23, w * 0.8, 6, 2, palette::metalDark, 1.4);
+    for (double x = cx - w * 0.4 + 4; x < cx + w * 0.4 - 2; x += 5) {
+        outlinedEllipse(cr, x, 26, 1.2, 1.2, rgb(120, 255, 140), 0);
+    }
+    roundLine(cr, cx, 24, cx, 16, palette::outline, 4.6);
+    roundLine(cr, cx, 24, cx, 16, palette::metal, 2.2);
     cairo_save(cr);
-    cairo_translate(cr, cx - 2, 12);
-    cairo_rotate(cr, -0.45);
+    cairo_translate(cr, cx, 15);
+    cairo_rotate(cr, -0.5);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, -4, w * 0.42, 0.15, std::numbers::pi - 0.15);
+    cairo_arc(cr, 0, -r * 0.45, r, 0.2, std::numbers::pi - 0.2);
     cairo_close_path(cr);
-    setLinearGradient(cr, -w * 0.4, 0, palette::white, w * 0.4, 0, palette::metalDark);
+    setLinearGradient(cr, -r, 0, palette::white, r, 0, palette::metalDark);
     cairo_fill_preserve(cr);
     setColour(cr, palette::outline);
     cairo_set_line_width(cr, 1.6);
     cairo_stroke(cr);
-    roundLine(cr, 0, 0, 0, -11, palette::outline, 2.8);
-    roundLine(cr, 0, 0, 0, -11, palette::metal, 1.2);
-    outlinedEllipse(cr, 0, -12, 3, 3, rgb(120, 255, 140), 1.2);
+    roundLine(cr, 0, 0, 0, -r * 0.9, palette::outline, 2.8);
+    roundLine(cr, 0, 0, 0, -r * 0.9, palette::metal, 1.2);
+    outlinedEllipse(cr, 0, -r * 0.9 - 1, 2.8, 2.8, rgb(120, 255, 140), 1.2);
     cairo_restore(cr);
 }
 

@@ -102,7 +102,8 @@ void drawTitleLettering(cairo_t* cr, double cx, double y, double size, double ma
 }
 
 void drawLogo(cairo_t* cr) {
-    setColour(cr, palette::black);
+    // Pure black, like the status panel it sits in.
+    cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_paint(cr);
     drawBeam(cr, 196, 24, 40, 10, 24);
     drawSaucer(cr, 196, 18, 0.4);

@@ -94,8 +94,8 @@ void drawTitlePicture(cairo_t* cr) {
     setColour(cr, palette::grassDeep, 0.5);
     cairo_fill(cr);
     cairo_save(cr);
-    cairo_translate(cr, 150, 218);
-    cairo_scale(cr, 2.4, 2.4);
+    cairo_translate(cr, 270, 218);
+    cairo_scale(cr, -2.4, 2.4);  // facing right, towards the saucer
     drawQuillo(cr, QuilloPose{false, true, 0, true});
     cairo_restore(cr);
 
