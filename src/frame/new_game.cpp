@@ -7,33 +7,34 @@ void randomGameSetup(GameState& state) {
 }
 
 void newGameReset(GameState& s) {
-    s.zones.powerRequest.fill(false);
+    // The start values live in GameState's definition alone.
+    static const GameState fresh{};
 
-    s.shipCall.callStepCountdown = 240;
-    s.shipCall.callQuarter = 4;
-    s.shipCall.callActive = false;
-    s.zones.callShipPlaced = false;
-    s.zones.landingPlaced = false;
+    s.zones.powerRequest = fresh.zones.powerRequest;
 
-    s.alienX = 340;
-    s.alienY = 160;
-    s.shipY = -225;
+    s.shipCall.callStepCountdown = fresh.shipCall.callStepCountdown;
+    s.shipCall.callQuarter = fresh.shipCall.callQuarter;
+    s.shipCall.callActive = fresh.shipCall.callActive;
+    s.zones.callShipPlaced = fresh.zones.callShipPlaced;
+    s.zones.landingPlaced = fresh.zones.landingPlaced;
 
-    s.lives = 3;
-    s.score = 0;
-    s.candyCount = 0;
-    s.energy = 145;
-    s.timeUnits = 9999;
-    s.shipCall.bonusPending = true;
+    s.alienX = fresh.alienX;
+    s.alienY = fresh.alienY;
+    s.shipY = fresh.shipY;
 
-    s.items.flowerRevived = false;
-    s.pursuer.pushBackInForce = false;
-    s.phonePieceHeld.fill(false);
+    s.lives = fresh.lives;
+    s.score = fresh.score;
+    s.candyCount = fresh.candyCount;
+    s.energy = fresh.energy;
+    s.timeUnits = fresh.timeUnits;
+    s.shipCall.bonusPending = fresh.shipCall.bonusPending;
 
-    s.holes.holeLayoutOf.fill(0);
-    for (auto& row : s.items.holeContents) {
-        row.fill(Empty);
-    }
+    s.items.flowerRevived = fresh.items.flowerRevived;
+    s.pursuer.pushBackInForce = fresh.pursuer.pushBackInForce;
+    s.phonePieceHeld = fresh.phonePieceHeld;
+
+    s.holes.holeLayoutOf = fresh.holes.holeLayoutOf;
+    s.items.holeContents = fresh.items.holeContents;
 
     randomGameSetup(s);
     s.newGamePending = false;
