@@ -70,7 +70,8 @@ bool writeContactSheet(const std::string& dataDir, const std::string& pngPath) {
         }
         item.x = x;
         item.y = y;
-        x += std::max(w, 160) + kGap;
+        // Room for the label under narrow pictures (about 9 pixels a letter).
+        x += std::max(w, static_cast<int>(item.name.size()) * 9) + kGap;
         shelf = std::max(shelf, h);
         width = std::max(width, x);
     }

@@ -21,9 +21,9 @@ bool writeDesktopIcons(const std::string& dataDir) {
         std::filesystem::create_directories(folder, ec);
         cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
         cairo_t* cr = cairo_create(s);
-        // The face with its lit antennae spans about 46 x 46 units.
-        const double scale = size / 47.0;
-        drawQuilloFace(cr, size / 2.0, size * 0.64, scale);
+        // The face with its lit antennae spans about 46 x 46 units; leave a margin.
+        const double scale = size / 50.0;
+        drawQuilloFace(cr, size / 2.0, size * 0.63, scale);
         cairo_destroy(cr);
         const std::string path = (folder / "quillo-zoruri.png").string();
         const bool ok = !ec && cairo_surface_write_to_png(s, path.c_str()) == CAIRO_STATUS_SUCCESS;

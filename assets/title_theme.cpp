@@ -88,7 +88,7 @@ void addBassAndArpeggio(StereoBuffer& out) {
     for (int half = 0; half < kBars * 2; ++half) {
         const Chord c = kChords[half];
         const double start = half * 4 * kEighth;
-        // Bass: root, fifth, octave, fifth in quarter notes... two per half bar.
+        // Bass: the root and the fifth below it, a quarter note each.
         const int bass[2] = {c.root - 12, c.root - 5};
         for (int q = 0; q < 2; ++q) {
             Voice v;
