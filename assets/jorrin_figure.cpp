@@ -111,11 +111,10 @@ void drawJorrin(cairo_t* cr, bool stepping) {
 }
 
 void drawJorrinSheet(cairo_t* cr, bool facingRight) {
-    // The game cuts 75 rows facing left and 100 facing right; he stands on the
-    // bottom row of both, the ground line his picture shares with Quillo's.
+    // The game cuts 75 rows facing left and 100 facing right from the same top
+    // corner. He stands in the top 75 rows of both, so he does not jump when he
+    // turns, and his feet meet Quillo's when he walks up to it.
     const int height = facingRight ? 100 : 75;
-    drawSheet(cr, 50, height, 2, facingRight, [height](cairo_t* c, int frame) {
-        cairo_translate(c, 0, height - 75);
-        drawJorrin(c, frame == 0);
-    });
+    drawSheet(cr, 50, height, 2, facingRight,
+              [](cairo_t* c, int frame) { drawJorrin(c, frame == 0); });
 }
