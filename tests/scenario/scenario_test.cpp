@@ -1,0 +1,192 @@
+// Long walks replayed headless with a fixed seed. Between them they cross
+// every edge of the area map (the eight quarter-turn edges included), visit
+// all six areas and stand on holes. Each checks where the alien is at chosen
+// turns, and the digest of every turn's state and sounds.
+//
+// The golden digests pin the whole run down. When a change to the game
+// alters one, the commit that changes it must say why.
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "support/game_fixture.h"
+
+namespace qz::test {
+namespace {
+
+constexpr unsigned Seed = 20240611;
+
+constexpr std::uint64_t StraightEdgesDigest = 0x25f9057ae3981b3f;
+constexpr std::uint64_t QuarterTurnsDigest = 0x02cbf9c2531ee7d5;
+constexpr std::uint64_t HolesOfAreaFourDigest = 0x8b6d5fe375de7632;
+
+class Walks : public GameTest {
+  protected:
+    // A fresh game: S, then the whole Arrival; Play is next.
+    void begin() {
+        records_.clear();
+        start(Seed);
+        go(KeyScript().hold({KeyS}, 1).idle(59));
+        ASSERT_EQ(state().mode, PlayMode::Play);
+    }
+
+    void go(const KeyScript& script) {
+        const auto turns = play(script);
+        records_.insert(records_.end(), turns.begin(), turns.end());
+    }
+    void walk(int key, int turns) { go(KeyScript().hold({key}, turns)); }
+
+    void expectAt(int area, int x, int y) {
+        EXPECT_EQ(state().area, area) << "turn " << records_.size();
+        EXPECT_EQ(state().alienX, x) << "turn " << records_.size();
+        EXPECT_EQ(state().alienY, y) << "turn " << records_.size();
+    }
+    void expectOnHole(int index) {
+        EXPECT_TRUE(state().holes.onHole) << "turn " << records_.size();
+        EXPECT_EQ(state().holes.holeIndex, index) << "turn " << records_.size();
+    }
+    // Every ordinary step costs one time unit; crossings cost nothing.
+    void expectSteps(int steps) {
+        EXPECT_EQ(state().energy, 145 - steps / 99) << "turn " << records_.size();
+        EXPECT_EQ(state().timeUnits, 9999 - steps % 99) << "turn " << records_.size();
+    }
+
+    std::uint64_t digest() const {
+        const std::uint64_t value = digestOf(records_);
+        std::printf("digest over %zu turns: 0x%016llx\n", records_.size(),
+                    static_cast<unsigned long long>(value));
+        return value;
+    }
+
+    // Round the cube twice: up and down through Forest, Area One, Washington
+    // DC and Area Three, then left and right through Forest, Area Two,
+    // Washington DC and Area Four: the sixteen edges without a turn.
+    std::uint64_t straightEdges() {
+        begin();
+        walk(KeyUp, 26);
+        expectAt(Forest, 340, 30);
+        expectSteps(26);
+        walk(KeyUp, 1);
+        expectAt(AreaOne, 340, 375);
+        expectSteps(26);
+        walk(KeyUp, 70);
+        expectAt(WashingtonDC, 340, 375);
+        walk(KeyUp, 70);
+        expectAt(AreaThree, 340, 375);
+        walk(KeyUp, 70);
+        expectAt(Forest, 340, 375);
+
+        walk(KeyDown, 1);  // 375 is already past the bottom line
+        expectAt(AreaThree, 340, 50);
+        walk(KeyDown, 66);
+        expectAt(WashingtonDC, 340, 50);
+        walk(KeyDown, 66);
+        expectAt(AreaOne, 340, 50);
+        walk(KeyDown, 66);
+        expectAt(Forest, 340, 50);
+        expectSteps(26 + 3 * 69 + 3 * 65);
+
+        walk(KeyRight, 83);
+        expectAt(AreaTwo, 0, 50);
+        walk(KeyRight, 151);
+        expectAt(WashingtonDC, 0, 50);
+        walk(KeyRight, 151);
+        expectAt(AreaFour, 0, 50);
+        walk(KeyRight, 20);
+        expectAt(AreaFour, 100, 50);
+        expectOnHole(0);
+        walk(KeyRight, 31);
+        EXPECT_FALSE(state().holes.onHole);
+        walk(KeyRight, 100);
+        expectAt(Forest, 0, 50);
+
+        walk(KeyLeft, 1);
+        expectAt(AreaFour, 750, 50);
+        walk(KeyLeft, 151);
+        expectAt(WashingtonDC, 750, 50);
+        walk(KeyLeft, 151);
+        expectAt(AreaTwo, 750, 50);
+        walk(KeyLeft, 151);
+        expectAt(Forest, 750, 50);
+        expectSteps(26 + 3 * 69 + 3 * 65 + 82 + 6 * 150);
+        EXPECT_EQ(state().lives, 3);
+        return digest();
+    }
+
+    // Areas One to Four in a ring over the eight quarter-turn edges, and
+    // back the other way round.
+    std::uint64_t quarterTurns() {
+        begin();
+        walk(KeyUp, 27);
+        expectAt(AreaOne, 340, 375);
+        walk(KeyRight, 83);
+        expectAt(AreaTwo, 100, 52);
+        walk(KeyDown, 66);
+        expectAt(AreaThree, 748, 75);
+        walk(KeyLeft, 151);  // 748 steps down to -2 before the crossing
+        expectAt(AreaFour, 700, 373);
+        walk(KeyUp, 58);
+        expectAt(AreaFour, 700, 83);
+        expectOnHole(2);
+        walk(KeyUp, 12);
+        expectAt(AreaOne, 2, 350);
+        walk(KeyLeft, 2);
+        expectAt(AreaFour, 700, 52);
+        walk(KeyDown, 6);
+        expectOnHole(2);
+        walk(KeyDown, 60);
+        expectAt(AreaThree, 2, 75);
+        walk(KeyRight, 151);
+        expectAt(AreaTwo, 100, 373);
+        walk(KeyUp, 70);
+        expectAt(AreaOne, 748, 350);
+        expectSteps(26 + 82 + 65 + 150 + 69 + 1 + 65 + 150 + 69);
+        return digest();
+    }
+
+    // Area Four always has the six holes of layout 0: stand on three of
+    // them, then drop into the last.
+    std::uint64_t holesOfAreaFour() {
+        begin();
+        walk(KeyLeft, 69);
+        expectAt(AreaFour, 750, 160);
+        walk(KeyUp, 15);
+        expectAt(AreaFour, 750, 85);
+        expectOnHole(2);
+        walk(KeyLeft, 50);
+        expectAt(AreaFour, 500, 85);
+        expectOnHole(5);
+        walk(KeyDown, 37);
+        expectAt(AreaFour, 500, 270);
+        expectOnHole(3);
+        go(KeyScript().tap({KeyX}));
+        EXPECT_EQ(state().area, InsideHole);
+        EXPECT_EQ(state().hole.areaBeforeHole, AreaFour);
+        go(KeyScript().idle(3));
+        return digest();
+    }
+
+  private:
+    std::vector<TurnRecord> records_;
+};
+
+TEST_F(Walks, TheSixteenStraightEdges) {
+    const std::uint64_t first = straightEdges();
+    EXPECT_EQ(straightEdges(), first) << "the same seed and keys must replay the same game";
+    EXPECT_EQ(first, StraightEdgesDigest) << std::hex << first;
+}
+
+TEST_F(Walks, TheEightQuarterTurnEdges) {
+    const std::uint64_t first = quarterTurns();
+    EXPECT_EQ(quarterTurns(), first) << "the same seed and keys must replay the same game";
+    EXPECT_EQ(first, QuarterTurnsDigest) << std::hex << first;
+}
+
+TEST_F(Walks, TheHolesOfAreaFour) {
+    const std::uint64_t first = holesOfAreaFour();
+    EXPECT_EQ(holesOfAreaFour(), first) << "the same seed and keys must replay the same game";
+    EXPECT_EQ(first, HolesOfAreaFourDigest) << std::hex << first;
+}
+
+}  // namespace
+}  // namespace qz::test
