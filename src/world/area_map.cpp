@@ -18,7 +18,8 @@ constexpr std::array<std::array<int, 4>, 6> neighbours{{
 }};
 
 // On a quarter-turn edge the coordinate that ran along the edge decides, by
-// bands of 200 pixels, where the alien comes out across the new edge.
+// four bands (of 200 pixels along x, 100 along y), where the alien comes out
+// across the new edge.
 struct QuarterTurn {
     int from;
     Edge edge;
@@ -38,18 +39,15 @@ constexpr std::array<QuarterTurn, 8> quarterTurns{{
     {AreaThree, Edge::Right, false, 373, {100, 300, 500, 700}},
 }};
 
-// Bands 0..200, 201..400, 401..600, 601..800, compared unsigned so that a
+// Bands 0..w, w+1..2w, 2w+1..3w, 3w+1..4w, compared unsigned so that a
 // negative value falls in none.
-int bandOf(int value) {
+int bandOf(int value, unsigned bandWidth) {
     const auto v = static_cast<unsigned>(value);
-    if (v <= 200)
-        return 0;
-    if (v <= 400)
-        return 1;
-    if (v <= 600)
-        return 2;
-    if (v <= 800)
-        return 3;
+    for (unsigned band = 0; band < 4; ++band) {
+        if (v <= bandWidth * (band + 1)) {
+            return static_cast<int>(band);
+        }
+    }
     return -1;
 }
 
@@ -101,7 +99,7 @@ void crossEdge(GameState& s, Edge edge) {
         if (turn.from != from || turn.edge != edge) {
             continue;
         }
-        const int band = bandOf(along);
+        const int band = bandOf(along, acrossTopOrBottom ? 200 : 100);
         int& fixedCoordinate = turn.fixesX ? s.alienX : s.alienY;
         int& bandCoordinate = turn.fixesX ? s.alienY : s.alienX;
         fixedCoordinate = turn.fixed;
