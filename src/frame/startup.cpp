@@ -64,6 +64,9 @@ int runGame() {
         return 1;
     }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // Without a display, SDL would otherwise fall back to drawing the game as
+    // text in the terminal; a player's own choice of driver still wins.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
         say("cannot open a display (" + displayError() +
             "); start it from a desktop session, or without one under Xvfb: "

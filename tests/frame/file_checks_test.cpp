@@ -59,8 +59,11 @@ Bytes wave(std::uint32_t rate = 44100, std::uint16_t format = 1, std::uint16_t b
 }
 
 std::string write(const Bytes& bytes) {
+    // Test cases may run as parallel processes: the file name is the test's own.
     static int n = 0;
-    const std::string path = ::testing::TempDir() + "qz-check-" + std::to_string(n++);
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string path = ::testing::TempDir() + "qz-check-" + test->test_suite_name() + "-" +
+                             test->name() + "-" + std::to_string(n++);
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
