@@ -45,10 +45,7 @@ void drawGovernmentBuilding(cairo_t* cr) {
     cairo_arc(cr, cx, 44, 29, std::numbers::pi, 2 * std::numbers::pi);
     cairo_close_path(cr);
     setLinearGradient(cr, cx - 29, 0, palette::white, cx + 29, 0, kMarbleShade);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, kLine);
     for (double x : {-17.0, -6.0, 6.0, 17.0}) {
         cairo_move_to(cr, cx + x * 0.3, 16.5);
         cairo_curve_to(cr, cx + x * 0.9, 22, cx + x, 34, cx + x, 44);
@@ -111,20 +108,14 @@ void drawJorrinHouse(cairo_t* cr) {
     // The house itself.
     cairo_rectangle(cr, 16, 40, 186, 62);
     setLinearGradient(cr, 16, 0, wall, 202, 0, wallShade);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, kLine);
     cairo_move_to(cr, 6, 44);
     cairo_line_to(cr, 48, 10);
     cairo_line_to(cr, 172, 10);
     cairo_line_to(cr, 212, 44);
     cairo_close_path(cr);
     setLinearGradient(cr, 0, 10, roof, 0, 44, roofDark);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, kLine);
     for (double y = 19; y < 44; y += 8) {
         roundLine(cr, 48 - (y - 10) * 1.2 + 2, y, 172 + (y - 10) * 1.15 - 2, y, roofDark, 1.0);
     }

@@ -43,10 +43,14 @@ void fillAndOutline(cairo_t* cr, Colour fill, double lineWidth, Colour line) {
         cairo_fill(cr);
         return;
     }
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    fillAndOutlineCurrent(cr, lineWidth, line);
+}
+
+void fillAndOutlineCurrent(cairo_t* cr, double lineWidth, Colour line) {
     cairo_fill_preserve(cr);
     setColour(cr, line);
     cairo_set_line_width(cr, lineWidth);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);
 }
 

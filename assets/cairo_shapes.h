@@ -14,6 +14,8 @@ void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int
 
 // Fills the current path, then strokes it in the outline colour (width 0: no stroke).
 void fillAndOutline(cairo_t* cr, Colour fill, double lineWidth, Colour line = palette::outline);
+// Fills the current path with the source already set (a gradient, say), then outlines it.
+void fillAndOutlineCurrent(cairo_t* cr, double lineWidth, Colour line = palette::outline);
 
 // A vertical or any two-point gradient used as the source.
 void setLinearGradient(cairo_t* cr, double x0, double y0, Colour c0, double x1, double y1,

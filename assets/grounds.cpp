@@ -288,10 +288,7 @@ void drawHoleGround(cairo_t* cr) {
     cairo_line_to(cr, 0, kH);
     cairo_close_path(cr);
     setLinearGradient(cr, 0, 352, palette::earthLight, 0, kH, palette::earth);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::earthDark);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, 2.5, palette::earthDark);
     for (int i = 0; i < 140; ++i) {
         ellipsePath(cr, rnd.uniform(0, kW), rnd.uniform(362, kH), rnd.uniform(1, 3),
                     rnd.uniform(1, 2));

@@ -58,10 +58,7 @@ void drawAgentBody(cairo_t* cr) {
     cairo_curve_to(cr, 12, 31, 13, 28, 16, 27);
     cairo_close_path(cr);
     setLinearGradient(cr, 12, 0, rgb(56, 62, 80), 38, 0, palette::suitDark);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, kLine);
     // Shirt, tie and lapels.
     cairo_move_to(cr, 19.5, 27.5);
     cairo_line_to(cr, 29.5, 27.5);
@@ -128,10 +125,7 @@ void drawLabCoat(cairo_t* cr, bool stepping) {
     cairo_curve_to(cr, 11.5, 31, 13, 28, 16, 27);
     cairo_close_path(cr);
     setLinearGradient(cr, 10, 0, palette::labCoat, 40, 0, palette::labShade);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, kLine);
     // Shirt with a green bow tie, the coat's edge and a pocket of pens.
     cairo_move_to(cr, 19.5, 27.5);
     cairo_line_to(cr, 29.5, 27.5);

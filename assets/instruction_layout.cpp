@@ -20,10 +20,7 @@ void drawPageFrame(cairo_t* cr, const std::string& title, int pageNumber,
     cairo_fill(cr);
     roundedRectPath(cr, 16, 10, 760, 540, 16);
     setLinearGradient(cr, 0, 10, rgb(255, 251, 236), 0, 550, rgb(246, 236, 206));
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, 3);
 
     useTypeface(cr, Typeface::Game, 34);
     drawOutlinedText(cr, page::kLeft, 56, title, palette::suit, palette::outline, 4);

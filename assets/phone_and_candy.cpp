@@ -67,10 +67,7 @@ void drawDish(cairo_t* cr, double w) {
     cairo_arc(cr, 0, -r * 0.45, r, 0.2, std::numbers::pi - 0.2);
     cairo_close_path(cr);
     setLinearGradient(cr, -r, 0, palette::white, r, 0, palette::metalDark);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, 1.6);
     roundLine(cr, 0, 0, 0, -r * 0.9, palette::outline, 2.8);
     roundLine(cr, 0, 0, 0, -r * 0.9, palette::metal, 1.2);
     outlinedEllipse(cr, 0, -r * 0.9 - 1, 2.8, 2.8, rgb(120, 255, 140), 1.2);

@@ -117,10 +117,7 @@ void drawBody(cairo_t* cr) {
     cairo_curve_to(cr, 38, 60, 38, 50, 34, 44);
     cairo_close_path(cr);
     setLinearGradient(cr, 14, 0, palette::suit, 38, 0, palette::suitShade);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, kLine);
     // Belt and the star badge of the crew.
     cairo_rectangle(cr, 13.5, 56, 23, 3);
     setColour(cr, palette::glow);

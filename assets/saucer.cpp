@@ -35,16 +35,10 @@ void drawSaucer(cairo_t* cr, double cx, double cy, double scale) {
     // The disc, metal shaded from the top.
     ellipsePath(cr, 0, 0, 72, 15);
     setLinearGradient(cr, 0, -15, rgb(236, 242, 248), 0, 15, palette::metalDark);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, line);
     ellipsePath(cr, 0, -5, 46, 8);
     setLinearGradient(cr, 0, -13, palette::white, 0, 3, palette::metal);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, line * 0.7);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, line * 0.7);
 
     // Rim lights.
     static constexpr Colour kLights[3] = {palette::glow, rgb(255, 150, 60), rgb(120, 240, 130)};

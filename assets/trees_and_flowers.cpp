@@ -49,10 +49,7 @@ void drawTrunk(cairo_t* cr, double cx, double top, double bottom, double halfWid
                    cx - halfWidth * 0.8, top);
     cairo_close_path(cr);
     setLinearGradient(cr, cx - halfWidth, 0, palette::bark, cx + halfWidth, 0, palette::barkDark);
-    cairo_fill_preserve(cr);
-    setColour(cr, palette::outline);
-    cairo_set_line_width(cr, 1.8);
-    cairo_stroke(cr);
+    fillAndOutlineCurrent(cr, 1.8);
 }
 
 }  // namespace

@@ -89,25 +89,26 @@ SDL_Surface* renderText(_TTF_Font* font, const std::string& text, Rgb colour) {
 
 }  // namespace
 
-void Canvas::drawText(FontSize size, const std::string& text, Rgb colour, int x, int y) {
+// Renders the text and places it: `x` is the left edge, or the centre line
+// of the window when `centred`.
+void Canvas::blitText(FontSize size, const std::string& text, Rgb colour, int x, int y,
+                      bool centred) {
     SDL_Surface* rendered = renderText(font(size), text, colour);
     if (!rendered) {
         return;
     }
-    SDL_Rect destination{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    const int left = centred ? screen_->w / 2 - rendered->w / 2 : x;
+    SDL_Rect destination{static_cast<Sint16>(left), static_cast<Sint16>(y), 0, 0};
     SDL_UpperBlit(rendered, nullptr, screen_, &destination);
     SDL_FreeSurface(rendered);
 }
 
+void Canvas::drawText(FontSize size, const std::string& text, Rgb colour, int x, int y) {
+    blitText(size, text, colour, x, y, false);
+}
+
 void Canvas::drawTextCentred(FontSize size, const std::string& text, Rgb colour, int y) {
-    SDL_Surface* rendered = renderText(font(size), text, colour);
-    if (!rendered) {
-        return;
-    }
-    SDL_Rect destination{static_cast<Sint16>(screen_->w / 2 - rendered->w / 2),
-                         static_cast<Sint16>(y), 0, 0};
-    SDL_UpperBlit(rendered, nullptr, screen_, &destination);
-    SDL_FreeSurface(rendered);
+    blitText(size, text, colour, 0, y, true);
 }
 
 void Canvas::present() {

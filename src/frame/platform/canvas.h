@@ -97,6 +97,7 @@ class Canvas {
 
   private:
     _TTF_Font* font(FontSize size) const;
+    void blitText(FontSize size, const std::string& text, Rgb colour, int x, int y, bool centred);
 
     SDL_Surface* screen_;
     PictureStore& pictures_;
