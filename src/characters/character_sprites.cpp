@@ -24,10 +24,9 @@ void drawFrame(Canvas& canvas, const char* sheet, FrameRect frame, int x, int y)
 }
 
 void drawHuman(Canvas& canvas, const pic::Sheets& sheets, int x, int y, int facing,
-               int& characterDrawCount) {
+               int characterDrawCount) {
     drawFrame(canvas, sheetFor(sheets, facing),
               FrameRect{pursuerFrameX(characterDrawCount), 0, 50, 100}, x, y);
-    ++characterDrawCount;
 }
 
 }  // namespace
@@ -59,20 +58,19 @@ void drawAlienCollapse(Canvas& canvas, int x, int y, int facing) {
     }
 }
 
-void drawFbiAgent(Canvas& canvas, int x, int y, int facing, int& characterDrawCount) {
+void drawFbiAgent(Canvas& canvas, int x, int y, int facing, int characterDrawCount) {
     drawHuman(canvas, pic::fbiAgent, x, y, facing, characterDrawCount);
 }
 
-void drawScientist(Canvas& canvas, int x, int y, int facing, int& characterDrawCount) {
+void drawScientist(Canvas& canvas, int x, int y, int facing, int characterDrawCount) {
     drawHuman(canvas, pic::scientist, x, y, facing, characterDrawCount);
 }
 
-void drawJorrin(Canvas& canvas, int x, int y, int facing, int& characterDrawCount) {
+void drawJorrin(Canvas& canvas, int x, int y, int facing, int characterDrawCount) {
     // His left-facing sheet is only 75 pixels high.
     const int height = facing == FacingLeft ? 75 : 100;
     drawFrame(canvas, sheetFor(pic::jorrin, facing),
               FrameRect{jorrinFrameX(characterDrawCount), 0, 50, height}, x, y);
-    ++characterDrawCount;
 }
 
 void drawShip(Canvas& canvas, int y) {

@@ -18,11 +18,12 @@ void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, int a
 void drawAlienHeadBob(Canvas& canvas, int x, int y, int facing, int frameOffset);
 // Lies in the bottom 30 pixels of the alien's 50 x 75 box.
 void drawAlienCollapse(Canvas& canvas, int x, int y, int facing);
-// The three humans share characterDrawCount: each call adds 1 after drawing,
-// also when the facing is neither left nor right and nothing is drawn.
-void drawFbiAgent(Canvas& canvas, int x, int y, int facing, int& characterDrawCount);
-void drawScientist(Canvas& canvas, int x, int y, int facing, int& characterDrawCount);
-void drawJorrin(Canvas& canvas, int x, int y, int facing, int& characterDrawCount);
+// The three humans pick their frame from the shared characterDrawCount; the
+// rule step that draws one advances the count after each call, also when the
+// facing is neither left nor right and nothing is drawn.
+void drawFbiAgent(Canvas& canvas, int x, int y, int facing, int characterDrawCount);
+void drawScientist(Canvas& canvas, int x, int y, int facing, int characterDrawCount);
+void drawJorrin(Canvas& canvas, int x, int y, int facing, int characterDrawCount);
 // Always at x 300.
 void drawShip(Canvas& canvas, int y);
 

@@ -21,6 +21,11 @@
 
 namespace qz {
 
+// The time counter starts here and returns here each time it costs energy.
+constexpr int TimeUnitsFull = 9999;
+// Turns before the title texts first alternate; later phases last one more.
+constexpr int TitleBlinkTurns = 360;
+
 struct GameState {
     PlayMode mode = PlayMode::Title;
     bool quitRequested = false;
@@ -37,14 +42,14 @@ struct GameState {
     int lives = 3;
     int score = 0;
     int candyCount = 0;
-    int timeUnits = 9999;  // energy sub-counter: one point lost at each multiple of 99
+    int timeUnits = TimeUnitsFull;  // energy sub-counter: one point lost at each multiple of 99
     std::array<bool, 3> phonePieceHeld{};
 
     // Title and arrival bookkeeping.
     bool newGamePending = false;
     bool instructionsShown = false;
     int instructionPage = 0;  // 1..3 while shown, 0 otherwise
-    int titleBlinkCountdown = 360;
+    int titleBlinkCountdown = TitleBlinkTurns;
     int titleBlinkPhase = 0;
     int themeCountdown = 0;
     int arrivalFrame = 0;
@@ -54,8 +59,8 @@ struct GameState {
     // frame; counts draws over the whole run, never reset.
     int characterDrawCount = 0;
 
-    HoleState holes;
-    HoleVisit hole;
+    HoleState areaHoles;
+    HoleVisit holeVisit;
     ZoneState zones;
     ItemState items;
     ShipCallState shipCall;

@@ -39,8 +39,8 @@ void useZone(GameState& s) {
 }
 
 void reviveFlower(GameState& s) {
-    const auto row = static_cast<std::size_t>(s.hole.contentsRow);
-    const auto column = static_cast<std::size_t>(s.holes.holeIndex);
+    const auto row = static_cast<std::size_t>(s.holeVisit.contentsRow);
+    const auto column = static_cast<std::size_t>(s.areaHoles.holeIndex);
     if (s.items.holeContents[row][column] == Flower && !s.items.flowerRevived) {
         ++s.lives;
         s.items.flowerRevived = true;
@@ -66,7 +66,7 @@ void handleKeyPress(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
         }
     }
     if (keys[KeyX] && s.area == InsideHole) {
-        s.hole.levitating = true;
+        s.holeVisit.levitating = true;
     }
 }
 

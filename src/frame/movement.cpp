@@ -3,6 +3,7 @@
 #include "frame/platform/keyboard.h"
 #include "items/energy_and_time.h"
 #include "world/area_map.h"
+#include "world/play_field.h"
 
 namespace qz {
 namespace {
@@ -11,22 +12,22 @@ constexpr int Step = 5;
 constexpr int LevitationStepCost = 50;
 
 void leaveHole(GameState& s) {
-    s.area = s.hole.areaBeforeHole;
-    s.hole.holeX = 340;
-    s.hole.holeY = 20;
-    s.hole.holeLanded = false;
-    s.hole.levitating = false;
+    s.area = s.holeVisit.areaBeforeHole;
+    s.holeVisit.holeX = HoleVisit{}.holeX;
+    s.holeVisit.holeY = HoleVisit{}.holeY;
+    s.holeVisit.holeLanded = false;
+    s.holeVisit.levitating = false;
 }
 
 void stepUp(GameState& s) {
     if (s.area != InsideHole) {
         s.alienY -= Step;
-        spendTimeUnits(s, s.hole.levitating ? LevitationStepCost : 1);
-    } else if (s.hole.holeY <= 20) {
+        spendTimeUnits(s, s.holeVisit.levitating ? LevitationStepCost : 1);
+    } else if (s.holeVisit.holeY <= 20) {
         leaveHole(s);
         spendTimeUnits(s, 1);
-    } else if (s.hole.levitating) {
-        s.hole.holeY -= Step;
+    } else if (s.holeVisit.levitating) {
+        s.holeVisit.holeY -= Step;
         spendTimeUnits(s, LevitationStepCost);
     } else {
         spendTimeUnits(s, 1);  // rising needs levitation; the try still costs
@@ -36,8 +37,8 @@ void stepUp(GameState& s) {
 void stepDown(GameState& s) {
     if (s.area != InsideHole) {
         s.alienY += Step;
-    } else if (s.hole.levitating && s.hole.holeY <= 329) {
-        s.hole.holeY += Step;
+    } else if (s.holeVisit.levitating && s.holeVisit.holeY <= 329) {
+        s.holeVisit.holeY += Step;
     }
     spendTimeUnits(s, 1);
 }
@@ -45,8 +46,8 @@ void stepDown(GameState& s) {
 void stepLeft(GameState& s) {
     if (s.area != InsideHole) {
         s.alienX -= Step;
-    } else if (!s.hole.levitating && s.hole.holeX > 75) {
-        s.hole.holeX -= Step;
+    } else if (!s.holeVisit.levitating && s.holeVisit.holeX > 75) {
+        s.holeVisit.holeX -= Step;
     }
     spendTimeUnits(s, 1);
 }
@@ -54,8 +55,8 @@ void stepLeft(GameState& s) {
 void stepRight(GameState& s) {
     if (s.area != InsideHole) {
         s.alienX += Step;
-    } else if (!s.hole.levitating && s.hole.holeX <= 664) {
-        s.hole.holeX += Step;
+    } else if (!s.holeVisit.levitating && s.holeVisit.holeX <= 664) {
+        s.holeVisit.holeX += Step;
     }
     spendTimeUnits(s, 1);
 }
@@ -64,7 +65,7 @@ void stepRight(GameState& s) {
 
 void runHitTests(GameState& s, SoundBoard& /*sound*/) {
     if (isHoleArea(s.area)) {
-        s.holes.onHole = standingOnHole(s);
+        s.areaHoles.onHole = standingOnHole(s);
     }
 }
 
@@ -75,7 +76,7 @@ void movementStep(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
     const bool play = s.mode == PlayMode::Play;
 
     if (keys[KeyUp] && play) {
-        if (s.alienY > 30) {
+        if (s.alienY > AlienTopLimit) {
             stepUp(s);
             runHitTests(s, sound);
         } else {
@@ -83,7 +84,7 @@ void movementStep(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
         }
     }
     if (keys[KeyDown] && play) {
-        if (s.alienY <= 374) {
+        if (s.alienY < AlienBottomLimit) {
             stepDown(s);
             runHitTests(s, sound);
         } else {
@@ -93,7 +94,7 @@ void movementStep(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
     if (keys[KeyLeft] && play) {
         s.alienFacing = FacingLeft;
         s.alienWalking = true;
-        if (s.alienX > 0) {
+        if (s.alienX > AlienLeftLimit) {
             stepLeft(s);
             runHitTests(s, sound);
         } else {
@@ -106,16 +107,16 @@ void movementStep(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
     if (keys[KeyRight] && play) {
         s.alienFacing = FacingRight;
         s.alienWalking = true;
-        if (s.alienX <= 749) {
+        if (s.alienX < AlienRightLimit) {
             stepRight(s);
             runHitTests(s, sound);
         } else {
             crossEdge(s, Edge::Right);
         }
     }
-    if (keys[KeyX] && s.holes.onHole) {
+    if (keys[KeyX] && s.areaHoles.onHole) {
         if (s.area != InsideHole) {
-            s.hole.areaBeforeHole = s.area;
+            s.holeVisit.areaBeforeHole = s.area;
         }
         s.area = InsideHole;
     }

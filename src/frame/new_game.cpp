@@ -33,7 +33,7 @@ void newGameReset(GameState& s) {
     s.pursuer.pushBackInForce = fresh.pursuer.pushBackInForce;
     s.phonePieceHeld = fresh.phonePieceHeld;
 
-    s.holes.holeLayoutOf = fresh.holes.holeLayoutOf;
+    s.areaHoles.holeLayoutOf = fresh.areaHoles.holeLayoutOf;
     s.items.holeContents = fresh.items.holeContents;
 
     randomGameSetup(s);

@@ -17,7 +17,7 @@ TurnEnd titleTurn(Runtime& rt) {
         return TurnEnd::PresentAndPace;
     }
     if (s.titleBlinkCountdown == 0) {
-        s.titleBlinkCountdown = 360;
+        s.titleBlinkCountdown = TitleBlinkTurns;
         s.titleBlinkPhase = s.titleBlinkPhase == 1 ? 0 : 1;
     } else {
         --s.titleBlinkCountdown;

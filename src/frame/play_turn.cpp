@@ -29,7 +29,7 @@ void prepareArea(Runtime& rt) {
     } else if (s.area == InsideHole) {
         // What the hole holds and the fall to its floor belong to the hole visit.
     } else if (s.area != Forest && s.area != WashingtonDC) {
-        s.holes.holeCount = 0;
+        s.areaHoles.holeCount = 0;
     }
 }
 

@@ -10,7 +10,7 @@ void spendTimeUnits(GameState& state, int n) {
     state.timeUnits -= n;
     if (state.timeUnits % 99 <= 0) {
         state.energy = std::max(0, state.energy - 1);
-        state.timeUnits = 9999;
+        state.timeUnits = TimeUnitsFull;
     }
 }
 
@@ -23,7 +23,7 @@ std::optional<int> stepShipCall(GameState& state) {
     if (state.zones.powerActive || !call.callActive) {
         // A running power animation freezes the countdown and hides the indicator.
         if (!call.callActive) {
-            call.callQuarter = 4;
+            call.callQuarter = CallQuarters;
         }
         return std::nullopt;
     }
@@ -36,13 +36,13 @@ std::optional<int> stepShipCall(GameState& state) {
         // The ship only answers a complete phone: the call is cancelled, but
         // the countdown of the current quarter is not reset.
         call.callActive = false;
-        call.callQuarter = 4;
-        return 4;
+        call.callQuarter = CallQuarters;
+        return CallQuarters;
     }
     if (call.callStepCountdown > 0) {
         --call.callStepCountdown;
     } else {
-        call.callStepCountdown = 240;
+        call.callStepCountdown = CallQuarterTurns;
         if (call.callQuarter > 0) {
             --call.callQuarter;
         } else {

@@ -3,12 +3,16 @@
 
 namespace qz {
 
+// A call lasts four quarters of 241 turns each.
+constexpr int CallQuarters = 4;
+constexpr int CallQuarterTurns = 240;
+
 struct ShipCallState {
     bool callActive = false;
-    int callQuarter = 4;          // quarters of call time left: 4..0
-    int callStepCountdown = 240;  // turns before the next quarter goes
-    bool bonusPending = true;     // the end bonus is still to be added this game
-    int timeBonusReserve = 52;    // set once per run: only the first game earns the time bonus
+    int callQuarter = CallQuarters;            // quarters of call time left: 4..0
+    int callStepCountdown = CallQuarterTurns;  // turns before the next quarter goes
+    bool bonusPending = true;                  // the end bonus is still to be added this game
+    int timeBonusReserve = 52;  // set once per run: only the first game earns the time bonus
 };
 
 }  // namespace qz

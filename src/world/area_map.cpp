@@ -3,6 +3,7 @@
 #include <array>
 
 #include "items/status_text.h"
+#include "world/play_field.h"
 
 namespace qz {
 namespace {
@@ -54,16 +55,16 @@ int bandOf(int value, unsigned bandWidth) {
 void setReentry(GameState& s, Edge edge) {
     switch (edge) {
         case Edge::Top:
-            s.alienY = 375;
+            s.alienY = AlienBottomLimit;
             break;
         case Edge::Bottom:
-            s.alienY = 50;
+            s.alienY = PlayFieldTop;
             break;
         case Edge::Left:
-            s.alienX = 750;
+            s.alienX = AlienRightLimit;
             break;
         case Edge::Right:
-            s.alienX = 0;
+            s.alienX = AlienLeftLimit;
             break;
     }
 }

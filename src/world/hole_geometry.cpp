@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "frame/game_state.h"
+#include "world/play_field.h"
 
 namespace qz {
 namespace {
@@ -26,7 +27,7 @@ const std::array<HoleLayout, HoleLayoutCount> holeLayouts{{
 }};
 
 void assignHoleLayouts(GameState& state) {
-    auto& layoutOf = state.holes.holeLayoutOf;
+    auto& layoutOf = state.areaHoles.holeLayoutOf;
     layoutOf.fill(0);
     // Area Four holds on to 0, so Areas One to Three draw until they find one
     // of 1, 2 and 3 that nobody has yet.
@@ -43,29 +44,34 @@ void selectAreaHoles(GameState& state) {
     if (!isHoleArea(state.area)) {
         return;
     }
-    const int layout = state.holes.holeLayoutOf[static_cast<std::size_t>(state.area - AreaOne)];
+    const int layout = state.areaHoles.holeLayoutOf[static_cast<std::size_t>(state.area - AreaOne)];
     if (layout < 0 || layout >= HoleLayoutCount) {
         return;
     }
-    const HoleLayout& chosen = holeLayouts[static_cast<std::size_t>(layout)];
-    state.holes.holeRects = chosen.holes.data();
-    state.holes.holeCount = chosen.count;
+    state.areaHoles.selectedLayout = layout;
+    state.areaHoles.holeCount = holeLayouts[static_cast<std::size_t>(layout)].count;
 }
 
 bool standingOnHole(GameState& state) {
     // The test reads the position as the display library's 16-bit coordinates.
     const int ax = static_cast<std::int16_t>(state.alienX);
     const int ay = static_cast<std::int16_t>(state.alienY);
-    for (int i = 0; i < state.holes.holeCount; ++i) {
-        const int hx = state.holes.holeRects[i].x;
-        const int hy = state.holes.holeRects[i].y;
+    const auto& rects = selectedHoleRects(state);
+    for (int i = 0; i < state.areaHoles.holeCount; ++i) {
+        const int hx = rects[static_cast<std::size_t>(i)].x;
+        const int hy = rects[static_cast<std::size_t>(i)].y;
         // Touching the hole's span counts; the feet line must lie on one of its rows.
-        if (ax + 50 >= hx && ax <= hx + 100 && ay + 75 >= hy && ay + 75 <= hy + 10) {
-            state.holes.holeIndex = i;
+        if (ax + AlienWidth >= hx && ax <= hx + 100 && ay + AlienHeight >= hy &&
+            ay + AlienHeight <= hy + 10) {
+            state.areaHoles.holeIndex = i;
             return true;
         }
     }
     return false;
+}
+
+const std::array<HoleRect, MaxHoles>& selectedHoleRects(const GameState& state) {
+    return holeLayouts[static_cast<std::size_t>(state.areaHoles.selectedLayout)].holes;
 }
 
 }  // namespace qz

@@ -28,12 +28,12 @@ extern const std::array<HoleLayout, HoleLayoutCount> holeLayouts;
 
 // Fields of the game state owned by the holes.
 //  - holeLayoutOf: layout index of AreaOne..AreaFour; AreaFour always 0.
-//  - holeRects/holeCount: the current area's holes, selected once per Play
+//  - selectedLayout/holeCount: the current area's holes, selected once per Play
 //    turn, so the movement step always sees the previous turn's selection.
 //  - holeIndex keeps the last hole found when a later test finds none.
 struct HoleState {
     std::array<int, 4> holeLayoutOf{0, 0, 0, 0};
-    const HoleRect* holeRects = holeLayouts[0].holes.data();
+    int selectedLayout = 0;  // index into holeLayouts
     int holeCount = 0;
     int holeIndex = 0;
     bool onHole = false;
@@ -43,12 +43,15 @@ struct HoleState {
 // keeps layout 0.
 void assignHoleLayouts(GameState& state);
 
-// Points holeRects/holeCount at the layout of the current area (Areas One to
+// Points selectedLayout/holeCount at the layout of the current area (Areas One to
 // Four); other areas leave them as they are.
 void selectAreaHoles(GameState& state);
 
 // True when the alien's feet are on a hole of the current selection; sets
 // holeIndex on a hit.
 bool standingOnHole(GameState& state);
+
+// The holes of the current selection (holeCount of them count).
+const std::array<HoleRect, MaxHoles>& selectedHoleRects(const GameState& state);
 
 }  // namespace qz

@@ -62,14 +62,14 @@ void drawFlower(Canvas& canvas, bool alive) {
 }
 
 HoleIndicator chooseHoleIndicator(GameState& state) {
-    if (!state.holes.onHole) {
+    if (!state.areaHoles.onHole) {
         return HoleIndicator::Fauna;
     }
     if (isHoleArea(state.area)) {
-        state.hole.contentsRow = state.area - AreaOne;
+        state.holeVisit.contentsRow = state.area - AreaOne;
     }
-    const auto row = static_cast<std::size_t>(state.hole.contentsRow);
-    const auto column = static_cast<std::size_t>(state.holes.holeIndex);
+    const auto row = static_cast<std::size_t>(state.holeVisit.contentsRow);
+    const auto column = static_cast<std::size_t>(state.areaHoles.holeIndex);
     switch (state.items.holeContents[row][column]) {
         case Empty:
             return HoleIndicator::Undiscovered;

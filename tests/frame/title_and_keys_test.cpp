@@ -125,7 +125,7 @@ TEST_F(GameOverKeys, ASecondGameKeepsTheFacingButResetsTheRest) {
     EXPECT_EQ(state().energy, 145);
     EXPECT_EQ(state().timeUnits, 9999);
     EXPECT_EQ(state().shipY, -225);
-    EXPECT_EQ(state().holes.holeLayoutOf[3], 0);
+    EXPECT_EQ(state().areaHoles.holeLayoutOf[3], 0);
 }
 
 }  // namespace

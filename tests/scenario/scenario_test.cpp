@@ -42,8 +42,8 @@ class Walks : public GameTest {
         EXPECT_EQ(state().alienY, y) << "turn " << records_.size();
     }
     void expectOnHole(int index) {
-        EXPECT_TRUE(state().holes.onHole) << "turn " << records_.size();
-        EXPECT_EQ(state().holes.holeIndex, index) << "turn " << records_.size();
+        EXPECT_TRUE(state().areaHoles.onHole) << "turn " << records_.size();
+        EXPECT_EQ(state().areaHoles.holeIndex, index) << "turn " << records_.size();
     }
     // Every ordinary step costs one time unit; crossings cost nothing.
     void expectSteps(int steps) {
@@ -96,7 +96,7 @@ class Walks : public GameTest {
         expectAt(AreaFour, 100, 50);
         expectOnHole(0);
         walk(KeyRight, 31);
-        EXPECT_FALSE(state().holes.onHole);
+        EXPECT_FALSE(state().areaHoles.onHole);
         walk(KeyRight, 100);
         expectAt(Forest, 0, 50);
 
@@ -161,7 +161,7 @@ class Walks : public GameTest {
         expectOnHole(3);
         go(KeyScript().tap({KeyX}));
         EXPECT_EQ(state().area, InsideHole);
-        EXPECT_EQ(state().hole.areaBeforeHole, AreaFour);
+        EXPECT_EQ(state().holeVisit.areaBeforeHole, AreaFour);
         go(KeyScript().idle(3));
         return digest();
     }

@@ -15,7 +15,7 @@ namespace {
 GameState onLayout(int layout, int x, int y) {
     GameState s;
     s.area = AreaFour;
-    s.holes.holeLayoutOf[3] = layout;
+    s.areaHoles.holeLayoutOf[3] = layout;
     selectAreaHoles(s);
     s.alienX = x;
     s.alienY = y;
@@ -64,9 +64,9 @@ TEST(StandingOnHole, TheFeetMustBeOnTheStripAndTheBoxMayJustTouchIt) {
     }};
     for (const Case& c : cases) {
         GameState s = onLayout(0, c.x, c.y);
-        s.holes.holeIndex = 4;
+        s.areaHoles.holeIndex = 4;
         EXPECT_EQ(standingOnHole(s), c.on) << "(" << c.x << ", " << c.y << ")";
-        EXPECT_EQ(s.holes.holeIndex, c.on ? 0 : 4) << "(" << c.x << ", " << c.y << ")";
+        EXPECT_EQ(s.areaHoles.holeIndex, c.on ? 0 : 4) << "(" << c.x << ", " << c.y << ")";
     }
 }
 
@@ -79,7 +79,7 @@ TEST(StandingOnHole, EveryHoleOfEveryLayoutHasTheSameFootprint) {
             for (auto [x, y] : {std::pair{hx - 50, hy - 75}, std::pair{hx + 100, hy - 65}}) {
                 GameState s = onLayout(layout, x, y);
                 EXPECT_TRUE(standingOnHole(s)) << layout << "/" << i;
-                EXPECT_EQ(s.holes.holeIndex, i) << layout << "/" << i;
+                EXPECT_EQ(s.areaHoles.holeIndex, i) << layout << "/" << i;
             }
             for (auto [x, y] : {std::pair{hx - 51, hy - 75}, std::pair{hx + 101, hy - 65},
                                 std::pair{hx, hy - 76}, std::pair{hx, hy - 64}}) {
@@ -95,13 +95,13 @@ TEST(StandingOnHole, TheStartPointTenPixelsLowerIsAHoleOnlyInLayoutZero) {
     EXPECT_FALSE(standingOnHole(first));
     GameState zero = onLayout(0, 340, 170);
     EXPECT_TRUE(standingOnHole(zero));
-    EXPECT_EQ(zero.holes.holeIndex, 1);
+    EXPECT_EQ(zero.areaHoles.holeIndex, 1);
 }
 
 TEST(StandingOnHole, PositionsAreReadAsSixteenBitValues) {
     GameState wrapped = onLayout(0, 65536 + 100, 65536 + 45);
     EXPECT_TRUE(standingOnHole(wrapped));
-    EXPECT_EQ(wrapped.holes.holeIndex, 0);
+    EXPECT_EQ(wrapped.areaHoles.holeIndex, 0);
 
     GameState below = onLayout(0, 100 - 65536, 45);
     EXPECT_TRUE(standingOnHole(below));
@@ -111,38 +111,27 @@ TEST(StandingOnHole, PositionsAreReadAsSixteenBitValues) {
     EXPECT_FALSE(standingOnHole(halfway));
 }
 
-TEST(StandingOnHole, TheFixedSizeCountsNotTheStoredOne) {
-    // A strip stored without width or height is still 100 by 10 to the test.
-    const std::array<HoleRect, 1> bare{{{150, 120, 0, 0}}};
-    GameState s;
-    s.holes.holeRects = bare.data();
-    s.holes.holeCount = 1;
-    s.alienX = 250;
-    s.alienY = 55;
-    EXPECT_TRUE(standingOnHole(s));
-}
-
 TEST(HoleSelection, OnlyAreasOneToFourChangeTheSelection) {
     GameState s = onLayout(3, 0, 0);
-    ASSERT_EQ(s.holes.holeCount, 6);
-    ASSERT_EQ(s.holes.holeRects, holeLayouts[3].holes.data());
+    ASSERT_EQ(s.areaHoles.holeCount, 6);
+    ASSERT_EQ(s.areaHoles.selectedLayout, 3);
     for (int area : {Forest, WashingtonDC, InsideHole}) {
         s.area = area;
         selectAreaHoles(s);
-        EXPECT_EQ(s.holes.holeRects, holeLayouts[3].holes.data()) << "area " << area;
-        EXPECT_EQ(s.holes.holeCount, 6);
+        EXPECT_EQ(s.areaHoles.selectedLayout, 3) << "area " << area;
+        EXPECT_EQ(s.areaHoles.holeCount, 6);
     }
     s.area = AreaTwo;
-    s.holes.holeLayoutOf[1] = 2;
+    s.areaHoles.holeLayoutOf[1] = 2;
     selectAreaHoles(s);
-    EXPECT_EQ(s.holes.holeRects, holeLayouts[2].holes.data());
-    EXPECT_EQ(s.holes.holeCount, 4);
+    EXPECT_EQ(s.areaHoles.selectedLayout, 2);
+    EXPECT_EQ(s.areaHoles.holeCount, 4);
 
     // A layout number out of range leaves the selection alone.
     s.area = AreaOne;
-    s.holes.holeLayoutOf[0] = 7;
+    s.areaHoles.holeLayoutOf[0] = 7;
     selectAreaHoles(s);
-    EXPECT_EQ(s.holes.holeRects, holeLayouts[2].holes.data());
+    EXPECT_EQ(s.areaHoles.selectedLayout, 2);
 }
 
 TEST(HoleLayoutDeal, AreaFourKeepsZeroAndTheOthersShareOneToThreeInEveryOrder) {
@@ -150,12 +139,14 @@ TEST(HoleLayoutDeal, AreaFourKeepsZeroAndTheOthersShareOneToThreeInEveryOrder) {
     for (unsigned seed = 1; seed <= 600; ++seed) {
         std::srand(seed);
         GameState s;
-        s.holes.holeLayoutOf = {1, 2, 3, 3};  // a previous game's deal
+        s.areaHoles.holeLayoutOf = {1, 2, 3, 3};  // a previous game's deal
         assignHoleLayouts(s);
-        ASSERT_EQ(s.holes.holeLayoutOf[3], 0) << "seed " << seed;
-        const std::set<int> dealt(s.holes.holeLayoutOf.begin(), s.holes.holeLayoutOf.begin() + 3);
+        ASSERT_EQ(s.areaHoles.holeLayoutOf[3], 0) << "seed " << seed;
+        const std::set<int> dealt(s.areaHoles.holeLayoutOf.begin(),
+                                  s.areaHoles.holeLayoutOf.begin() + 3);
         ASSERT_EQ(dealt, (std::set<int>{1, 2, 3})) << "seed " << seed;
-        ++orders[{s.holes.holeLayoutOf[0], s.holes.holeLayoutOf[1], s.holes.holeLayoutOf[2]}];
+        ++orders[{s.areaHoles.holeLayoutOf[0], s.areaHoles.holeLayoutOf[1],
+                  s.areaHoles.holeLayoutOf[2]}];
     }
     EXPECT_EQ(orders.size(), 6u);
     for (const auto& [order, count] : orders) {
@@ -171,30 +162,30 @@ TEST_F(HoleSelectionInPlay, TheFirstStepAfterAChangeOfAreaUsesTheOldHoles) {
     startPlaying();
     state().area = AreaFour;
     play(KeyScript().idle(1));
-    ASSERT_EQ(state().holes.holeCount, 6);
+    ASSERT_EQ(state().areaHoles.holeCount, 6);
 
     // (400, 75) stands on layout 0's hole 5 and on no hole of layouts 1 to 3.
     state().area = AreaOne;
     state().alienX = 400;
     state().alienY = 70;
     play(KeyScript().hold({KeyDown}, 1));
-    EXPECT_TRUE(state().holes.onHole);
-    EXPECT_EQ(state().holes.holeIndex, 5);
-    const HoleLayout& own = holeLayouts[static_cast<std::size_t>(state().holes.holeLayoutOf[0])];
-    EXPECT_EQ(state().holes.holeRects, own.holes.data()) << "Area One's own holes from now on";
-    EXPECT_EQ(state().holes.holeCount, own.count);
+    EXPECT_TRUE(state().areaHoles.onHole);
+    EXPECT_EQ(state().areaHoles.holeIndex, 5);
+    const int own = state().areaHoles.holeLayoutOf[0];
+    EXPECT_EQ(state().areaHoles.selectedLayout, own) << "Area One's own holes from now on";
+    EXPECT_EQ(state().areaHoles.holeCount, holeLayouts[static_cast<std::size_t>(own)].count);
 
     play(KeyScript().hold({KeyDown}, 1));
     EXPECT_EQ(state().alienY, 80);
-    EXPECT_FALSE(state().holes.onHole) << "(400, 80) is only a hole in layout 0";
+    EXPECT_FALSE(state().areaHoles.onHole) << "(400, 80) is only a hole in layout 0";
 }
 
 TEST_F(HoleSelectionInPlay, ANewGameDealsTheLayoutsAgain) {
     std::set<std::array<int, 4>> deals;
     startPlaying();
     for (int game = 0; game < 8; ++game) {
-        deals.insert(state().holes.holeLayoutOf);
-        EXPECT_EQ(state().holes.holeLayoutOf[3], 0);
+        deals.insert(state().areaHoles.holeLayoutOf);
+        EXPECT_EQ(state().areaHoles.holeLayoutOf[3], 0);
         state().mode = PlayMode::GameOver;
         play(KeyScript().idle(1).hold({KeyS}, 1));
     }

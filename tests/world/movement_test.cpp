@@ -122,24 +122,24 @@ TEST_F(Walking, ACrossingKeepsTheLastHitResultUntilTheNextStep) {
     state().alienX = 745;
     state().alienY = 80;
     play(KeyScript().idle(1));  // Area One's holes are chosen in its first turn
-    const int hole = indexOfRightHole(state().holes.holeLayoutOf[0]);
+    const int hole = indexOfRightHole(state().areaHoles.holeLayoutOf[0]);
 
     play(KeyScript().hold({KeyRight}, 1));
     ASSERT_EQ(state().alienX, 750);
-    ASSERT_TRUE(state().holes.onHole);
-    ASSERT_EQ(state().holes.holeIndex, hole);
+    ASSERT_TRUE(state().areaHoles.onHole);
+    ASSERT_EQ(state().areaHoles.holeIndex, hole);
     const int timeUnits = state().timeUnits;
 
     play(KeyScript().hold({KeyRight}, 1));
     EXPECT_EQ(state().area, AreaTwo);
     EXPECT_EQ(state().alienX, 700);
     EXPECT_EQ(state().alienY, 52);
-    EXPECT_TRUE(state().holes.onHole) << "no hole test after a crossing";
-    EXPECT_EQ(state().holes.holeIndex, hole);
+    EXPECT_TRUE(state().areaHoles.onHole) << "no hole test after a crossing";
+    EXPECT_EQ(state().areaHoles.holeIndex, hole);
     EXPECT_EQ(state().timeUnits, timeUnits);
 
     play(KeyScript().hold({KeyDown}, 1));
-    EXPECT_FALSE(state().holes.onHole) << "no hole of any layout at (700, 57)";
+    EXPECT_FALSE(state().areaHoles.onHole) << "no hole of any layout at (700, 57)";
     EXPECT_EQ(state().timeUnits, timeUnits - 1);
 }
 
@@ -148,7 +148,7 @@ TEST_F(Walking, WithoutEnergyTheMovementStepDoesNotRun) {
     state().area = AreaFour;
     state().alienX = 100;
     state().alienY = 45;
-    state().holes.onHole = true;
+    state().areaHoles.onHole = true;
     state().alienWalking = true;
     state().energy = 0;
     state().timeUnits = 5000;
@@ -181,7 +181,7 @@ TEST_F(Walking, WhileTheScientistHoldsTheAlienOnlyEscapeWorks) {
         s.area = AreaFour;
         s.alienX = 100;
         s.alienY = 45;
-        s.holes.onHole = true;
+        s.areaHoles.onHole = true;
         s.zones.inZoneCell = true;
         s.zones.zoneKind = MoveUp;
         s.pursuer.pursuerActive = true;
@@ -223,10 +223,10 @@ GameState insideHole(int holeX, int holeY, bool levitating) {
     GameState s;
     s.mode = PlayMode::Play;
     s.area = InsideHole;
-    s.hole.areaBeforeHole = AreaFour;
-    s.hole.holeX = holeX;
-    s.hole.holeY = holeY;
-    s.hole.levitating = levitating;
+    s.holeVisit.areaBeforeHole = AreaFour;
+    s.holeVisit.holeX = holeX;
+    s.holeVisit.holeY = holeY;
+    s.holeVisit.levitating = levitating;
     return s;
 }
 
@@ -243,12 +243,12 @@ void stepWith(GameState& s, std::initializer_list<int> keys) {
 TEST(InsideAHole, RisingNeedsLevitationAndCostsFiftyAStep) {
     GameState sitting = insideHole(340, 200, false);
     stepWith(sitting, {KeyUp});
-    EXPECT_EQ(sitting.hole.holeY, 200);
+    EXPECT_EQ(sitting.holeVisit.holeY, 200);
     EXPECT_EQ(sitting.timeUnits, 9998) << "trying still costs";
 
     GameState rising = insideHole(340, 200, true);
     stepWith(rising, {KeyUp});
-    EXPECT_EQ(rising.hole.holeY, 195);
+    EXPECT_EQ(rising.holeVisit.holeY, 195);
     EXPECT_EQ(rising.timeUnits, 9949);
     EXPECT_EQ(rising.alienY, 160) << "the outdoor position waits";
     EXPECT_EQ(rising.area, InsideHole);
@@ -256,7 +256,7 @@ TEST(InsideAHole, RisingNeedsLevitationAndCostsFiftyAStep) {
     // Levitation left on outdoors makes an Up step just as dear.
     GameState outdoors;
     outdoors.mode = PlayMode::Play;
-    outdoors.hole.levitating = true;
+    outdoors.holeVisit.levitating = true;
     stepWith(outdoors, {KeyUp});
     EXPECT_EQ(outdoors.alienY, 155);
     EXPECT_EQ(outdoors.timeUnits, 9949);
@@ -269,29 +269,29 @@ TEST(InsideAHole, AtTheTopUpLeavesTheHoleWhereTheAlienFellIn) {
     s.area = InsideHole;
     s.alienX = 100;  // the alien fell in through hole 0
     s.alienY = 45;
-    s.holes.onHole = false;
-    s.hole.holeLanded = true;
+    s.areaHoles.onHole = false;
+    s.holeVisit.holeLanded = true;
 
     stepWith(s, {KeyUp});
     ASSERT_EQ(s.area, InsideHole);
-    EXPECT_EQ(s.hole.holeY, 20);
+    EXPECT_EQ(s.holeVisit.holeY, 20);
     EXPECT_EQ(s.timeUnits, 9949);
 
     stepWith(s, {KeyUp});
     EXPECT_EQ(s.area, AreaFour);
     EXPECT_EQ(s.alienX, 100);
     EXPECT_EQ(s.alienY, 45);
-    EXPECT_EQ(s.hole.holeX, 340);
-    EXPECT_EQ(s.hole.holeY, 20);
-    EXPECT_FALSE(s.hole.levitating);
-    EXPECT_FALSE(s.hole.holeLanded);
+    EXPECT_EQ(s.holeVisit.holeX, 340);
+    EXPECT_EQ(s.holeVisit.holeY, 20);
+    EXPECT_FALSE(s.holeVisit.levitating);
+    EXPECT_FALSE(s.holeVisit.holeLanded);
     EXPECT_EQ(s.timeUnits, 9948) << "leaving costs 1";
-    EXPECT_TRUE(s.holes.onHole) << "the restored area's hit tests ran";
-    EXPECT_EQ(s.holes.holeIndex, 0);
+    EXPECT_TRUE(s.areaHoles.onHole) << "the restored area's hit tests ran";
+    EXPECT_EQ(s.areaHoles.holeIndex, 0);
 
     // Without levitation the top of the hole lets the alien out as well.
     GameState climbing = insideHole(340, 20, false);
-    climbing.hole.areaBeforeHole = AreaTwo;
+    climbing.holeVisit.areaBeforeHole = AreaTwo;
     stepWith(climbing, {KeyUp});
     EXPECT_EQ(climbing.area, AreaTwo);
 }
@@ -299,41 +299,41 @@ TEST(InsideAHole, AtTheTopUpLeavesTheHoleWhereTheAlienFellIn) {
 TEST(InsideAHole, SidewaysTheAlienTurnsButOnlyWalksOnTheFloor) {
     GameState floating = insideHole(400, 200, true);
     stepWith(floating, {KeyLeft});
-    EXPECT_EQ(floating.hole.holeX, 400);
+    EXPECT_EQ(floating.holeVisit.holeX, 400);
     EXPECT_EQ(floating.alienFacing, FacingLeft);
     stepWith(floating, {KeyRight});
-    EXPECT_EQ(floating.hole.holeX, 400);
+    EXPECT_EQ(floating.holeVisit.holeX, 400);
     EXPECT_EQ(floating.alienFacing, FacingRight);
     EXPECT_TRUE(floating.alienWalking);
     EXPECT_EQ(floating.timeUnits, 9997);
 
     GameState left = insideHole(80, 330, false);
     stepWith(left, {KeyLeft});
-    EXPECT_EQ(left.hole.holeX, 75);
+    EXPECT_EQ(left.holeVisit.holeX, 75);
     stepWith(left, {KeyLeft});
-    EXPECT_EQ(left.hole.holeX, 75) << "the hole's left wall";
+    EXPECT_EQ(left.holeVisit.holeX, 75) << "the hole's left wall";
     EXPECT_EQ(left.timeUnits, 9997) << "bumping into the wall still costs";
     EXPECT_EQ(left.alienX, 340);
 
     GameState right = insideHole(660, 330, false);
     stepWith(right, {KeyRight});
-    EXPECT_EQ(right.hole.holeX, 665);
+    EXPECT_EQ(right.holeVisit.holeX, 665);
     stepWith(right, {KeyRight});
-    EXPECT_EQ(right.hole.holeX, 665) << "the hole's right wall";
+    EXPECT_EQ(right.holeVisit.holeX, 665) << "the hole's right wall";
     EXPECT_EQ(right.timeUnits, 9997);
 }
 
 TEST(InsideAHole, DownSinksOnlyWhileLevitatingAndNotPastTheFloor) {
     GameState floating = insideHole(340, 325, true);
     stepWith(floating, {KeyDown});
-    EXPECT_EQ(floating.hole.holeY, 330);
+    EXPECT_EQ(floating.holeVisit.holeY, 330);
     stepWith(floating, {KeyDown});
-    EXPECT_EQ(floating.hole.holeY, 330);
+    EXPECT_EQ(floating.holeVisit.holeY, 330);
     EXPECT_EQ(floating.timeUnits, 9997);
 
     GameState standing = insideHole(340, 200, false);
     stepWith(standing, {KeyDown});
-    EXPECT_EQ(standing.hole.holeY, 200);
+    EXPECT_EQ(standing.holeVisit.holeY, 200);
     EXPECT_EQ(standing.alienY, 160);
     EXPECT_EQ(standing.timeUnits, 9998);
 }
@@ -349,16 +349,16 @@ TEST_F(Keys, XOnAHoleDropsInAndXInsideOnlyStartsLevitating) {
     EXPECT_EQ(state().area, AreaFour) << "X off a hole does nothing";
 
     play(KeyScript().hold({KeyDown}, 1));
-    ASSERT_TRUE(state().holes.onHole);
+    ASSERT_TRUE(state().areaHoles.onHole);
     play(KeyScript().tap({KeyX}));
     EXPECT_EQ(state().area, InsideHole);
-    EXPECT_EQ(state().hole.areaBeforeHole, AreaFour);
-    EXPECT_FALSE(state().hole.levitating);
+    EXPECT_EQ(state().holeVisit.areaBeforeHole, AreaFour);
+    EXPECT_FALSE(state().holeVisit.levitating);
 
     play(KeyScript().tap({KeyX}));
     EXPECT_EQ(state().area, InsideHole);
-    EXPECT_EQ(state().hole.areaBeforeHole, AreaFour);
-    EXPECT_TRUE(state().hole.levitating);
+    EXPECT_EQ(state().holeVisit.areaBeforeHole, AreaFour);
+    EXPECT_TRUE(state().holeVisit.levitating);
 }
 
 TEST_F(Keys, ZInAZoneCellPaysTenAndRaisesTheZonesRequest) {
@@ -421,8 +421,8 @@ TEST_F(Keys, ZOnTheFlowerInsideAHoleGivesOneLifeOnce) {
     startPlaying();
     GameState& s = state();
     s.area = InsideHole;
-    s.hole.contentsRow = 2;
-    s.holes.holeIndex = 3;
+    s.holeVisit.contentsRow = 2;
+    s.areaHoles.holeIndex = 3;
     s.items.holeContents[2][3] = Flower;
     s.items.holeContents[1][3] = PhonePiece1;
     play(KeyScript().tap({KeyZ}));
@@ -435,8 +435,8 @@ TEST_F(Keys, ZOnTheFlowerInsideAHoleGivesOneLifeOnce) {
     start(6);
     startPlaying();
     state().area = InsideHole;
-    state().hole.contentsRow = 1;
-    state().holes.holeIndex = 3;
+    state().holeVisit.contentsRow = 1;
+    state().areaHoles.holeIndex = 3;
     state().items.holeContents[1][3] = PhonePiece2;
     play(KeyScript().tap({KeyZ}));
     EXPECT_EQ(state().lives, 3);

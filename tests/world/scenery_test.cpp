@@ -50,14 +50,14 @@ constexpr Region playField{0, 50, 800, 400};
 TEST(HoleIndicatorChoice, TellsWhatTheHoleUnderfootHolds) {
     GameState s;
     s.area = AreaFour;
-    s.holes.holeIndex = 2;
+    s.areaHoles.holeIndex = 2;
     s.items.holeContents[3][2] = Searched;
     EXPECT_EQ(chooseHoleIndicator(s), HoleIndicator::Fauna) << "off a hole";
 
-    s.holes.onHole = true;
+    s.areaHoles.onHole = true;
     s.items.holeContents[3][2] = Empty;
     EXPECT_EQ(chooseHoleIndicator(s), HoleIndicator::Undiscovered);
-    EXPECT_EQ(s.hole.contentsRow, 3);
+    EXPECT_EQ(s.holeVisit.contentsRow, 3);
     s.items.holeContents[3][2] = Searched;
     EXPECT_EQ(chooseHoleIndicator(s), HoleIndicator::Discovered);
 
@@ -75,16 +75,16 @@ TEST(HoleIndicatorChoice, TellsWhatTheHoleUnderfootHolds) {
 
 TEST(HoleIndicatorChoice, TheRowFollowsTheAreaAndStaysOutsideAreasOneToFour) {
     GameState s;
-    s.holes.onHole = true;
-    s.holes.holeIndex = 1;
+    s.areaHoles.onHole = true;
+    s.areaHoles.holeIndex = 1;
     s.items.holeContents[1][1] = Searched;
     s.area = AreaTwo;
     EXPECT_EQ(chooseHoleIndicator(s), HoleIndicator::Discovered);
-    EXPECT_EQ(s.hole.contentsRow, 1);
+    EXPECT_EQ(s.holeVisit.contentsRow, 1);
     for (int area : {Forest, WashingtonDC, InsideHole}) {
         s.area = area;
         EXPECT_EQ(chooseHoleIndicator(s), HoleIndicator::Discovered) << "area " << area;
-        EXPECT_EQ(s.hole.contentsRow, 1) << "area " << area;
+        EXPECT_EQ(s.holeVisit.contentsRow, 1) << "area " << area;
     }
 }
 
@@ -193,8 +193,8 @@ TEST_F(Scenery, TheIndicatorPanelShowsWhatTheHoleUnderfootHolds) {
     EXPECT_TRUE(sameRegion(grab(canvas(), panel), fauna)) << "not standing on it yet";
 
     play(KeyScript().hold({KeyDown}, 1).hold({KeyUp}, 1));
-    ASSERT_TRUE(s.holes.onHole);
-    ASSERT_EQ(s.holes.holeIndex, 0);
+    ASSERT_TRUE(s.areaHoles.onHole);
+    ASSERT_EQ(s.areaHoles.holeIndex, 0);
     EXPECT_TRUE(sameRegion(grab(canvas(), panel), undiscovered));
 
     s.items.holeContents[3][0] = Searched;

@@ -9,7 +9,7 @@
 namespace qz {
 
 class HeadlessDisplay {
-public:
+  public:
     // dataFolder holds graphics/ and the font; the process moves into it.
     explicit HeadlessDisplay(const std::string& dataFolder);
     ~HeadlessDisplay();
@@ -20,7 +20,7 @@ public:
     SDL_Surface* screen() const { return screen_; }
     const Fonts& fonts() const { return fonts_; }
 
-private:
+  private:
     SDL_Surface* screen_ = nullptr;
     Fonts fonts_;
 };

@@ -12,8 +12,8 @@ std::string SoundRequest::describe() const {
 
 bool RecordingSoundBoard::playing(int channel) {
     // Compared as a signed difference so the check survives the tick wrap.
-    const auto left = static_cast<std::int32_t>(endsAt_[static_cast<std::size_t>(channel)] -
-                                                clock_.ticks());
+    const auto left =
+        static_cast<std::int32_t>(endsAt_[static_cast<std::size_t>(channel)] - clock_.ticks());
     return left > 0;
 }
 

@@ -21,7 +21,7 @@ struct SoundRequest {
 };
 
 class RecordingSoundBoard final : public SoundBoard {
-public:
+  public:
     // lengthsMs: how long each sound lasts, by Sound.
     RecordingSoundBoard(Clock& clock, std::array<std::uint32_t, SoundCount> lengthsMs)
         : clock_(clock), lengths_(lengthsMs) {}
@@ -37,7 +37,7 @@ public:
     int volume() const { return volume_; }
     int plays(Sound sound) const;
 
-private:
+  private:
     static constexpr int Channels = 8;
     Clock& clock_;
     std::array<std::uint32_t, SoundCount> lengths_;

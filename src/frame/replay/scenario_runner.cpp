@@ -11,20 +11,20 @@ namespace qz {
 
 std::string describeState(const GameState& s) {
     std::ostringstream out;
-    out << "mode " << static_cast<int>(s.mode) << " area " << s.area << " alien " << s.alienX
-        << ',' << s.alienY << " facing " << s.alienFacing << " walking " << s.alienWalking
-        << " anim " << s.alienAnimFrame << " energy " << s.energy << " lives " << s.lives
-        << " score " << s.score << " candy " << s.candyCount << " time " << s.timeUnits
-        << " pieces " << s.phonePieceHeld[0] << s.phonePieceHeld[1] << s.phonePieceHeld[2]
-        << " title " << s.instructionsShown << ',' << s.instructionPage << ','
-        << s.titleBlinkCountdown << ',' << s.titleBlinkPhase << ',' << s.themeCountdown
-        << " arrival " << s.arrivalFrame << ',' << s.shipY << ',' << s.newGamePending
-        << " layouts " << s.holes.holeLayoutOf[0] << s.holes.holeLayoutOf[1]
-        << s.holes.holeLayoutOf[2] << s.holes.holeLayoutOf[3] << " holes " << s.holes.holeCount
-        << ',' << s.holes.holeIndex << ',' << s.holes.onHole << " inhole "
-        << s.hole.areaBeforeHole << ',' << s.hole.holeX << ',' << s.hole.holeY << ','
-        << s.hole.levitating << ',' << s.hole.contentsRow << " call " << s.shipCall.callActive
-        << ',' << s.shipCall.callQuarter << ',' << s.shipCall.callStepCountdown << ','
+    out << "mode " << static_cast<int>(s.mode) << " area " << s.area << " alien " << s.alienX << ','
+        << s.alienY << " facing " << s.alienFacing << " walking " << s.alienWalking << " anim "
+        << s.alienAnimFrame << " energy " << s.energy << " lives " << s.lives << " score "
+        << s.score << " candy " << s.candyCount << " time " << s.timeUnits << " pieces "
+        << s.phonePieceHeld[0] << s.phonePieceHeld[1] << s.phonePieceHeld[2] << " title "
+        << s.instructionsShown << ',' << s.instructionPage << ',' << s.titleBlinkCountdown << ','
+        << s.titleBlinkPhase << ',' << s.themeCountdown << " arrival " << s.arrivalFrame << ','
+        << s.shipY << ',' << s.newGamePending << " layouts " << s.areaHoles.holeLayoutOf[0]
+        << s.areaHoles.holeLayoutOf[1] << s.areaHoles.holeLayoutOf[2] << s.areaHoles.holeLayoutOf[3]
+        << " holes " << s.areaHoles.holeCount << ',' << s.areaHoles.holeIndex << ','
+        << s.areaHoles.onHole << " inhole " << s.holeVisit.areaBeforeHole << ','
+        << s.holeVisit.holeX << ',' << s.holeVisit.holeY << ',' << s.holeVisit.levitating << ','
+        << s.holeVisit.contentsRow << " call " << s.shipCall.callActive << ','
+        << s.shipCall.callQuarter << ',' << s.shipCall.callStepCountdown << ','
         << s.shipCall.bonusPending << ',' << s.shipCall.timeBonusReserve;
     return out.str();
 }

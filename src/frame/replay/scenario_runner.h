@@ -29,7 +29,7 @@ struct TurnRecord {
 constexpr std::array<std::uint32_t, SoundCount> DefaultSoundLengthsMs{3000, 1000, 400, 25000};
 
 class ScenarioRunner {
-public:
+  public:
     // Starts the run as the game does: srand(seed), the random set-up, Title.
     ScenarioRunner(Canvas& canvas, unsigned seed,
                    std::array<std::uint32_t, SoundCount> soundLengthsMs = DefaultSoundLengthsMs);
@@ -47,7 +47,7 @@ public:
     Runtime& runtime() { return runtime_; }
     int turnsRun() const { return turn_; }
 
-private:
+  private:
     GameState state_;
     VirtualClock clock_;
     ScriptedInput input_;

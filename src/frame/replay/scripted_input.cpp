@@ -34,9 +34,13 @@ KeyScript& KeyScript::hold(std::initializer_list<int> keys, int turns) {
     return *this;
 }
 
-KeyScript& KeyScript::idle(int turns) { return hold({}, turns); }
+KeyScript& KeyScript::idle(int turns) {
+    return hold({}, turns);
+}
 
-KeyScript& KeyScript::tap(std::initializer_list<int> keys) { return hold(keys, 1).idle(1); }
+KeyScript& KeyScript::tap(std::initializer_list<int> keys) {
+    return hold(keys, 1).idle(1);
+}
 
 KeyScript& KeyScript::closeWindow() {
     turns_.push_back(TurnInput{{}, true});

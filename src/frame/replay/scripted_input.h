@@ -22,7 +22,7 @@ struct TurnInput {
 // already shows a turn's keys when its events are taken, and a key that goes
 // down gives one key-down event (no key repeat).
 class ScriptedInput final : public InputSource {
-public:
+  public:
     // Sets up the events and key array of the next turn.
     void beginTurn(const TurnInput& turn);
 
@@ -30,14 +30,14 @@ public:
     void pump() override {}
     const std::uint8_t* keyState() override { return keys_.data(); }
 
-private:
+  private:
     std::array<std::uint8_t, KeyStateSize> keys_{};
     std::deque<InputEvent> queue_;
 };
 
 // A script of turns, built a stretch at a time.
 class KeyScript {
-public:
+  public:
     // Holds the keys for `turns` turns.
     KeyScript& hold(std::initializer_list<int> keys, int turns);
     // Nothing held.
@@ -48,7 +48,7 @@ public:
 
     const std::vector<TurnInput>& turns() const { return turns_; }
 
-private:
+  private:
     std::vector<TurnInput> turns_;
 };
 
