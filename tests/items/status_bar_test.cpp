@@ -158,7 +158,7 @@ TEST_F(StatusBar, NumbersArePlainDecimalLeftAlignedAt725) {
         drawCandyCounter(canvas(), count);
         const auto counter = canvas().pixelDigest();
         canvas().fill(0, 0, 800, 600, Black);
-        canvas().drawText(FontSize::Small, "Crunko's Pieces", White, 680, 540);
+        canvas().drawText(FontSize::Small, "Crunko's Pieces", White, 668, 540);
         canvas().drawText(FontSize::Small, text, White, 725, 560);
         EXPECT_EQ(counter, canvas().pixelDigest()) << count << " pieces";
     }
