@@ -108,6 +108,17 @@ bool readEnd(const std::string& line, std::size_t turnsRead, std::string& digest
     return true;
 }
 
+// A line without its end, which may be "\r\n" in a file that went through a mail client.
+bool nextLine(std::istringstream& lines, std::string& line) {
+    if (!std::getline(lines, line)) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string headerLine(unsigned seed) {
@@ -152,7 +163,7 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
     LoadedSession loaded;
     std::istringstream lines(text);
     std::string line;
-    std::getline(lines, line);
+    nextLine(lines, line);
     const std::string magic = std::string(Magic) + " ";
     if (line.rfind(magic, 0) != 0) {
         loaded.error = name + " is not a Quillo Zoruri replay";
@@ -173,7 +184,7 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
     }
     loaded.session.seed = static_cast<unsigned>(number);
     int lineNumber = 1;
-    while (std::getline(lines, line)) {
+    while (nextLine(lines, line)) {
         ++lineNumber;
         RecordedTurn turn;
         std::string digest;

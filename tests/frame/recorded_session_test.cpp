@@ -90,6 +90,8 @@ TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
         "quillo-zoruri replay 1 seed 5\nt D=115 P=115,273 s=01\nt O=-\nend 2 "
         "0123456789abcdef\n";
     ASSERT_TRUE(parseSession(good, "f").error.empty()) << parseSession(good, "f").error;
+    const std::string mailed = "quillo-zoruri replay 1 seed 5\r\nt P=- s=1\r\n";
+    EXPECT_TRUE(parseSession(mailed, "f").error.empty()) << parseSession(mailed, "f").error;
     const std::vector<std::pair<std::string, std::string>> bad{
         {"", "f is not a Quillo Zoruri replay"},
         {"\x7f"

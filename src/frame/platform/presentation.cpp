@@ -127,6 +127,9 @@ void Presentation::present() {
     }
     const int left = (window_->w - FrameWidth * shownAt_) / 2;
     const int top = (window_->h - FrameHeight * shownAt_) / 2;
+    if (left < 0 || top < 0) {
+        return;  // a mode smaller than asked for: nothing sensible to show
+    }
     if (sameFormat(frame_, window_)) {
         replicatePixels(frame_, window_, shownAt_, left, top);
     } else if (SDL_Surface* converted = SDL_ConvertSurface(frame_, window_->format, 0)) {
