@@ -19,6 +19,21 @@ ScenarioRunner& GameTest::start(unsigned seed) {
     return *runner_;
 }
 
+std::vector<TurnRecord> GameTest::play(const KeyScript& script) {
+    std::vector<TurnRecord> records = runner().run(script);
+    for (const TurnRecord& record : records) {
+        if (!record.brokenInvariants.empty()) {
+            std::string broken;
+            for (const std::string& invariant : record.brokenInvariants) {
+                broken += "\n  " + invariant;
+            }
+            ADD_FAILURE() << "turn " << record.turn << " breaks an invariant:" << broken;
+            break;
+        }
+    }
+    return records;
+}
+
 void GameTest::startPlaying() {
     // S, the reset turn, 58 drawing turns and the closing turn.
     play(KeyScript().hold({KeyS}, 1).idle(59));
