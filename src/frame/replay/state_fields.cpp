@@ -12,7 +12,7 @@ namespace {
 // them as T has members and no more. Only used unevaluated.
 struct AnyField {
     template <class T>
-    constexpr operator T() const;  // NOLINT: implicit on purpose
+    constexpr operator T() const;  // implicit on purpose
 };
 
 template <class T, class... Given>
