@@ -6,7 +6,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "frame/replay/scenario_runner.h"
+#include "frame/replay/state_fields.h"
 
 namespace qz {
 namespace {
@@ -145,18 +145,14 @@ std::string turnLine(const RecordedTurn& turn) {
     return line;
 }
 
-std::string stateDigest(const GameState& state) {
-    std::uint64_t hash = 1469598103934665603ULL;
-    for (unsigned char c : describeState(state)) {
-        hash = (hash ^ c) * 1099511628211ULL;
-    }
+std::string stateDigestText(const GameState& state) {
     char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, hash);
+    std::snprintf(text, sizeof text, "%016" PRIx64, stateDigest(state));
     return text;
 }
 
 std::string endLine(int turns, const GameState& state) {
-    return "end " + std::to_string(turns) + " " + stateDigest(state);
+    return "end " + std::to_string(turns) + " " + stateDigestText(state);
 }
 
 LoadedSession parseSession(const std::string& text, const std::string& name) {

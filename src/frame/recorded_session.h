@@ -49,8 +49,8 @@ std::string headerLine(unsigned seed);
 std::string turnLine(const RecordedTurn& turn);
 std::string endLine(int turns, const GameState& state);
 
-// A short digest of the state that makes up the play.
-std::string stateDigest(const GameState& state);
+// The digest of the state that makes up the play, as 16 hex digits.
+std::string stateDigestText(const GameState& state);
 
 struct LoadedSession {
     RecordedSession session;

@@ -183,9 +183,9 @@ int runGame(const Options& options) {
             recorder->finish(state);
         }
         if (player && !player->stoppedByPlayer() && session.replay->finalDigest &&
-            *session.replay->finalDigest != stateDigest(state)) {
+            *session.replay->finalDigest != stateDigestText(state)) {
             say("the replay ended in another state than the recording (digest " +
-                stateDigest(state) + ", recorded " + *session.replay->finalDigest + ")");
+                stateDigestText(state) + ", recorded " + *session.replay->finalDigest + ")");
             status = 3;
         }
     }
