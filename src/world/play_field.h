@@ -11,6 +11,8 @@ constexpr int PlayFieldBottom = 450;  // first row of the status area
 // The alien's box: (alienX, alienY) is its top-left corner.
 constexpr int AlienWidth = 50;
 constexpr int AlienHeight = 75;
+// Pixels per held arrow per turn, outdoors and inside a hole.
+constexpr int AlienStep = 5;
 
 // Where walking stops and the next step crosses into the neighbouring area.
 // The top limit lets the head reach into the top band.
