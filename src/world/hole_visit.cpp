@@ -6,10 +6,6 @@
 namespace qz {
 namespace {
 
-// The hole's walls and floor for the alien's box.
-constexpr int HoleLeftWall = 75;
-constexpr int HoleRightWall = 665;
-constexpr int LowestHover = 330;
 constexpr int FallSpeed = 12;
 constexpr int LandingLine = 321;  // past it the fall ends, at 332
 
@@ -54,7 +50,7 @@ void startLevitation(GameState& s) {
 
 int holeStepUp(GameState& s) {
     HoleVisit& v = s.holeVisit;
-    if (v.holeY <= HoleTop) {
+    if (v.holeY <= HoleTopLimit) {
         leaveHole(s);
         return 1;
     }
@@ -67,7 +63,7 @@ int holeStepUp(GameState& s) {
 
 int holeStepDown(GameState& s) {
     HoleVisit& v = s.holeVisit;
-    if (v.levitating && v.holeY < LowestHover) {
+    if (v.levitating && v.holeY + AlienStep <= HoleBottomLimit) {
         v.holeY += AlienStep;
     }
     return 1;
@@ -75,7 +71,7 @@ int holeStepDown(GameState& s) {
 
 int holeStepLeft(GameState& s) {
     HoleVisit& v = s.holeVisit;
-    if (!v.levitating && v.holeX > HoleLeftWall) {
+    if (!v.levitating && v.holeX > HoleLeftLimit) {
         v.holeX -= AlienStep;
     }
     return 1;
@@ -83,7 +79,7 @@ int holeStepLeft(GameState& s) {
 
 int holeStepRight(GameState& s) {
     HoleVisit& v = s.holeVisit;
-    if (!v.levitating && v.holeX < HoleRightWall) {
+    if (!v.levitating && v.holeX < HoleRightLimit) {
         v.holeX += AlienStep;
     }
     return 1;

@@ -10,8 +10,12 @@ namespace qz {
 
 struct GameState;
 
-// The top of the hole: the fall starts here and Up leaves from here.
-constexpr int HoleTop = 20;
+// The inside-of-hole screen's limits. Up at or above HoleTopLimit leaves the
+// hole; walking stops at the side limits; levitating down stops at the bottom.
+constexpr int HoleLeftLimit = 75;
+constexpr int HoleRightLimit = 665;
+constexpr int HoleTopLimit = 20;
+constexpr int HoleBottomLimit = 334;
 
 // holeX/holeY are the alien's position on the inside-of-hole screen, which
 // has its own coordinates; the outdoor position is kept untouched while
@@ -19,12 +23,25 @@ constexpr int HoleTop = 20;
 struct HoleVisit {
     int areaBeforeHole = Forest;
     int holeX = 340;
-    int holeY = HoleTop;
+    int holeY = HoleTopLimit;
     bool holeLanded = false;
     bool levitating = false;
     bool itemInReach = false;
     int contentsRow = 0;  // row of the hole-contents table: AreaOne 0 .. AreaFour 3
 };
+
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const HoleVisit& s, F&& f) {
+    f("areaBeforeHole", s.areaBeforeHole);
+    f("holeX", s.holeX);
+    f("holeY", s.holeY);
+    f("holeLanded", s.holeLanded);
+    f("levitating", s.levitating);
+    f("itemInReach", s.itemInReach);
+    f("contentsRow", s.contentsRow);
+}
 
 // Time units: a rising step and each turn of levitation.
 constexpr int LevitationCost = 50;

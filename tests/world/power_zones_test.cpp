@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "frame/invariants.h"
 #include "frame/new_game.h"
 #include "frame/play_modes.h"
 #include "frame/power_requests.h"
@@ -27,31 +28,11 @@ void setKind(GameState& s, int area, int cell, int kind) {
     zones[static_cast<std::size_t>(cell / 3)][static_cast<std::size_t>(cell % 3)] = kind;
 }
 
-// The layout rules every game must keep: at most one zone of each kind per
-// area, and one Call Ship and one Landing zone in the world, each in one of
-// the top-left four cells.
+// The layout rules every game must keep (at most one zone of each kind per
+// area, one Call Ship and one Landing zone in the world, each in one of the
+// top-left four cells) are among the invariants.
 void expectSoundLayout(const GameState& s, const std::string& context) {
-    int callShips = 0;
-    int landings = 0;
-    for (int area = Forest; area <= WashingtonDC; ++area) {
-        std::array<int, 8> seen{};
-        for (int cell = 0; cell < 9; ++cell) {
-            const int kind = kindAt(s, area, cell);
-            ASSERT_GE(kind, Phone) << context;
-            ASSERT_LE(kind, NoZone) << context;
-            if (kind <= MoveRight) {
-                EXPECT_EQ(++seen[static_cast<std::size_t>(kind)], 1)
-                    << context << " area " << area << " kind " << kind;
-            }
-            if (kind == CallShip || kind == Landing) {
-                EXPECT_TRUE(cell == 0 || cell == 1 || cell == 3 || cell == 4)
-                    << context << " area " << area << " cell " << cell;
-                ++(kind == CallShip ? callShips : landings);
-            }
-        }
-    }
-    EXPECT_EQ(callShips, 1) << context;
-    EXPECT_EQ(landings, 1) << context;
+    EXPECT_EQ(checkInvariants(s), std::vector<std::string>{}) << context;
     EXPECT_TRUE(s.zones.callShipPlaced && s.zones.landingPlaced) << context;
 }
 
