@@ -114,9 +114,7 @@ TEST(ZoneCells, TheAlienMustStandWhollyInsideACell) {
 }
 
 TEST(ZoneNames, TheKindFollowsTheAreasName) {
-    EXPECT_EQ(zoneText(Phone, Forest), "Forest / Phone Zone");
     EXPECT_EQ(zoneText(CallJorrin, WashingtonDC), "Washington DC / Call Jorrin Zone");
-    EXPECT_EQ(zoneText(PushBackHumans, AreaTwo), "Area Two / Push Back Humans Zone");
     EXPECT_EQ(zoneText(Landing, AreaFour), "Area Four / Landing Zone");
     EXPECT_EQ(zoneText(NoZone, AreaThree), "Area Three");
 }
@@ -143,7 +141,7 @@ void standInZone(GameState& s, int kind) {
     setKind(s, AreaOne, 4, kind);
 }
 
-TEST_F(Zones, StandingInAZoneNamesItAndZUsesIt) {
+TEST_F(Zones, StandingInAZoneNamesItUntilTheAlienStepsOut) {
     startPlaying();
     standInZone(state(), EatCandy);
     play(KeyScript().hold({KeyDown}, 1));
