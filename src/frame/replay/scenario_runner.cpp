@@ -19,12 +19,16 @@ ScenarioRunner::ScenarioRunner(Canvas& canvas, unsigned seed,
     state_.mode = PlayMode::Title;
 }
 
-TurnRecord ScenarioRunner::runTurn(const TurnInput& input) {
+void ScenarioRunner::step(const TurnInput& input) {
     sound_.clearRequests();
     input_.beginTurn(input);
-    const std::uint32_t startTicks = clock_.ticks();
     qz::runTurn(runtime_);
     ++turn_;
+}
+
+TurnRecord ScenarioRunner::runTurn(const TurnInput& input) {
+    const std::uint32_t startTicks = clock_.ticks();
+    step(input);
     TurnRecord record;
     record.turn = turn_;
     record.ticks = clock_.ticks();

@@ -36,6 +36,9 @@ class ScenarioRunner {
                    std::array<std::uint32_t, SoundCount> soundLengthsMs = DefaultSoundLengthsMs);
 
     TurnRecord runTurn(const TurnInput& input);
+    // Runs one turn and records nothing: for long runs that look at the
+    // state themselves.
+    void step(const TurnInput& input);
     // Runs the script until it ends or the player quits.
     std::vector<TurnRecord> run(const KeyScript& script);
 

@@ -1,0 +1,165 @@
+#include "soak/random_player.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "frame/platform/keyboard.h"
+#include "world/area_map.h"
+#include "world/hole_geometry.h"
+#include "world/play_field.h"
+#include "world/power_zones.h"
+
+namespace qz::soak {
+namespace {
+
+constexpr std::array<int, 9> AllKeys{KeyEscape, KeyI,    KeyS,    KeyX,    KeyZ,
+                                     KeyUp,     KeyDown, KeyLeft, KeyRight};
+constexpr std::array<int, 4> Arrows{KeyUp, KeyDown, KeyLeft, KeyRight};
+
+}  // namespace
+
+void RandomPlayer::holdFor(std::vector<int> keys, int maxTurns) {
+    held_ = std::move(keys);
+    heldTurns_ = 1 + below(maxTurns);
+}
+
+std::vector<int> RandomPlayer::mash() {
+    std::vector<int> keys;
+    for (int key : AllKeys) {
+        // Escape quits outside the instruction pages: keep it rare.
+        if (chance(key == KeyEscape ? 0.0005 : 0.3)) {
+            keys.push_back(key);
+        }
+    }
+    return keys;
+}
+
+std::vector<int> RandomPlayer::titleKeys(const GameState& s) {
+    if (s.instructionsShown) {
+        // Turn the pages, or go back to the title with Escape.
+        const int pick = below(10);
+        return pick < 6   ? std::vector<int>{chance(0.5) ? KeyS : KeyI}
+               : pick < 8 ? std::vector<int>{KeyEscape}
+                          : std::vector<int>{};
+    }
+    const int pick = below(20);
+    return pick < 12   ? std::vector<int>{KeyS}
+           : pick < 16 ? std::vector<int>{KeyI}
+                       : std::vector<int>{};
+}
+
+std::vector<int> RandomPlayer::towards(const GameState& s, int x, int y) {
+    const int dx = x - s.alienX;
+    const int dy = y - s.alienY;
+    if (std::abs(dx) < AlienStep && std::abs(dy) < AlienStep) {
+        return {};
+    }
+    if (std::abs(dx) >= std::abs(dy)) {
+        return {dx > 0 ? KeyRight : KeyLeft};
+    }
+    return {dy > 0 ? KeyDown : KeyUp};
+}
+
+std::vector<int> RandomPlayer::seek(const GameState& s) {
+    const bool allPieces = s.phonePieceHeld[0] && s.phonePieceHeld[1] && s.phonePieceHeld[2];
+    if (allPieces) {
+        // Call the ship, then wait in the Landing zone for it.
+        const int kind = s.shipCall.callActive ? Landing : CallShip;
+        const auto& area = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
+        for (std::size_t cell = 0; cell < ZoneGrid.size(); ++cell) {
+            if (area[cell / 3][cell % 3] == kind) {
+                const ZoneCellRect& c = ZoneGrid[cell];
+                std::vector<int> keys =
+                    towards(s, c.x + c.w / 2 - AlienWidth / 2, c.y + c.h / 2 - AlienHeight / 2);
+                if (keys.empty() && kind == CallShip) {
+                    keys.push_back(KeyZ);
+                }
+                return keys;
+            }
+        }
+        // Another area: cross edges in one direction for a while.
+        return {Arrows[static_cast<std::size_t>(below(4))]};
+    }
+    if (s.areaHoles.onHole) {
+        return {KeyX};
+    }
+    if (!isHoleArea(s.area) || s.areaHoles.holeCount == 0) {
+        return {Arrows[static_cast<std::size_t>(below(4))]};
+    }
+    // Feet on the hole's top rows: the corner 70 rows above it.
+    if (targetHole_ >= s.areaHoles.holeCount || chance(0.02)) {
+        targetHole_ = below(s.areaHoles.holeCount);
+    }
+    const HoleRect& hole = selectedHoleRects(s)[static_cast<std::size_t>(targetHole_)];
+    std::vector<int> keys = towards(s, hole.x + 25, hole.y - 70);
+    return keys.empty() ? std::vector<int>{KeyX} : keys;
+}
+
+std::vector<int> RandomPlayer::playKeys(const GameState& s) {
+    const int arrow = Arrows[static_cast<std::size_t>(below(4))];
+    if (s.area == InsideHole) {
+        if (s.holeVisit.levitating && chance(0.8)) {
+            return {KeyUp};
+        }
+        if (s.holeVisit.holeLanded && chance(0.1)) {
+            return {KeyX};  // levitate out
+        }
+        if (chance(0.05)) {
+            return {KeyZ};  // the flower, when it is here
+        }
+        return {arrow};
+    }
+    if (s.areaHoles.onHole && chance(0.2)) {
+        return {KeyX};
+    }
+    if (s.zones.inZoneCell && chance(0.1)) {
+        return {KeyZ};
+    }
+    if (chance(0.15)) {
+        return {arrow, Arrows[static_cast<std::size_t>(below(4))]};
+    }
+    return {arrow};
+}
+
+TurnInput RandomPlayer::next(const GameState& s) {
+    TurnInput turn;
+    if (heldTurns_ > 0) {
+        --heldTurns_;
+        turn.held = held_;
+        return turn;
+    }
+    if (chance(0.001)) {
+        turn.closeWindow = true;
+        return turn;
+    }
+    // Spells of heading for goals and of wandering about.
+    if (purposeTurns_ == 0) {
+        purposeTurns_ = chance(0.6) ? 100 + below(600) : -100 - below(600);
+    }
+    purposeTurns_ += purposeTurns_ > 0 ? -1 : 1;
+    const bool seeking = purposeTurns_ > 0;
+    // A turn with nothing held between presses lets the next one go down again.
+    if (chance(seeking ? 0.05 : 0.25)) {
+        holdFor({}, 6);
+    } else if (chance(0.05)) {
+        holdFor(mash(), 4);
+    } else if (s.mode == PlayMode::Title) {
+        holdFor(titleKeys(s), 3);
+    } else if (s.mode == PlayMode::Play && s.area != InsideHole && seeking) {
+        // Out of the hole areas, a longer walk over an edge.
+        holdFor(seek(s), isHoleArea(s.area) ? 3 : 40);
+    } else if (s.mode == PlayMode::Play) {
+        const std::vector<int> keys = playKeys(s);
+        const bool walking = keys.size() >= 1 && keys[0] != KeyX && keys[0] != KeyZ;
+        holdFor(keys, !walking ? 2 : s.area == InsideHole ? 20 : 60);
+    } else if (s.mode == PlayMode::GameOver) {
+        holdFor(chance(0.7) ? std::vector<int>{KeyS} : mash(), 2);
+    } else {
+        holdFor(chance(0.9) ? std::vector<int>{} : mash(), 10);
+    }
+    turn.held = held_;
+    --heldTurns_;
+    return turn;
+}
+
+}  // namespace qz::soak

@@ -1,0 +1,43 @@
+// A player who mashes keys: random presses and held keys, leaning towards
+// what leads somewhere (S on the title, X on a hole, Z in a zone), so a long
+// run reaches the rare states of every mode.
+#pragma once
+
+#include <random>
+#include <vector>
+
+#include "frame/game_state.h"
+#include "frame/replay/scripted_input.h"
+
+namespace qz::soak {
+
+class RandomPlayer {
+  public:
+    explicit RandomPlayer(unsigned seed) : random_(seed) {}
+
+    // The keys of the next turn, chosen by looking at the state.
+    TurnInput next(const GameState& state);
+
+  private:
+    bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    // Keeps `keys` held for a random stretch of turns.
+    void holdFor(std::vector<int> keys, int maxTurns);
+    std::vector<int> titleKeys(const GameState& state);
+    std::vector<int> playKeys(const GameState& state);
+    std::vector<int> mash();
+    // The arrow that brings the alien's top-left corner closer to (x, y),
+    // none once there.
+    std::vector<int> towards(const GameState& state, int x, int y);
+    // Heads for a hole, or for the ship zones once the pieces are all held.
+    std::vector<int> seek(const GameState& state);
+
+    std::mt19937 random_;
+    std::vector<int> held_;
+    int heldTurns_ = 0;
+    int targetHole_ = 0;  // the hole headed for, among the area's
+    // Turns left of heading for a goal (when positive) or of wandering.
+    int purposeTurns_ = 0;
+};
+
+}  // namespace qz::soak

@@ -1,0 +1,39 @@
+// The bounded soak that every test run includes, in shards that ctest runs
+// side by side. Its size comes from the build: QZ_SOAK_TURNS turns in all.
+#include <gtest/gtest.h>
+
+#include "soak/soak_run.h"
+#include "support/game_fixture.h"
+
+namespace qz::test {
+namespace {
+
+constexpr int SeedsPerShard = 5;
+
+class Soak : public ::testing::TestWithParam<int> {};
+
+TEST_P(Soak, MashedKeysKeepEveryInvariantInEveryMode) {
+    ASSERT_TRUE(display().ok());
+    PictureStore pictures;
+    Canvas canvas(display().screen(), pictures, display().fonts());
+    soak::SoakOptions options;
+    options.firstSeed = 1 + static_cast<unsigned>(GetParam() * SeedsPerShard);
+    options.seeds = SeedsPerShard;
+    options.turnsPerSeed = QZ_SOAK_TURNS / (QZ_SOAK_SHARDS * SeedsPerShard);
+    const soak::SoakTally tally = soak::runSoak(canvas, options);
+    std::printf("%s", tally.report().c_str());
+
+    EXPECT_EQ(tally.failureCount, 0) << tally.report();
+    // A player stuck somewhere would soak one state only.
+    for (const char* reached :
+         {"mode Title", "mode Title, instruction pages", "mode Arrival", "mode Play, outdoors",
+          "mode Play, inside a hole", "mode Play, levitating", "mode Play, power animation",
+          "event new game", "event fall into a hole"}) {
+        EXPECT_GT(tally.reached.count(reached) ? tally.reached.at(reached) : 0, 0) << reached;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, Soak, ::testing::Range(0, QZ_SOAK_SHARDS));
+
+}  // namespace
+}  // namespace qz::test
