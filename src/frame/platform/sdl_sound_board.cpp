@@ -79,6 +79,8 @@ void SdlSoundBoard::close() {
         chunk = nullptr;
     }
     Mix_CloseAudio();
+    // Opening the device loads the music decoders; this lets them go.
+    Mix_Quit();
     open_ = false;
 }
 
