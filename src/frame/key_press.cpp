@@ -3,6 +3,7 @@
 #include "frame/platform/keyboard.h"
 #include "frame/sound_cues.h"
 #include "items/energy_and_time.h"
+#include "items/hole_contents.h"
 
 namespace qz {
 namespace {
@@ -35,15 +36,6 @@ void useZone(GameState& s) {
     if (raises) {
         s.zones.powerActive = true;
         s.zones.powerRequest[static_cast<std::size_t>(kind)] = true;
-    }
-}
-
-void reviveFlower(GameState& s) {
-    const auto row = static_cast<std::size_t>(s.holeVisit.contentsRow);
-    const auto column = static_cast<std::size_t>(s.areaHoles.holeIndex);
-    if (s.items.holeContents[row][column] == Flower && !s.items.flowerRevived) {
-        ++s.lives;
-        s.items.flowerRevived = true;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "frame/movement.h"
 
 #include "frame/platform/keyboard.h"
+#include "items/candy.h"
 #include "items/energy_and_time.h"
 #include "world/area_map.h"
 #include "world/play_field.h"
@@ -63,9 +64,10 @@ void stepRight(GameState& s) {
 
 }  // namespace
 
-void runHitTests(GameState& s, SoundBoard& /*sound*/) {
+void runHitTests(GameState& s, SoundBoard& sound) {
     if (isHoleArea(s.area)) {
         s.areaHoles.onHole = standingOnHole(s);
+        s.candy.candyTouched = candyTouchTest(s, sound);
     }
 }
 

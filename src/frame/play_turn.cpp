@@ -3,7 +3,9 @@
 #include "characters/character_sprites.h"
 #include "frame/play_modes.h"
 #include "frame/sound_cues.h"
+#include "items/candy.h"
 #include "items/energy_and_time.h"
+#include "items/hole_search.h"
 #include "items/status_bar.h"
 #include "world/area_map.h"
 #include "world/scenery.h"
@@ -21,13 +23,18 @@ void drawGround(Runtime& rt) {
     drawBackground(rt.canvas, rt.state.area);
 }
 
+// 3, inside a hole: a piece or the flower on the floor; a piece within reach is taken.
+void showHoleContents(Runtime& rt) {
+    drawHoleSight(rt.canvas, searchHole(rt.state));
+}
+
 // 3. The holes of the area underfoot; inside a hole, its contents and the fall.
 void prepareArea(Runtime& rt) {
     GameState& s = rt.state;
     if (isHoleArea(s.area)) {
         selectAreaHoles(s);
     } else if (s.area == InsideHole) {
-        // What the hole holds and the fall to its floor belong to the hole visit.
+        showHoleContents(rt);
     } else if (s.area != Forest && s.area != WashingtonDC) {
         s.areaHoles.holeCount = 0;
     }
@@ -45,6 +52,14 @@ void drawAlien(Runtime& rt) {
     }
     drawAlienWalk(rt.canvas, s.alienX, s.alienY, s.alienFacing, s.alienWalking, s.alienAnimFrame);
     ++s.alienAnimFrame;
+}
+
+// 5. A touched piece is counted and replaced; otherwise it is drawn over
+// the alien where it lies.
+void pickUpOrDrawCandy(Runtime& rt) {
+    if (const auto candy = candyStep(rt.state)) {
+        drawCandy(rt.canvas, candy->x, candy->y, candy->look);
+    }
 }
 
 // 8. Trees and buildings stand in front of every character.
@@ -87,6 +102,13 @@ void drawNameLine(Runtime& rt) {
     }
 }
 
+// 14. Eating waits until the name line is drawn.
+void eatCandyWhenInForce(Runtime& rt) {
+    if (rt.state.candy.eatCandyInForce) {
+        eatCandyPiece(rt.state);
+    }
+}
+
 // 17.
 void endGameWhenNoLivesLeft(Runtime& rt) {
     if (rt.state.lives == 0) {
@@ -101,7 +123,7 @@ TurnEnd playTurn(Runtime& rt) {
     drawGround(rt);              // 2
     prepareArea(rt);             // 3
     drawAlien(rt);               // 4
-                                 // 5  candy piece
+    pickUpOrDrawCandy(rt);       // 5
                                  // 6  pursuer step
                                  // 7  capture step
     drawFrontScenery(rt);        // 8
@@ -110,7 +132,7 @@ TurnEnd playTurn(Runtime& rt) {
     countDownShipCall(rt);       // 11
     showHoleIndicator(rt);       // 12
     drawNameLine(rt);            // 13
-                                 // 14 Eat Candy effect
+    eatCandyWhenInForce(rt);     // 14
                                  // 15 landing test
                                  // 16 phone marks
     endGameWhenNoLivesLeft(rt);  // 17

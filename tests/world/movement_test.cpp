@@ -421,6 +421,7 @@ TEST_F(Keys, ZOnTheFlowerInsideAHoleGivesOneLifeOnce) {
     startPlaying();
     GameState& s = state();
     s.area = InsideHole;
+    s.holeVisit.areaBeforeHole = AreaThree;
     s.holeVisit.contentsRow = 2;
     s.areaHoles.holeIndex = 3;
     s.items.holeContents[2][3] = Flower;
@@ -435,6 +436,7 @@ TEST_F(Keys, ZOnTheFlowerInsideAHoleGivesOneLifeOnce) {
     start(6);
     startPlaying();
     state().area = InsideHole;
+    state().holeVisit.areaBeforeHole = AreaTwo;
     state().holeVisit.contentsRow = 1;
     state().areaHoles.holeIndex = 3;
     state().items.holeContents[1][3] = PhonePiece2;
