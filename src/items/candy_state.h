@@ -17,4 +17,16 @@ struct CandyState {
     bool eatCandyInForce = false;
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const CandyState& s, F&& f) {
+    f("candyX", s.candyX);
+    f("candyY", s.candyY);
+    f("candyArea", s.candyArea);
+    f("candyLook", s.candyLook);
+    f("candyTouched", s.candyTouched);
+    f("eatCandyInForce", s.eatCandyInForce);
+}
+
 }  // namespace qz

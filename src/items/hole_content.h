@@ -35,4 +35,16 @@ struct ItemState {
     bool pieceTheftArmed = true;
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const ItemState& s, F&& f) {
+    f("holeContents", s.holeContents);
+    f("placedPieces", s.placedPieces);
+    f("placedCount", s.placedCount);
+    f("foundOrder", s.foundOrder);
+    f("flowerRevived", s.flowerRevived);
+    f("pieceTheftArmed", s.pieceTheftArmed);
+}
+
 }  // namespace qz

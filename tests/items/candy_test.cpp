@@ -3,15 +3,19 @@
 #include "items/candy.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "frame/invariants.h"
 #include "frame/new_game.h"
 #include "frame/replay/recording_sound_board.h"
 #include "frame/sound_cues.h"
-#include "items/item_invariant.h"
 #include "support/game_fixture.h"
 
 namespace qz::test {
 namespace {
+
+const std::vector<std::string> NothingBroken;
 
 TEST(CandyTouch, FacingRightReachesThirtyTwoPixelsFurtherAndOnlyFacingLeftCrunches) {
     struct Reach {
@@ -62,7 +66,7 @@ TEST_F(CandyInPlay, WalkingOntoAPieceCountsItAndLaysTheNextInTheSameTurn) {
     EXPECT_EQ(s.candyCount, 1);
     EXPECT_FALSE(s.candy.candyTouched);
     EXPECT_EQ(runner().sound().plays(Sound::Candy), 0);
-    EXPECT_EQ(itemInvariantFault(s), "");
+    EXPECT_EQ(checkInvariants(s), NothingBroken);
     EXPECT_GE(s.candy.candyLook, 1);
 
     // Facing left, the next piece crunches.
@@ -84,9 +88,9 @@ TEST(CandyPlacement, PiecesLieOnlyInAreasOneToThreeWithinTheField) {
         std::srand(seed);
         GameState s;
         randomGameSetup(s);
-        ASSERT_EQ(itemInvariantFault(s), "") << "seed " << seed;
+        ASSERT_EQ(checkInvariants(s), NothingBroken) << "seed " << seed;
         respawnCandy(s);
-        ASSERT_EQ(itemInvariantFault(s), "") << "seed " << seed;
+        ASSERT_EQ(checkInvariants(s), NothingBroken) << "seed " << seed;
         ASSERT_NE(s.candy.candyLook, 0);
     }
 }
