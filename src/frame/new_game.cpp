@@ -2,12 +2,15 @@
 
 #include "items/candy.h"
 #include "items/hole_contents.h"
+#include "world/power_zones.h"
 
 namespace qz {
 
 void randomGameSetup(GameState& state) {
     assignHoleLayouts(state);
     placeHiddenItems(state);
+    generateZoneLayouts(state);
+    placeShipZones(state);
     layCandy(state);
 }
 

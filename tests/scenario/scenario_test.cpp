@@ -1,7 +1,7 @@
 // Long walks replayed headless with a fixed seed. Between them they cross
 // every edge of the area map (the eight quarter-turn edges included), visit
-// all six areas and stand on holes. Each checks where the alien is at chosen
-// turns, and every turn's state and sounds against its golden replay in
+// all six areas, stand on holes and carry a power animation into one. Each checks where the alien
+// is at chosen turns, and every turn's state and sounds against its golden replay in
 // tests/scenario/goldens/ (the invariants are checked after every turn).
 //
 // The goldens pin the whole run down. When a change to the game alters one,
@@ -17,13 +17,16 @@ namespace qz::test {
 namespace {
 
 constexpr unsigned Seed = 20240611;
+// A game whose Area Four holds a Move Up zone in cell 2.
+constexpr unsigned MoveUpOverHoleSeed = 20240634;
 
 class Walks : public GameTest {
   protected:
     // A fresh game: S, then the whole Arrival; Play is next.
-    void begin() {
+    void begin(unsigned seed = Seed) {
         records_.clear();
-        start(Seed);
+        seed_ = seed;
+        start(seed);
         go(KeyScript().hold({KeyS}, 1).idle(59));
         ASSERT_EQ(state().mode, PlayMode::Play);
     }
@@ -55,7 +58,7 @@ class Walks : public GameTest {
     void replay(Run run, const char* golden) {
         const std::vector<TurnRecord> first = run();
         EXPECT_TRUE(run() == first) << "the second run of the same script differs";
-        EXPECT_TRUE(matchesGolden(golden, Seed, first));
+        EXPECT_TRUE(matchesGolden(golden, seed_, first));
     }
 
     // Round the cube twice: up and down through Forest, Area One, Washington
@@ -166,8 +169,34 @@ class Walks : public GameTest {
         return records_;
     }
 
+    // A Move Up zone over hole 2 of Area Four: Z, then X at once. Inside,
+    // the animation waits; it goes on when the alien has levitated out, and
+    // only then takes it up into Area One.
+    std::vector<TurnRecord> powerCarriedIntoAHole() {
+        begin(MoveUpOverHoleSeed);
+        walk(KeyLeft, 69);
+        walk(KeyUp, 15);
+        walk(KeyLeft, 1);
+        expectAt(AreaFour, 745, 85);
+        expectOnHole(2);
+        EXPECT_EQ(state().zones.zoneKind, MoveUp);
+        go(KeyScript().hold({KeyZ}, 1).hold({KeyX}, 1).idle(26));
+        EXPECT_EQ(state().area, InsideHole);
+        EXPECT_TRUE(state().holeVisit.holeLanded);
+        EXPECT_TRUE(state().zones.powerActive);
+        go(KeyScript().tap({KeyX}));
+        walk(KeyUp, 64);
+        expectAt(AreaFour, 745, 85);
+        EXPECT_TRUE(state().zones.powerActive);
+        go(KeyScript().idle(2));
+        expectAt(AreaOne, 745, 85);
+        EXPECT_FALSE(state().zones.powerActive);
+        return records_;
+    }
+
   private:
     std::vector<TurnRecord> records_;
+    unsigned seed_ = Seed;
 };
 
 TEST_F(Walks, TheSixteenStraightEdges) {
@@ -176,6 +205,10 @@ TEST_F(Walks, TheSixteenStraightEdges) {
 
 TEST_F(Walks, TheEightQuarterTurnEdges) {
     replay([this] { return quarterTurns(); }, "quarter_turns");
+}
+
+TEST_F(Walks, APowerAnimationCarriedIntoAHole) {
+    replay([this] { return powerCarriedIntoAHole(); }, "power_carried_into_a_hole");
 }
 
 TEST_F(Walks, TheHolesOfAreaFour) {
