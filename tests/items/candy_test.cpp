@@ -138,5 +138,28 @@ TEST_F(CandyInPlay, EatingTurnsOnePieceIntoFortyFiveEnergyUpToTheCeiling) {
     }
 }
 
+TEST_F(CandyInPlay, TheEatCandyZoneEatsOnePieceInTheTurnItsAnimationEnds) {
+    startPlaying();
+    GameState& s = state();
+    s.area = AreaOne;
+    s.alienX = 300;
+    s.alienY = 195;
+    s.zones.zoneLayout[AreaOne][1][1] = EatCandy;
+    s.candyCount = 2;
+    s.energy = 109;
+    play(KeyScript().hold({KeyDown}, 1));  // into the middle cell
+    ASSERT_TRUE(s.zones.inZoneCell);
+
+    play(KeyScript().tap({KeyZ}).idle(2));  // the key's turn and three more
+    EXPECT_EQ(s.energy, 99);
+    EXPECT_EQ(s.candyCount, 2);
+    play(KeyScript().idle(1));  // the animation ends
+    EXPECT_EQ(s.energy, 144);
+    EXPECT_EQ(s.candyCount, 1);
+    EXPECT_FALSE(s.zones.powerRequest[EatCandy]);
+    play(KeyScript().idle(5));
+    EXPECT_EQ(s.candyCount, 1);
+}
+
 }  // namespace
 }  // namespace qz::test

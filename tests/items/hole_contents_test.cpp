@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -222,6 +223,36 @@ TEST(InsideAHole,
     EXPECT_EQ(searchHole(forest), HoleSight::Nothing);
     EXPECT_EQ(forest.items.holeContents[1][1], PhonePiece1);
     EXPECT_FALSE(forest.phonePieceHeld[0]);
+}
+
+using PieceReach = GameTest;
+
+TEST_F(PieceReach, EachPieceIsTakenFromItsOwnReachWalkingEitherWay) {
+    // The left edge inside the hole must lie from 150 to 155, 165 or 175.
+    for (const auto& [piece, farthest] :
+         {std::pair{PhonePiece1, 155}, std::pair{PhonePiece2, 165}, std::pair{PhonePiece3, 175}}) {
+        for (const auto& [key, from, takenAt] :
+             {std::tuple{KeyLeft, 340, farthest}, std::tuple{KeyRight, 75, 150}}) {
+            start(3);
+            startPlaying();
+            GameState& s = state();
+            const Cell lying = cellHolding(s, piece);
+            s.area = InsideHole;
+            s.holeVisit.areaBeforeHole = AreaOne + lying.first;
+            s.holeVisit.contentsRow = lying.first;
+            s.areaHoles.holeIndex = lying.second;
+            s.holeVisit.holeLanded = true;
+            s.holeVisit.holeY = 332;
+            s.holeVisit.holeX = from;
+            int heldAt = -1;
+            for (int turn = 0; turn < 60 && heldAt < 0; ++turn) {
+                play(KeyScript().hold({key}, 1));
+                heldAt = s.phonePieceHeld[piece - 1] ? s.holeVisit.holeX : -1;
+            }
+            EXPECT_EQ(heldAt, takenAt) << "piece " << piece << " from " << from;
+            EXPECT_EQ(at(s, lying), Searched);
+        }
+    }
 }
 
 TEST(HiddenItems, TheDumpsWriteTheTableThePlacementAndAZoneLayout) {
