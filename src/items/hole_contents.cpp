@@ -178,7 +178,7 @@ void dumpHoleContents(const GameState& state) {
     }
 }
 
-void dumpZoneKinds(const std::array<std::array<int, 3>, 3>& table) {
+void dumpZoneKinds(const AreaZones& table) {
     for (const auto& row : table) {
         std::printf("| %d | %d | %d |\n", row[0], row[1], row[2]);
     }

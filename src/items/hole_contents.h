@@ -3,8 +3,6 @@
 // taking a piece back. The table itself is ItemState (items/hole_content.h).
 #pragma once
 
-#include <array>
-
 #include "frame/game_state.h"
 
 namespace qz {
@@ -42,6 +40,6 @@ void reviveFlower(GameState& state);
 
 // The diagnostic dumps, to standard output; nothing calls them during play.
 void dumpHoleContents(const GameState& state);
-void dumpZoneKinds(const std::array<std::array<int, 3>, 3>& table);
+void dumpZoneKinds(const AreaZones& table);
 
 }  // namespace qz
