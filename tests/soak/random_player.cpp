@@ -15,6 +15,8 @@ namespace {
 constexpr std::array<int, 9> AllKeys{KeyEscape, KeyI,    KeyS,    KeyX,    KeyZ,
                                      KeyUp,     KeyDown, KeyLeft, KeyRight};
 constexpr std::array<int, 4> Arrows{KeyUp, KeyDown, KeyLeft, KeyRight};
+// Inside a hole, where the alien reaches what lies there.
+constexpr int ItemReachX = 155;
 
 }  // namespace
 
@@ -61,6 +63,22 @@ std::vector<int> RandomPlayer::towards(const GameState& s, int x, int y) {
 }
 
 std::vector<int> RandomPlayer::seek(const GameState& s) {
+    if (s.area == InsideHole) {
+        // Over to a piece lying here; Z for a flower not yet revived.
+        const HoleVisit& v = s.holeVisit;
+        const int content = s.items.holeContents[static_cast<std::size_t>(v.contentsRow)]
+                                                [static_cast<std::size_t>(s.areaHoles.holeIndex)];
+        if (v.levitating) {
+            return {KeyUp};
+        }
+        if (content == Flower && !s.items.flowerRevived) {
+            return {KeyZ};
+        }
+        if (!v.holeLanded || content < PhonePiece1 || content > PhonePiece3) {
+            return {KeyX};
+        }
+        return {v.holeX > ItemReachX ? KeyLeft : KeyRight};
+    }
     const bool allPieces = s.phonePieceHeld[0] && s.phonePieceHeld[1] && s.phonePieceHeld[2];
     if (allPieces) {
         // Call the ship, then wait in the Landing zone for it.
@@ -98,7 +116,8 @@ std::vector<int> RandomPlayer::seek(const GameState& s) {
 std::vector<int> RandomPlayer::playKeys(const GameState& s) {
     const int arrow = Arrows[static_cast<std::size_t>(below(4))];
     if (s.area == InsideHole) {
-        if (s.holeVisit.levitating && chance(0.8)) {
+        const HoleVisit& v = s.holeVisit;
+        if (v.levitating && chance(0.8)) {
             return {KeyUp};
         }
         if (s.holeVisit.holeLanded && chance(0.1)) {
@@ -145,9 +164,9 @@ TurnInput RandomPlayer::next(const GameState& s) {
         holdFor(mash(), 4);
     } else if (s.mode == PlayMode::Title) {
         holdFor(titleKeys(s), 3);
-    } else if (s.mode == PlayMode::Play && s.area != InsideHole && seeking) {
+    } else if (s.mode == PlayMode::Play && seeking) {
         // Out of the hole areas, a longer walk over an edge.
-        holdFor(seek(s), isHoleArea(s.area) ? 3 : 40);
+        holdFor(seek(s), isHoleArea(s.area) || s.area == InsideHole ? 3 : 40);
     } else if (s.mode == PlayMode::Play) {
         const std::vector<int> keys = playKeys(s);
         const bool walking = keys.size() >= 1 && keys[0] != KeyX && keys[0] != KeyZ;
