@@ -26,9 +26,10 @@ long statusKb(const char* field) {
     return -1;
 }
 
-void showProgress(long turns) {
-    std::fprintf(stderr, "qz-soak: %ld turns, resident %ld kB, peak %ld kB\n", turns,
-                 statusKb("VmRSS"), statusKb("VmHWM"));
+// The tally so far, so a run stopped early still tells what it reached.
+void showProgress(const qz::soak::SoakTally& tally) {
+    std::fprintf(stderr, "qz-soak: %ld turns, resident %ld kB, peak %ld kB\n%s", tally.turns,
+                 statusKb("VmRSS"), statusKb("VmHWM"), tally.report().c_str());
 }
 
 }  // namespace

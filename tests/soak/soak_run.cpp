@@ -129,19 +129,6 @@ void countEvents(std::map<std::string, long>& reached, const Before& b, const Ga
 
 }  // namespace
 
-void SoakTally::add(const SoakTally& other) {
-    turns += other.turns;
-    for (const auto& [name, count] : other.reached) {
-        reached[name] += count;
-    }
-    failureCount += other.failureCount;
-    for (const std::string& failure : other.failures) {
-        if (failures.size() < FailuresKept) {
-            failures.push_back(failure);
-        }
-    }
-}
-
 std::string SoakTally::report() const {
     std::ostringstream out;
     out << "turns " << turns << "\n";
@@ -205,7 +192,7 @@ SoakTally runSoak(Canvas& canvas, const SoakOptions& options) {
             }
             if (options.progress && options.progressEvery > 0 &&
                 tally.turns % options.progressEvery == 0) {
-                options.progress(tally.turns);
+                options.progress(tally);
             }
         }
     }

@@ -12,6 +12,17 @@
 
 namespace qz::soak {
 
+struct SoakTally {
+    long turns = 0;
+    // Turns spent in each mode, and how often each event happened.
+    std::map<std::string, long> reached;
+    long failureCount = 0;
+    std::vector<std::string> failures;  // the first few, each with seed and turn
+
+    // The counts, one "name count" line each, then the failures.
+    std::string report() const;
+};
+
 struct SoakOptions {
     unsigned firstSeed = 1;
     int seeds = 1;
@@ -20,21 +31,9 @@ struct SoakOptions {
     std::uint32_t turnBudgetMs = 2600;
     // Wall time one turn may take before the run counts as hung and stops.
     int hangSeconds = 60;
-    // Called every `progressEvery` turns with the turns run so far.
+    // Called every `progressEvery` turns with the tally so far.
     long progressEvery = 0;
-    void (*progress)(long turns) = nullptr;
-};
-
-struct SoakTally {
-    long turns = 0;
-    // Turns spent in each mode, and how often each event happened.
-    std::map<std::string, long> reached;
-    long failureCount = 0;
-    std::vector<std::string> failures;  // the first few, each with seed and turn
-
-    void add(const SoakTally& other);
-    // The counts, one "name count" line each, then the failures.
-    std::string report() const;
+    void (*progress)(const SoakTally& tally) = nullptr;
 };
 
 SoakTally runSoak(Canvas& canvas, const SoakOptions& options);

@@ -24,6 +24,11 @@ void ScenarioRunner::step(const TurnInput& input) {
     input_.beginTurn(input);
     qz::runTurn(runtime_);
     ++turn_;
+    if (restoreEveryTurn_) {
+        const GameState snapshot = state_;
+        state_ = GameState{};
+        state_ = snapshot;
+    }
 }
 
 TurnRecord ScenarioRunner::runTurn(const TurnInput& input) {

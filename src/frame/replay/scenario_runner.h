@@ -42,6 +42,10 @@ class ScenarioRunner {
     // Runs the script until it ends or the player quits.
     std::vector<TurnRecord> run(const KeyScript& script);
 
+    // After every turn, copies the state out, wipes it and copies it back:
+    // a run must not tell the difference, as the state is plain data.
+    void restoreEveryTurn(bool restore) { restoreEveryTurn_ = restore; }
+
     // Writes the frame after every turn to <folder>/turn-NNNNN.bmp.
     void dumpFramesTo(const std::string& folder) { dumpFolder_ = folder; }
 
@@ -61,6 +65,7 @@ class ScenarioRunner {
     std::string dumpFolder_;
     unsigned seed_;
     int turn_ = 0;
+    bool restoreEveryTurn_ = false;
 };
 
 }  // namespace qz

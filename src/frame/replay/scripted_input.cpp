@@ -1,7 +1,14 @@
 #include "frame/replay/scripted_input.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
 namespace qz {
 namespace {
+
+constexpr std::array<int, 9> NamedKeys{KeyEscape, KeyI,    KeyS,     KeyX,   KeyZ,
+                                       KeyUp,     KeyDown, KeyRight, KeyLeft};
 
 std::string keyName(int key) {
     switch (key) {
@@ -52,6 +59,41 @@ std::string describeInputs(const std::vector<TurnInput>& turns) {
         i += run;
     }
     return text;
+}
+
+std::optional<std::vector<TurnInput>> parseInputs(const std::string& text) {
+    std::vector<TurnInput> turns;
+    std::istringstream runs(text);
+    std::string run;
+    while (std::getline(runs, run, ',')) {
+        std::istringstream words(run);
+        std::string chord;
+        std::string times;
+        if (!(words >> chord >> times) || times.size() < 2 || times[0] != 'x') {
+            return std::nullopt;
+        }
+        TurnInput turn;
+        std::istringstream names(chord);
+        std::string name;
+        while (chord != "idle" && std::getline(names, name, '+')) {
+            if (name == "close") {
+                turn.closeWindow = true;
+                continue;
+            }
+            const auto key = std::find_if(NamedKeys.begin(), NamedKeys.end(),
+                                          [&](int k) { return keyName(k) == name; });
+            if (key == NamedKeys.end()) {
+                return std::nullopt;
+            }
+            turn.held.push_back(*key);
+        }
+        const int count = std::atoi(times.c_str() + 1);
+        if (count < 1) {
+            return std::nullopt;
+        }
+        turns.insert(turns.end(), static_cast<std::size_t>(count), turn);
+    }
+    return turns;
 }
 
 void ScriptedInput::beginTurn(const TurnInput& turn) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct TurnInput {
 
 // A run of inputs in a few words: "S x1, idle x59, X+Up x3, close x1".
 std::string describeInputs(const std::vector<TurnInput>& turns);
+// Reads such words back; nothing when they are not of that form.
+std::optional<std::vector<TurnInput>> parseInputs(const std::string& text);
 
 // Feeds one TurnInput per turn. Like the display library, the held-key array
 // already shows a turn's keys when its events are taken, and a key that goes
