@@ -2,6 +2,7 @@
 //   qz-soak [--turns N] [--seeds N] [--first-seed N]
 // Prints how often each mode and event was reached, every failure, and the
 // resident memory along the way; exits 1 on any failure.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +61,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qz-soak: no headless display on %s\n", QZ_TEST_DATA_DIR);
         return 1;
     }
+    // The display library turns Ctrl+C and SIGTERM into a quit event, which
+    // a soak never reads: let them stop it.
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
     qz::PictureStore pictures;
     qz::Canvas canvas(display.screen(), pictures, display.fonts());
     qz::soak::SoakOptions options;
