@@ -58,6 +58,17 @@ Bytes wave(std::uint32_t rate = 44100, std::uint16_t format = 1, std::uint16_t b
     return b;
 }
 
+// The files a test program wrote, removed when it ends.
+struct WrittenFiles {
+    std::vector<std::string> paths;
+    ~WrittenFiles() {
+        for (const std::string& path : paths) {
+            std::remove(path.c_str());
+        }
+    }
+};
+WrittenFiles written;
+
 std::string write(const Bytes& bytes) {
     // Test cases may run as parallel processes: the file name is the test's own.
     static int n = 0;
@@ -67,6 +78,7 @@ std::string write(const Bytes& bytes) {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
+    written.paths.push_back(path);
     return path;
 }
 
