@@ -16,9 +16,9 @@ namespace {
 
 constexpr unsigned Seed = 20240611;
 
-constexpr std::uint64_t StraightEdgesDigest = 0x25f9057ae3981b3f;
-constexpr std::uint64_t QuarterTurnsDigest = 0x02cbf9c2531ee7d5;
-constexpr std::uint64_t HolesOfAreaFourDigest = 0x8b6d5fe375de7632;
+constexpr std::uint64_t StraightEdgesDigest = 0x910450a2311ec8c5;
+constexpr std::uint64_t QuarterTurnsDigest = 0x3cb20f966a62816c;
+constexpr std::uint64_t HolesOfAreaFourDigest = 0xf7079f68a7c48e32;
 
 class Walks : public GameTest {
   protected:
