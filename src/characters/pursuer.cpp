@@ -11,15 +11,11 @@ namespace qz {
 namespace {
 
 constexpr int ChaseStep = 3;
-constexpr int LaterHideCountdown = 1500;
 // Where it stands in relation to the alien while the player steers sideways.
 constexpr int ChaseOffset = 10;
 // A followed crossing moves it about as far as the alien jumps.
 constexpr int AcrossWidth = 750;
 constexpr int AcrossHeight = 350;
-// Turns before a new pursuer shows: up to 899, or up to 99 after one gave up.
-constexpr int PlacementDelay = 900;
-constexpr int DelayAfterGivingUp = 100;
 
 struct Place {
     int x;
@@ -61,7 +57,7 @@ bool crossingCounts(const GameState& s, Edge edge) {
 // Follows the alien across the edge by `shift` along `coordinate`, or gives up
 // after its third counted crossing.
 void followOrGiveUp(PursuerState& p, int& coordinate, int shift) {
-    if (p.pursuerFollows <= 2) {
+    if (p.pursuerFollows < MostFollows) {
         coordinate += shift;
         p.pursuerGaveUp = false;
     } else {
