@@ -87,6 +87,16 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
          [](GameState& s) { s.items.holeContents[2][5] = PhonePiece2; }},
         {"2 holes hold the flower", [](GameState& s) { s.items.holeContents[0][0] = Flower; }},
         {"0 holes hold the flower", [](GameState& s) { s.items.holeContents[2][2] = Empty; }},
+        {"pursuerFollows 4", [](GameState& s) { s.pursuer.pursuerFollows = 4; }},
+        {"pursuerDelay 900", [](GameState& s) { s.pursuer.pursuerDelay = 900; }},
+        {"pursuerHideCountdown 1501", [](GameState& s) { s.pursuer.pursuerHideCountdown = 1501; }},
+        {"pursuerFacing 5", [](GameState& s) { s.pursuer.pursuerFacing = 5; }},
+        {"the scientist holds the alien inside a hole",
+         [](GameState& s) {
+             s.area = InsideHole;
+             s.pursuer.pursuerIsScientist = true;
+             s.pursuer.alienCaught = true;
+         }},
     };
     for (const auto& [fault, change] : broken) {
         GameState s = placedGame();
