@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "world/power_zones.h"
+
 namespace qz {
 namespace {
 
@@ -20,6 +22,8 @@ void drawPeopleSelectors(GameState& s) {
 
 void randomGameSetup(GameState& state) {
     assignHoleLayouts(state);
+    generateZoneLayouts(state);
+    placeShipZones(state);
     drawPeopleSelectors(state);
 }
 

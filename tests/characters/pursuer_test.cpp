@@ -285,6 +285,38 @@ TEST(Hiding, TheFirstHidingOfARunLastsSixteenUpdatesAndEveryLaterOne1501) {
     EXPECT_EQ(hiddenUpdates(), 1501);
 }
 
+using HidingInPlay = GameTest;
+
+TEST_F(HidingInPlay, AMoveZoneHidesThePursuerFromTheTurnItMovesTheAlien) {
+    startPlaying();
+    GameState& s = state();
+    // Forest's cell 3 made the only Move Left zone of the Forest.
+    for (auto& row : s.zones.zoneLayout[Forest]) {
+        for (int& kind : row) {
+            kind = kind == MoveLeft ? NoZone : kind;
+        }
+    }
+    s.zones.zoneLayout[Forest][1][0] = MoveLeft;
+    s.alienX = 100;
+    s.alienY = 195;
+    s.pursuer = chase(Forest, 100, 195, 600, 100).pursuer;
+    play(KeyScript().hold({KeyDown}, 1).tap({KeyZ}).idle(2));
+    ASSERT_TRUE(s.zones.powerActive);
+    ASSERT_EQ(s.area, Forest);
+    const int drawn = s.characterDrawCount;
+
+    play(KeyScript().idle(1));  // the fifth turn of the animation
+    EXPECT_EQ(s.area, AreaFour);
+    EXPECT_TRUE(s.pursuer.pursuerHidden);
+    EXPECT_EQ(s.pursuer.pursuerX, 3) << "set to 0, then one chasing step in the same turn";
+    int hiddenTurns = 1;
+    while (s.characterDrawCount == drawn && hiddenTurns < 100) {
+        play(KeyScript().idle(1));
+        ++hiddenTurns;
+    }
+    EXPECT_EQ(hiddenTurns, 17) << "16 hidden updates, then shown";
+}
+
 TEST(Drawing, EachShownPursuerCountsOneDrawAlsoWithAFacingThatDrawsNothing) {
     GameState s = chase(Forest, 300, 200, 500, 50);
     s.characterDrawCount = 8;
