@@ -29,8 +29,8 @@ constexpr Place ScientistInWashington{600, 150};
 
 void placePursuer(GameState& s) {
     PursuerState& p = s.pursuer;
-    p.pursuerDelay =
-        p.pursuerGaveUp ? std::rand() % DelayAfterGivingUp : std::rand() % PlacementDelay;
+    const int delays = p.pursuerGaveUp ? DelayAfterGivingUp : PlacementDelay;
+    p.pursuerDelay = std::rand() % delays;
     p.pursuerIsScientist = std::rand() % 10 % 2 == 1;
     Place place{};
     if (s.area == WashingtonDC) {
