@@ -1,5 +1,7 @@
 #include "characters/capture.h"
 
+#include "items/hole_contents.h"
+
 namespace qz {
 namespace {
 
@@ -43,10 +45,12 @@ void captureStep(GameState& s) {
     } else if (p.pursuerY == ReleaseY && s.area == WashingtonDC) {
         endCapture(p);
     } else if (!p.pursuerIsScientist) {
-        // The agent does not hold the alien: it walks off while the player
-        // moves freely.
+        // The agent takes back a piece, or the candy, and walks off; it does
+        // not hold the alien, who moves freely meanwhile.
+        theftStep(s);
         if (p.pursuerX <= 0) {
             endCapture(p);
+            s.items.pieceTheftArmed = true;  // the next catch may take a piece again
         } else {
             p.pursuerFacing = FacingLeft;
             p.pursuerX -= WalkOffStep;

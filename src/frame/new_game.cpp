@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "items/candy.h"
+#include "items/hole_contents.h"
 #include "world/power_zones.h"
 
 namespace qz {
@@ -22,8 +24,10 @@ void drawPeopleSelectors(GameState& s) {
 
 void randomGameSetup(GameState& state) {
     assignHoleLayouts(state);
+    placeHiddenItems(state);
     generateZoneLayouts(state);
     placeShipZones(state);
+    layCandy(state);
     drawPeopleSelectors(state);
 }
 
@@ -52,9 +56,12 @@ void newGameReset(GameState& s) {
 
     s.items.flowerRevived = fresh.items.flowerRevived;
     s.pursuer.pushBackInForce = fresh.pursuer.pushBackInForce;
+    s.items.foundOrder = fresh.items.foundOrder;
     s.phonePieceHeld = fresh.phonePieceHeld;
 
+    s.items.placedCount = fresh.items.placedCount;
     s.areaHoles.holeLayoutOf = fresh.areaHoles.holeLayoutOf;
+    s.items.placedPieces = fresh.items.placedPieces;
     s.items.holeContents = fresh.items.holeContents;
 
     randomGameSetup(s);

@@ -3,6 +3,9 @@
 // the keys do nothing until it lets go.
 #include "characters/capture.h"
 
+#include <array>
+#include <initializer_list>
+
 #include "support/game_fixture.h"
 
 namespace qz::test {
@@ -27,9 +30,25 @@ class Capture : public GameTest {
     }
 };
 
-TEST_F(Capture, TheAgentWalksOffFromTwelveBySevenTwoMinusThreeThenIsGone) {
+// Takes the pieces out of their holes and hands them over in this order.
+void holdPieces(GameState& s, std::initializer_list<int> pieces) {
+    std::size_t slot = 0;
+    for (int piece : pieces) {
+        for (auto& row : s.items.holeContents) {
+            for (int& cell : row) {
+                cell = cell == piece ? Searched : cell;
+            }
+        }
+        s.phonePieceHeld[static_cast<std::size_t>(piece - 1)] = true;
+        s.items.foundOrder[slot++] = piece;
+    }
+}
+
+TEST_F(Capture, TheAgentTakesOnePieceWalksOffBySevenTwoMinusThreeThenIsGone) {
     pursuerOnAlien(AreaTwo, 300, 200, false);
     GameState& s = state();
+    holdPieces(s, {PhonePiece2, PhonePiece1});
+    s.candyCount = 3;
     s.pursuer.alienCaught = true;
     s.pursuer.pursuerX = 12;
     for (int expected : {7, 2, -3}) {
@@ -37,12 +56,27 @@ TEST_F(Capture, TheAgentWalksOffFromTwelveBySevenTwoMinusThreeThenIsGone) {
         EXPECT_TRUE(s.pursuer.alienCaught);
         EXPECT_EQ(s.pursuer.pursuerX, expected);
         EXPECT_EQ(s.pursuer.pursuerFacing, FacingLeft);
+        EXPECT_FALSE(s.items.pieceTheftArmed);
     }
+    EXPECT_EQ(s.phonePieceHeld, (std::array<bool, 3>{true, false, false}))
+        << "the piece found first goes back into a hole, one per capture";
+    EXPECT_EQ(s.candyCount, 3) << "the candy stays while a piece is left";
     EXPECT_EQ(s.alienY, 215) << "the agent does not hold the alien";
     play(KeyScript().hold({KeyDown}, 1));
     EXPECT_FALSE(s.pursuer.alienCaught);
     EXPECT_FALSE(s.pursuer.pursuerActive);
     EXPECT_EQ(s.pursuer.pursuerX, -3);
+    EXPECT_TRUE(s.items.pieceTheftArmed) << "the next catch may take a piece again";
+
+    // Caught again: the last piece goes, and from the next turn the candy.
+    s.pursuer.pursuerActive = true;
+    s.pursuer.alienCaught = true;
+    s.pursuer.pursuerX = 100;
+    play(KeyScript().idle(1));
+    EXPECT_EQ(s.phonePieceHeld, (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(s.candyCount, 3);
+    play(KeyScript().idle(1));
+    EXPECT_EQ(s.candyCount, 0);
 }
 
 TEST_F(Capture, TheScientistCarriesFiftyTurnsJumpsToWashingtonAndLetsGoAtTwoHundred) {

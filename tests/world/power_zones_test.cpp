@@ -228,7 +228,7 @@ TEST_F(Zones, TheAnimationBobsFourTurnsThenAMoveZoneChangesTheAreaOnly) {
 
     // Another zone used later does not move the alien again.
     setKind(s, AreaFour, 3, Phone);
-    play(KeyScript().tap({KeyZ}).idle(5));
+    play(KeyScript().idle(1).tap({KeyZ}).idle(5));  // a turn to look the new kind up first
     EXPECT_EQ(s.area, AreaFour);
 }
 
