@@ -32,10 +32,17 @@ void checkPosition(Broken& broken, const GameState& s) {
         checkRange(broken, "holeX", v.holeX, HoleLeftLimit, HoleRightLimit);
         // Rising stops once at or above the top limit, so within a step of it.
         checkRange(broken, "holeY", v.holeY, HoleTopLimit - AlienStep + 1, HoleBottomLimit);
+        return;
+    }
+    // A step that starts inside a limit ends less than a step beyond it.
+    checkRange(broken, "alienX", s.alienX, AlienLeftLimit - AlienStep + 1,
+               AlienRightLimit + AlienStep - 1);
+    if (s.pursuer.alienCaught && s.pursuer.pursuerIsScientist) {
+        // The scientist carries the alien down past the walking limit, at
+        // the height it was caught: 30 above to 40 below its own top.
+        checkRange(broken, "alienY - pursuerY while carried", s.alienY - s.pursuer.pursuerY, -30,
+                   40);
     } else {
-        // A step that starts inside a limit ends less than a step beyond it.
-        checkRange(broken, "alienX", s.alienX, AlienLeftLimit - AlienStep + 1,
-                   AlienRightLimit + AlienStep - 1);
         checkRange(broken, "alienY", s.alienY, AlienTopLimit - AlienStep + 1,
                    AlienBottomLimit + AlienStep - 1);
     }

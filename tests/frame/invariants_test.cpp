@@ -49,6 +49,14 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
              s.holeVisit.holeX = HoleLeftLimit;
              s.holeVisit.holeY = HoleBottomLimit;
          }},
+        {"the scientist carrying the alien down to its jump",
+         [](GameState& s) {
+             s.area = WashingtonDC;
+             s.pursuer.alienCaught = true;
+             s.pursuer.pursuerIsScientist = true;
+             s.pursuer.pursuerY = 349;
+             s.alienY = 389;
+         }},
         {"positions outside Play", [](GameState& s) {
              s.mode = PlayMode::GameOver;
              s.alienY = 1000;
@@ -93,6 +101,13 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
         {"pursuerDelay 900", [](GameState& s) { s.pursuer.pursuerDelay = 900; }},
         {"pursuerHideCountdown 1501", [](GameState& s) { s.pursuer.pursuerHideCountdown = 1501; }},
         {"pursuerFacing 5", [](GameState& s) { s.pursuer.pursuerFacing = 5; }},
+        {"alienY - pursuerY while carried 41 is outside -30..40",
+         [](GameState& s) {
+             s.pursuer.alienCaught = true;
+             s.pursuer.pursuerIsScientist = true;
+             s.pursuer.pursuerY = 300;
+             s.alienY = 341;
+         }},
         {"the scientist holds the alien inside a hole",
          [](GameState& s) {
              s.area = InsideHole;
