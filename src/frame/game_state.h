@@ -10,6 +10,7 @@
 #include <array>
 
 #include "characters/jorrin_state.h"
+#include "characters/phone_mark_state.h"
 #include "characters/pursuer_state.h"
 #include "frame/play_mode.h"
 #include "items/hole_content.h"
@@ -66,6 +67,7 @@ struct GameState {
     ShipCallState shipCall;
     PursuerState pursuer;
     JorrinState jorrin;
+    PhoneMarkState phoneMarks;
 };
 
 }  // namespace qz

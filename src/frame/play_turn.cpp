@@ -1,6 +1,10 @@
 // The Play turn: its seventeen steps, in the order they happen and are drawn.
 // Later steps draw over earlier ones; nothing is shown before the turn ends.
 #include "characters/character_sprites.h"
+#include "characters/jorrin.h"
+#include "characters/phone_marks.h"
+#include "characters/ship_call.h"
+#include "frame/game_end.h"
 #include "frame/play_modes.h"
 #include "frame/sound_cues.h"
 #include "items/energy_and_time.h"
@@ -33,12 +37,19 @@ void prepareArea(Runtime& rt) {
     }
 }
 
+// 4.1 Jorrin walks up to the alien, which is drawn over him.
+void showJorrinVisit(Runtime& rt) {
+    drawJorrinVisit(rt.canvas, jorrinVisitStep(rt.state));
+    rt.clock.delay(JorrinVisitWaitMs);
+}
+
 // 4. Exactly one of: Jorrin's visit, the alien inside a hole, the power pose,
 // or the alien walking.
 void drawAlien(Runtime& rt) {
     GameState& s = rt.state;
-    if (s.jorrin.alienCollapsed || s.jorrin.jorrinCalled) {
-        return;  // Jorrin's visit draws the alien.
+    if (jorrinVisitRuns(s)) {
+        showJorrinVisit(rt);
+        return;
     }
     if (s.area == InsideHole || s.zones.powerActive) {
         return;  // The hole visit and the power animation draw the alien.
@@ -87,10 +98,22 @@ void drawNameLine(Runtime& rt) {
     }
 }
 
+// 15. The ship has come for the alien.
+void endGameWhenLanded(Runtime& rt) {
+    if (shipHasLanded(rt.state)) {
+        endGame(rt.state);
+    }
+}
+
+// 16. Drawn over everything else.
+void showPhoneMarks(Runtime& rt) {
+    drawPhoneMarks(rt.canvas, stepPhoneMarks(rt.state));
+}
+
 // 17.
 void endGameWhenNoLivesLeft(Runtime& rt) {
     if (rt.state.lives == 0) {
-        rt.state.mode = PlayMode::GameOver;
+        endGame(rt.state);
     }
 }
 
@@ -105,14 +128,14 @@ TurnEnd playTurn(Runtime& rt) {
                                  // 6  pursuer step
                                  // 7  capture step
     drawFrontScenery(rt);        // 8
-                                 // 9  rescue check
+    startRescue(rt.state);       // 9
     drawStatusBar(rt);           // 10
     countDownShipCall(rt);       // 11
     showHoleIndicator(rt);       // 12
     drawNameLine(rt);            // 13
                                  // 14 Eat Candy effect
-                                 // 15 landing test
-                                 // 16 phone marks
+    endGameWhenLanded(rt);       // 15
+    showPhoneMarks(rt);          // 16
     endGameWhenNoLivesLeft(rt);  // 17
     return TurnEnd::PresentAndPace;
 }
