@@ -115,7 +115,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "quillo-frame-dump: cannot write %s\n", path.c_str());
             return 1;
         }
-        std::printf("%s  %s\n", path.c_str(), record.state.c_str());
+        std::string where;
+        for (const FieldValue& field : record.state) {
+            if (field.name == "area" || field.name == "alienX" || field.name == "alienY") {
+                where += " " + field.name + " " + field.value;
+            }
+        }
+        std::printf("%s %s\n", path.c_str(), where.c_str());
         ++written;
     }
     if (written < static_cast<int>(wanted.size())) {

@@ -22,4 +22,18 @@ struct JorrinState {
     bool jorrinCalled = false;    // a called visit (candy for points) is running
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const JorrinState& s, F&& f) {
+    f("jorrinX", s.jorrinX);
+    f("jorrinY", s.jorrinY);
+    f("jorrinFacing", s.jorrinFacing);
+    f("jorrinAtX", s.jorrinAtX);
+    f("jorrinAtY", s.jorrinAtY);
+    f("jorrinExitDir", s.jorrinExitDir);
+    f("alienCollapsed", s.alienCollapsed);
+    f("jorrinCalled", s.jorrinCalled);
+}
+
 }  // namespace qz

@@ -15,4 +15,13 @@ struct PhoneMarkState {
     int phoneMarkHolesSeen = 0;
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const PhoneMarkState& s, F&& f) {
+    f("phoneMarksOn", s.phoneMarksOn);
+    f("phoneMarkBlink", s.phoneMarkBlink);
+    f("phoneMarkHolesSeen", s.phoneMarkHolesSeen);
+}
+
 }  // namespace qz

@@ -12,6 +12,16 @@ struct PursuerState {
     bool pushBackInForce = false;
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const PursuerState& s, F&& f) {
+    f("pursuerActive", s.pursuerActive);
+    f("pursuerIsScientist", s.pursuerIsScientist);
+    f("alienCaught", s.alienCaught);
+    f("pushBackInForce", s.pushBackInForce);
+}
+
 // While the scientist carries the alien, its keys are ignored (Escape and the
 // window's close button still work).
 struct GameState;

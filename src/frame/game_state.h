@@ -70,4 +70,41 @@ struct GameState {
     PhoneMarkState phoneMarks;
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const GameState& s, F&& f) {
+    f("mode", s.mode);
+    f("quitRequested", s.quitRequested);
+    f("area", s.area);
+    f("alienX", s.alienX);
+    f("alienY", s.alienY);
+    f("alienFacing", s.alienFacing);
+    f("alienWalking", s.alienWalking);
+    f("alienAnimFrame", s.alienAnimFrame);
+    f("energy", s.energy);
+    f("lives", s.lives);
+    f("score", s.score);
+    f("candyCount", s.candyCount);
+    f("timeUnits", s.timeUnits);
+    f("phonePieceHeld", s.phonePieceHeld);
+    f("newGamePending", s.newGamePending);
+    f("instructionsShown", s.instructionsShown);
+    f("instructionPage", s.instructionPage);
+    f("titleBlinkCountdown", s.titleBlinkCountdown);
+    f("titleBlinkPhase", s.titleBlinkPhase);
+    f("themeCountdown", s.themeCountdown);
+    f("arrivalFrame", s.arrivalFrame);
+    f("shipY", s.shipY);
+    f("characterDrawCount", s.characterDrawCount);
+    f("areaHoles", s.areaHoles);
+    f("holeVisit", s.holeVisit);
+    f("zones", s.zones);
+    f("items", s.items);
+    f("shipCall", s.shipCall);
+    f("pursuer", s.pursuer);
+    f("jorrin", s.jorrin);
+    f("phoneMarks", s.phoneMarks);
+}
+
 }  // namespace qz

@@ -8,7 +8,7 @@
 namespace qz {
 namespace {
 
-constexpr int Step = 5;
+constexpr int Step = AlienStep;
 constexpr int LevitationStepCost = 50;
 
 void leaveHole(GameState& s) {
@@ -23,7 +23,7 @@ void stepUp(GameState& s) {
     if (s.area != InsideHole) {
         s.alienY -= Step;
         spendTimeUnits(s, s.holeVisit.levitating ? LevitationStepCost : 1);
-    } else if (s.holeVisit.holeY <= 20) {
+    } else if (s.holeVisit.holeY <= HoleTopLimit) {
         leaveHole(s);
         spendTimeUnits(s, 1);
     } else if (s.holeVisit.levitating) {
@@ -37,7 +37,7 @@ void stepUp(GameState& s) {
 void stepDown(GameState& s) {
     if (s.area != InsideHole) {
         s.alienY += Step;
-    } else if (s.holeVisit.levitating && s.holeVisit.holeY <= 329) {
+    } else if (s.holeVisit.levitating && s.holeVisit.holeY + Step <= HoleBottomLimit) {
         s.holeVisit.holeY += Step;
     }
     spendTimeUnits(s, 1);
@@ -46,7 +46,7 @@ void stepDown(GameState& s) {
 void stepLeft(GameState& s) {
     if (s.area != InsideHole) {
         s.alienX -= Step;
-    } else if (!s.holeVisit.levitating && s.holeVisit.holeX > 75) {
+    } else if (!s.holeVisit.levitating && s.holeVisit.holeX > HoleLeftLimit) {
         s.holeVisit.holeX -= Step;
     }
     spendTimeUnits(s, 1);
@@ -55,7 +55,7 @@ void stepLeft(GameState& s) {
 void stepRight(GameState& s) {
     if (s.area != InsideHole) {
         s.alienX += Step;
-    } else if (!s.holeVisit.levitating && s.holeVisit.holeX <= 664) {
+    } else if (!s.holeVisit.levitating && s.holeVisit.holeX < HoleRightLimit) {
         s.holeVisit.holeX += Step;
     }
     spendTimeUnits(s, 1);

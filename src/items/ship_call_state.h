@@ -15,4 +15,15 @@ struct ShipCallState {
     int timeBonusReserve = 52;  // set once per run: only the first game earns the time bonus
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const ShipCallState& s, F&& f) {
+    f("callActive", s.callActive);
+    f("callQuarter", s.callQuarter);
+    f("callStepCountdown", s.callStepCountdown);
+    f("bonusPending", s.bonusPending);
+    f("timeBonusReserve", s.timeBonusReserve);
+}
+
 }  // namespace qz

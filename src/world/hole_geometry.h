@@ -39,6 +39,17 @@ struct HoleState {
     bool onHole = false;
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const HoleState& s, F&& f) {
+    f("holeLayoutOf", s.holeLayoutOf);
+    f("selectedLayout", s.selectedLayout);
+    f("holeCount", s.holeCount);
+    f("holeIndex", s.holeIndex);
+    f("onHole", s.onHole);
+}
+
 // Deals layouts 1, 2 and 3 to Areas One to Three in random order; Area Four
 // keeps layout 0.
 void assignHoleLayouts(GameState& state);

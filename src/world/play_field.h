@@ -19,4 +19,8 @@ constexpr int AlienRightLimit = ScreenWidth - AlienWidth;  // 750
 constexpr int AlienTopLimit = 30;
 constexpr int AlienBottomLimit = PlayFieldBottom - AlienHeight;  // 375
 
+// One walking step. A step starts only inside a limit, so the alien can end
+// up less than a step beyond it, never more.
+constexpr int AlienStep = 5;
+
 }  // namespace qz

@@ -35,4 +35,18 @@ struct ZoneState {
     bool landingPlaced = false;
 };
 
+// Every field by name, for the replay record; a new field goes here too
+// (frame/replay/state_fields.cpp counts them at compile time).
+template <class F>
+constexpr void forEachField(const ZoneState& s, F&& f) {
+    f("inZoneCell", s.inZoneCell);
+    f("zoneCell", s.zoneCell);
+    f("zoneKind", s.zoneKind);
+    f("powerActive", s.powerActive);
+    f("powerAnim", s.powerAnim);
+    f("powerRequest", s.powerRequest);
+    f("callShipPlaced", s.callShipPlaced);
+    f("landingPlaced", s.landingPlaced);
+}
+
 }  // namespace qz

@@ -1,24 +1,22 @@
 // Long walks replayed headless with a fixed seed. Between them they cross
 // every edge of the area map (the eight quarter-turn edges included), visit
 // all six areas and stand on holes. Each checks where the alien is at chosen
-// turns, and the digest of every turn's state and sounds.
+// turns, and every turn's state and sounds against its golden replay in
+// tests/scenario/goldens/ (the invariants are checked after every turn).
 //
-// The golden digests pin the whole run down. When a change to the game
-// alters one, the commit that changes it must say why.
-#include <cstdint>
-#include <cstdio>
+// The goldens pin the whole run down. When a change to the game alters one,
+// rewrite them and review what changed:
+//   QZ_UPDATE_GOLDENS=1 build/tests/scenario_tests && git diff tests/scenario/goldens
+// and say in the commit why the replay changed.
 #include <vector>
 
 #include "support/game_fixture.h"
+#include "support/golden_file.h"
 
 namespace qz::test {
 namespace {
 
 constexpr unsigned Seed = 20240611;
-
-constexpr std::uint64_t StraightEdgesDigest = 0x25f9057ae3981b3f;
-constexpr std::uint64_t QuarterTurnsDigest = 0x02cbf9c2531ee7d5;
-constexpr std::uint64_t HolesOfAreaFourDigest = 0x8b6d5fe375de7632;
 
 class Walks : public GameTest {
   protected:
@@ -51,17 +49,19 @@ class Walks : public GameTest {
         EXPECT_EQ(state().timeUnits, 9999 - steps % 99) << "turn " << records_.size();
     }
 
-    std::uint64_t digest() const {
-        const std::uint64_t value = digestOf(records_);
-        std::printf("digest over %zu turns: 0x%016llx\n", records_.size(),
-                    static_cast<unsigned long long>(value));
-        return value;
+    // Runs a walk twice: the same seed and keys must replay the same game,
+    // and the game must be the golden one.
+    template <class Run>
+    void replay(Run run, const char* golden) {
+        const std::vector<TurnRecord> first = run();
+        EXPECT_TRUE(run() == first) << "the second run of the same script differs";
+        EXPECT_TRUE(matchesGolden(golden, Seed, first));
     }
 
     // Round the cube twice: up and down through Forest, Area One, Washington
     // DC and Area Three, then left and right through Forest, Area Two,
     // Washington DC and Area Four: the sixteen edges without a turn.
-    std::uint64_t straightEdges() {
+    std::vector<TurnRecord> straightEdges() {
         begin();
         walk(KeyUp, 26);
         expectAt(Forest, 340, 30);
@@ -110,12 +110,12 @@ class Walks : public GameTest {
         expectAt(Forest, 750, 50);
         expectSteps(26 + 3 * 69 + 3 * 65 + 82 + 6 * 150);
         EXPECT_EQ(state().lives, 3);
-        return digest();
+        return records_;
     }
 
     // Areas One to Four in a ring over the eight quarter-turn edges, and
     // back the other way round.
-    std::uint64_t quarterTurns() {
+    std::vector<TurnRecord> quarterTurns() {
         begin();
         walk(KeyUp, 27);
         expectAt(AreaOne, 340, 375);
@@ -141,12 +141,12 @@ class Walks : public GameTest {
         walk(KeyUp, 70);
         expectAt(AreaOne, 748, 350);
         expectSteps(26 + 82 + 65 + 150 + 69 + 1 + 65 + 150 + 69);
-        return digest();
+        return records_;
     }
 
     // Area Four always has the six holes of layout 0: stand on three of
     // them, then drop into the last.
-    std::uint64_t holesOfAreaFour() {
+    std::vector<TurnRecord> holesOfAreaFour() {
         begin();
         walk(KeyLeft, 69);
         expectAt(AreaFour, 750, 160);
@@ -163,7 +163,7 @@ class Walks : public GameTest {
         EXPECT_EQ(state().area, InsideHole);
         EXPECT_EQ(state().holeVisit.areaBeforeHole, AreaFour);
         go(KeyScript().idle(3));
-        return digest();
+        return records_;
     }
 
   private:
@@ -171,21 +171,15 @@ class Walks : public GameTest {
 };
 
 TEST_F(Walks, TheSixteenStraightEdges) {
-    const std::uint64_t first = straightEdges();
-    EXPECT_EQ(straightEdges(), first) << "the same seed and keys must replay the same game";
-    EXPECT_EQ(first, StraightEdgesDigest) << std::hex << first;
+    replay([this] { return straightEdges(); }, "straight_edges");
 }
 
 TEST_F(Walks, TheEightQuarterTurnEdges) {
-    const std::uint64_t first = quarterTurns();
-    EXPECT_EQ(quarterTurns(), first) << "the same seed and keys must replay the same game";
-    EXPECT_EQ(first, QuarterTurnsDigest) << std::hex << first;
+    replay([this] { return quarterTurns(); }, "quarter_turns");
 }
 
 TEST_F(Walks, TheHolesOfAreaFour) {
-    const std::uint64_t first = holesOfAreaFour();
-    EXPECT_EQ(holesOfAreaFour(), first) << "the same seed and keys must replay the same game";
-    EXPECT_EQ(first, HolesOfAreaFourDigest) << std::hex << first;
+    replay([this] { return holesOfAreaFour(); }, "holes_of_area_four");
 }
 
 }  // namespace

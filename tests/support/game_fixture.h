@@ -21,8 +21,10 @@ class GameTest : public ::testing::Test {
 
     // A runner on a fresh game, seeded with `seed`.
     ScenarioRunner& start(unsigned seed = 1);
-    // Runs a script; gives the records of its turns.
-    std::vector<TurnRecord> play(const KeyScript& script) { return runner().run(script); }
+    // Runs a script; gives the records of its turns. When the state holds
+    // every invariant at the start, fails the test at the first turn that
+    // breaks one.
+    std::vector<TurnRecord> play(const KeyScript& script);
     ScenarioRunner& runner() { return *runner_; }
     GameState& state() { return runner_->state(); }
     Canvas& canvas() { return *canvas_; }

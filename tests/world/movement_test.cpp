@@ -187,7 +187,7 @@ TEST_F(Walking, WhileTheScientistHoldsTheAlienOnlyEscapeWorks) {
         s.pursuer.pursuerActive = true;
         s.pursuer.alienCaught = true;
         s.pursuer.pursuerIsScientist = true;
-        std::vector<std::string> lines;
+        std::vector<std::vector<FieldValue>> lines;
         for (const TurnRecord& record : play(keys)) {
             lines.push_back(record.state);
         }

@@ -10,19 +10,20 @@
 #include "frame/game_state.h"
 #include "frame/replay/recording_sound_board.h"
 #include "frame/replay/scripted_input.h"
+#include "frame/replay/state_fields.h"
 #include "frame/runtime.h"
 
 namespace qz {
 
-// The fields that make up the play, in one line; two runs that agree on
-// every line played the same game.
-std::string describeState(const GameState& state);
-
 struct TurnRecord {
     int turn = 0;
-    std::uint32_t ticks = 0;  // virtual time at the end of the turn
-    std::string state;
+    std::uint32_t ticks = 0;   // virtual time at the end of the turn
+    std::uint32_t turnMs = 0;  // virtual time the turn took
+    TurnInput input;
+    std::vector<FieldValue> state;  // at the end of the turn
     std::vector<std::string> sounds;
+    std::vector<std::string> brokenInvariants;  // checkInvariants at the end of the turn
+    bool operator==(const TurnRecord&) const = default;
 };
 
 // Sound lengths the recording board assumes, in milliseconds, by Sound.
@@ -46,6 +47,7 @@ class ScenarioRunner {
     RecordingSoundBoard& sound() { return sound_; }
     Runtime& runtime() { return runtime_; }
     int turnsRun() const { return turn_; }
+    unsigned seed() const { return seed_; }
 
   private:
     GameState state_;
@@ -54,10 +56,8 @@ class ScenarioRunner {
     RecordingSoundBoard sound_;
     Runtime runtime_;
     std::string dumpFolder_;
+    unsigned seed_;
     int turn_ = 0;
 };
-
-// One number for a whole run, for golden checks.
-std::uint64_t digestOf(const std::vector<TurnRecord>& records);
 
 }  // namespace qz

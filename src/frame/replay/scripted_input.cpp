@@ -1,6 +1,58 @@
 #include "frame/replay/scripted_input.h"
 
 namespace qz {
+namespace {
+
+std::string keyName(int key) {
+    switch (key) {
+        case KeyEscape:
+            return "Escape";
+        case KeyI:
+            return "I";
+        case KeyS:
+            return "S";
+        case KeyX:
+            return "X";
+        case KeyZ:
+            return "Z";
+        case KeyUp:
+            return "Up";
+        case KeyDown:
+            return "Down";
+        case KeyRight:
+            return "Right";
+        case KeyLeft:
+            return "Left";
+        default:
+            return "key" + std::to_string(key);
+    }
+}
+
+std::string describeInput(const TurnInput& turn) {
+    std::string text;
+    for (int key : turn.held) {
+        text += (text.empty() ? "" : "+") + keyName(key);
+    }
+    if (turn.closeWindow) {
+        text += (text.empty() ? "" : "+") + std::string("close");
+    }
+    return text.empty() ? "idle" : text;
+}
+
+}  // namespace
+
+std::string describeInputs(const std::vector<TurnInput>& turns) {
+    std::string text;
+    for (std::size_t i = 0; i < turns.size();) {
+        std::size_t run = 1;
+        while (i + run < turns.size() && turns[i + run] == turns[i]) {
+            ++run;
+        }
+        text += (text.empty() ? "" : ", ") + describeInput(turns[i]) + " x" + std::to_string(run);
+        i += run;
+    }
+    return text;
+}
 
 void ScriptedInput::beginTurn(const TurnInput& turn) {
     std::array<std::uint8_t, KeyStateSize> next{};

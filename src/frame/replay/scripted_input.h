@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "frame/platform/keyboard.h"
@@ -16,7 +17,11 @@ namespace qz {
 struct TurnInput {
     std::vector<int> held;
     bool closeWindow = false;
+    bool operator==(const TurnInput&) const = default;
 };
+
+// A run of inputs in a few words: "S x1, idle x59, X+Up x3, close x1".
+std::string describeInputs(const std::vector<TurnInput>& turns);
 
 // Feeds one TurnInput per turn. Like the display library, the held-key array
 // already shows a turn's keys when its events are taken, and a key that goes

@@ -1,0 +1,162 @@
+#include "frame/invariants.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "items/energy_and_time.h"
+#include "world/play_field.h"
+
+namespace qz {
+namespace {
+
+using Broken = std::vector<std::string>;
+
+void checkRange(Broken& broken, const std::string& name, int value, int low, int high) {
+    if (value < low || value > high) {
+        broken.push_back(name + " " + std::to_string(value) + " is outside " + std::to_string(low) +
+                         ".." + std::to_string(high));
+    }
+}
+
+void checkNotNegative(Broken& broken, const std::string& name, int value) {
+    if (value < 0) {
+        broken.push_back(name + " " + std::to_string(value) + " is below 0");
+    }
+}
+
+void checkPosition(Broken& broken, const GameState& s) {
+    if (s.area == InsideHole) {
+        const HoleVisit& v = s.holeVisit;
+        checkRange(broken, "holeX", v.holeX, HoleLeftLimit, HoleRightLimit);
+        // Rising stops once at or above the top limit, so within a step of it.
+        checkRange(broken, "holeY", v.holeY, HoleTopLimit - AlienStep + 1, HoleBottomLimit);
+    } else {
+        // A step that starts inside a limit ends less than a step beyond it.
+        checkRange(broken, "alienX", s.alienX, AlienLeftLimit - AlienStep + 1,
+                   AlienRightLimit + AlienStep - 1);
+        checkRange(broken, "alienY", s.alienY, AlienTopLimit - AlienStep + 1,
+                   AlienBottomLimit + AlienStep - 1);
+    }
+}
+
+// Until the first random set-up every layout is 0; from then on Area Four has
+// layout 0 and Areas One to Three share 1, 2 and 3.
+void checkHoleLayouts(Broken& broken, const GameState& s) {
+    const auto& layouts = s.areaHoles.holeLayoutOf;
+    const bool gameUnderWay = s.mode == PlayMode::Play || s.mode == PlayMode::GameOver;
+    const bool dealt = std::any_of(layouts.begin(), layouts.end(), [](int l) { return l != 0; });
+    if (!gameUnderWay && !dealt) {
+        return;
+    }
+    std::array<int, 3> outer{layouts[0], layouts[1], layouts[2]};
+    std::sort(outer.begin(), outer.end());
+    if (layouts[3] != 0 || outer != std::array<int, 3>{1, 2, 3}) {
+        broken.push_back("holeLayoutOf " + std::to_string(layouts[0]) + " " +
+                         std::to_string(layouts[1]) + " " + std::to_string(layouts[2]) + " " +
+                         std::to_string(layouts[3]) +
+                         " is not 1, 2, 3 in some order followed by 0");
+    }
+    checkRange(broken, "selectedLayout", s.areaHoles.selectedLayout, 0, HoleLayoutCount - 1);
+}
+
+// Checked once a game's items are placed, that is once a piece is held or a
+// piece or the flower lies in a hole.
+void checkItems(Broken& broken, const GameState& s) {
+    std::array<int, Searched + 1> cells{};  // how many holes hold each content
+    for (const auto& row : s.items.holeContents) {
+        for (int content : row) {
+            if (content >= Empty && content <= Searched) {
+                ++cells[static_cast<std::size_t>(content)];
+            }
+        }
+    }
+    const auto& held = s.phonePieceHeld;
+    const bool placed =
+        std::any_of(held.begin(), held.end(), [](bool h) { return h; }) ||
+        cells[PhonePiece1] + cells[PhonePiece2] + cells[PhonePiece3] + cells[Flower] > 0;
+    if (!placed) {
+        return;
+    }
+    for (int piece = PhonePiece1; piece <= PhonePiece3; ++piece) {
+        const int inHoles = cells[static_cast<std::size_t>(piece)];
+        const bool isHeld = held[static_cast<std::size_t>(piece - PhonePiece1)];
+        const std::string name = "phone piece " + std::to_string(piece);
+        if (isHeld && inHoles > 0) {
+            broken.push_back(name + " is held and also lies in " + std::to_string(inHoles) +
+                             " hole(s)");
+        } else if (!isHeld && inHoles != 1) {
+            broken.push_back(name + " is not held and lies in " + std::to_string(inHoles) +
+                             " holes, not 1");
+        }
+    }
+    if (cells[Flower] != 1) {
+        broken.push_back(std::to_string(cells[Flower]) + " holes hold the flower, not 1");
+    }
+}
+
+void checkJorrin(Broken& broken, const GameState& s) {
+    const JorrinState& j = s.jorrin;
+    if (j.jorrinFacing != FacingLeft && j.jorrinFacing != FacingRight) {
+        broken.push_back("jorrinFacing " + std::to_string(j.jorrinFacing) + " is neither 4 nor 6");
+    }
+    checkRange(broken, "jorrinExitDir", j.jorrinExitDir, ExitUp, ExitDown);
+    // Reaching the collapsed alien revives it in the same turn.
+    if (j.alienCollapsed && j.jorrinAtX && j.jorrinAtY) {
+        broken.push_back("Jorrin stands at the collapsed alien and has not revived it");
+    }
+    if (!j.alienCollapsed && !j.jorrinCalled && (j.jorrinAtX || j.jorrinAtY)) {
+        broken.push_back("no visit runs but Jorrin still counts a column or row as reached");
+    }
+    // Only the raised request calls him, and only the end of his visit clears it.
+    if (j.jorrinCalled && !s.zones.powerRequest[CallJorrin]) {
+        broken.push_back("a called visit runs without the Call Jorrin request");
+    }
+}
+
+void checkShipCallAndMarks(Broken& broken, const GameState& s) {
+    const ShipCallState& call = s.shipCall;
+    checkRange(broken, "callQuarter", call.callQuarter, 0, CallQuarters);
+    checkRange(broken, "callStepCountdown", call.callStepCountdown, 0, CallQuarterTurns);
+    // The Call Ship request stays raised until the next game.
+    if (call.callActive && !s.zones.powerRequest[CallShip]) {
+        broken.push_back("the ship call runs without the Call Ship request");
+    }
+    if (s.mode == PlayMode::Play && !call.bonusPending) {
+        broken.push_back("the end bonus is already paid during play");
+    }
+    const PhoneMarkState& m = s.phoneMarks;
+    checkRange(broken, "phoneMarkBlink", m.phoneMarkBlink, 0, PhoneMarkBlinkEnd);
+    if (!m.phoneMarksOn && m.phoneMarkHolesSeen != 0) {
+        broken.push_back("the phone marks are off but still count holes seen");
+    }
+    if (m.phoneMarksOn && !s.zones.powerRequest[Phone]) {
+        broken.push_back("the phone marks show without the Phone request");
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> checkInvariants(const GameState& s) {
+    Broken broken;
+    const int mode = static_cast<int>(s.mode);
+    if (s.mode != PlayMode::Title && s.mode != PlayMode::Arrival && s.mode != PlayMode::Play &&
+        s.mode != PlayMode::GameOver) {
+        broken.push_back("mode " + std::to_string(mode) +
+                         " is none of Title, Arrival, Play, GameOver");
+    }
+    checkRange(broken, "energy", s.energy, 0, MaxEnergy);
+    checkNotNegative(broken, "lives", s.lives);
+    checkNotNegative(broken, "score", s.score);
+    checkRange(broken, "area", s.area, Forest, InsideHole);
+    if (s.mode == PlayMode::Play) {
+        checkPosition(broken, s);
+    }
+    checkHoleLayouts(broken, s);
+    checkItems(broken, s);
+    checkJorrin(broken, s);
+    checkShipCallAndMarks(broken, s);
+    return broken;
+}
+
+}  // namespace qz

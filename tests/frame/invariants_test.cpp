@@ -1,0 +1,107 @@
+// checkInvariants on contrived states: one that holds everything, then one
+// fault at a time.
+#include "frame/invariants.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "world/play_field.h"
+
+namespace qz::test {
+namespace {
+
+// A game in play with its items placed: pieces 1 and 2 in holes, piece 3
+// held, the flower in a hole.
+GameState placedGame() {
+    GameState s;
+    s.mode = PlayMode::Play;
+    s.area = AreaTwo;
+    s.areaHoles.holeLayoutOf = {2, 3, 1, 0};
+    s.items.holeContents[0][1] = PhonePiece1;
+    s.items.holeContents[1][0] = PhonePiece2;
+    s.items.holeContents[2][2] = Flower;
+    s.items.holeContents[3][4] = Searched;
+    s.phonePieceHeld[2] = true;
+    return s;
+}
+
+TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
+    EXPECT_EQ(checkInvariants(GameState{}), std::vector<std::string>{})
+        << "a state before any set-up";
+    EXPECT_EQ(checkInvariants(placedGame()), std::vector<std::string>{});
+
+    const std::vector<std::pair<std::string, std::function<void(GameState&)>>> holding{
+        {"the far corners of the walk",
+         [](GameState& s) {
+             s.alienX = AlienRightLimit + AlienStep - 1;
+             s.alienY = AlienTopLimit - AlienStep + 1;
+         }},
+        {"the far corners inside a hole",
+         [](GameState& s) {
+             s.area = InsideHole;
+             s.alienX = -1000;  // the outdoor position is not read inside
+             s.holeVisit.holeX = HoleLeftLimit;
+             s.holeVisit.holeY = HoleBottomLimit;
+         }},
+        {"positions outside Play", [](GameState& s) {
+             s.mode = PlayMode::GameOver;
+             s.alienY = 1000;
+         }}};
+    for (const auto& [what, change] : holding) {
+        GameState s = placedGame();
+        change(s);
+        EXPECT_EQ(checkInvariants(s), std::vector<std::string>{}) << what;
+    }
+
+    const std::vector<std::pair<std::string, std::function<void(GameState&)>>> broken{
+        {"mode 2", [](GameState& s) { s.mode = static_cast<PlayMode>(2); }},
+        {"energy 146", [](GameState& s) { s.energy = 146; }},
+        {"energy -1", [](GameState& s) { s.energy = -1; }},
+        {"lives -1", [](GameState& s) { s.lives = -1; }},
+        {"score -10", [](GameState& s) { s.score = -10; }},
+        {"area 7", [](GameState& s) { s.area = 7; }},
+        {"alienX 755", [](GameState& s) { s.alienX = AlienRightLimit + AlienStep; }},
+        {"alienY 25", [](GameState& s) { s.alienY = AlienTopLimit - AlienStep; }},
+        {"holeX 70",
+         [](GameState& s) {
+             s.area = InsideHole;
+             s.holeVisit.holeX = HoleLeftLimit - AlienStep;
+         }},
+        {"holeY 335",
+         [](GameState& s) {
+             s.area = InsideHole;
+             s.holeVisit.holeY = HoleBottomLimit + 1;
+         }},
+        {"holeLayoutOf 2 3 1 1", [](GameState& s) { s.areaHoles.holeLayoutOf[3] = 1; }},
+        {"holeLayoutOf 2 2 1 0", [](GameState& s) { s.areaHoles.holeLayoutOf[1] = 2; }},
+        {"holeLayoutOf 0 0 0 0", [](GameState& s) { s.areaHoles.holeLayoutOf = {}; }},
+        {"phone piece 3 is held and also lies in 1",
+         [](GameState& s) { s.items.holeContents[3][0] = PhonePiece3; }},
+        {"phone piece 1 is not held and lies in 0",
+         [](GameState& s) { s.items.holeContents[0][1] = Searched; }},
+        {"phone piece 2 is not held and lies in 2",
+         [](GameState& s) { s.items.holeContents[2][5] = PhonePiece2; }},
+        {"2 holes hold the flower", [](GameState& s) { s.items.holeContents[0][0] = Flower; }},
+        {"0 holes hold the flower", [](GameState& s) { s.items.holeContents[2][2] = Empty; }},
+        {"jorrinFacing 5", [](GameState& s) { s.jorrin.jorrinFacing = 5; }},
+        {"has not revived it",
+         [](GameState& s) { s.jorrin = {0, 0, FacingLeft, true, true, ExitUp, true, false}; }},
+        {"without the Call Jorrin request", [](GameState& s) { s.jorrin.jorrinCalled = true; }},
+        {"without the Call Ship request", [](GameState& s) { s.shipCall.callActive = true; }},
+        {"phoneMarkBlink 26", [](GameState& s) { s.phoneMarks.phoneMarkBlink = 26; }},
+    };
+    for (const auto& [fault, change] : broken) {
+        GameState s = placedGame();
+        change(s);
+        const std::vector<std::string> found = checkInvariants(s);
+        ASSERT_EQ(found.size(), 1u) << fault << ": " << ::testing::PrintToString(found);
+        EXPECT_NE(found[0].find(fault), std::string::npos) << found[0];
+    }
+}
+
+}  // namespace
+}  // namespace qz::test
