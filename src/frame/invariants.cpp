@@ -135,6 +135,51 @@ void checkShipCallAndMarks(Broken& broken, const GameState& s) {
     }
 }
 
+// Each area holds at most one zone of each kind Phone..MoveRight; the world
+// holds one Call Ship and one Landing zone once they are placed (none
+// before), each in cell 0, 1, 3 or 4.
+void checkZones(Broken& broken, const GameState& s) {
+    std::array<int, NoZone> shipZones{};  // counts of CallShip and Landing
+    for (std::size_t area = 0; area < s.zones.zoneLayout.size(); ++area) {
+        std::array<int, NoZone> kinds{};
+        for (std::size_t cell = 0; cell < 9; ++cell) {
+            const int kind = s.zones.zoneLayout[area][cell / 3][cell % 3];
+            if (kind < Phone || kind > NoZone) {
+                broken.push_back("zone kind " + std::to_string(kind) + " in area " +
+                                 std::to_string(area) + " cell " + std::to_string(cell));
+                continue;
+            }
+            if (kind == NoZone) {
+                continue;
+            }
+            ++kinds[static_cast<std::size_t>(kind)];
+            if (kind >= CallShip) {
+                ++shipZones[static_cast<std::size_t>(kind)];
+                if (cell != 0 && cell != 1 && cell != 3 && cell != 4) {
+                    broken.push_back("zone kind " + std::to_string(kind) + " in cell " +
+                                     std::to_string(cell) + " of area " + std::to_string(area));
+                }
+            }
+        }
+        for (int kind = Phone; kind <= MoveRight; ++kind) {
+            if (kinds[static_cast<std::size_t>(kind)] > 1) {
+                broken.push_back("area " + std::to_string(area) + " holds " +
+                                 std::to_string(kinds[static_cast<std::size_t>(kind)]) +
+                                 " zones of kind " + std::to_string(kind));
+            }
+        }
+    }
+    const auto expectPlaced = [&](int kind, bool placed) {
+        const int count = shipZones[static_cast<std::size_t>(kind)];
+        if (count != (placed ? 1 : 0)) {
+            broken.push_back(std::to_string(count) + " zones of kind " + std::to_string(kind) +
+                             (placed ? ", not 1" : " before it is placed"));
+        }
+    };
+    expectPlaced(CallShip, s.zones.callShipPlaced);
+    expectPlaced(Landing, s.zones.landingPlaced);
+}
+
 }  // namespace
 
 std::vector<std::string> checkInvariants(const GameState& s) {
@@ -156,6 +201,7 @@ std::vector<std::string> checkInvariants(const GameState& s) {
     checkItems(broken, s);
     checkJorrin(broken, s);
     checkShipCallAndMarks(broken, s);
+    checkZones(broken, s);
     return broken;
 }
 

@@ -3,6 +3,8 @@
 #include "frame/platform/keyboard.h"
 #include "frame/sound_cues.h"
 #include "items/energy_and_time.h"
+#include "world/hole_visit.h"
+#include "world/power_zones.h"
 
 namespace qz {
 namespace {
@@ -27,17 +29,6 @@ void titleKeys(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
     }
 }
 
-void useZone(GameState& s) {
-    payPowerCost(s);
-    const int kind = s.zones.zoneKind;
-    const bool raises =
-        (kind >= Phone && kind <= MoveRight) || (kind == CallShip && s.pursuer.pursuerActive);
-    if (raises) {
-        s.zones.powerActive = true;
-        s.zones.powerRequest[static_cast<std::size_t>(kind)] = true;
-    }
-}
-
 void reviveFlower(GameState& s) {
     const auto row = static_cast<std::size_t>(s.holeVisit.contentsRow);
     const auto column = static_cast<std::size_t>(s.areaHoles.holeIndex);
@@ -58,15 +49,15 @@ void handleKeyPress(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
         titleKeys(s, keys, sound);
     }
     if (keys[KeyZ]) {
-        if (s.zones.inZoneCell && s.area != InsideHole) {
-            useZone(s);
-        }
         if (s.area == InsideHole) {
             reviveFlower(s);
+        } else if (s.zones.inZoneCell) {
+            payPowerCost(s);  // whatever the zone does, also nothing
+            activateZone(s);
         }
     }
-    if (keys[KeyX] && s.area == InsideHole) {
-        s.holeVisit.levitating = true;
+    if (keys[KeyX]) {
+        startLevitation(s);
     }
 }
 

@@ -3,69 +3,65 @@
 #include "frame/platform/keyboard.h"
 #include "items/energy_and_time.h"
 #include "world/area_map.h"
+#include "world/hole_visit.h"
 #include "world/play_field.h"
+#include "world/power_zones.h"
 
 namespace qz {
 namespace {
 
-constexpr int Step = AlienStep;
-constexpr int LevitationStepCost = 50;
-
-void leaveHole(GameState& s) {
-    s.area = s.holeVisit.areaBeforeHole;
-    s.holeVisit.holeX = HoleVisit{}.holeX;
-    s.holeVisit.holeY = HoleVisit{}.holeY;
-    s.holeVisit.holeLanded = false;
-    s.holeVisit.levitating = false;
+// An edge crossing ends a push-back: the retreating pursuer is gone.
+void endPushBackAtCrossing(GameState& s) {
+    if (s.pursuer.pushBackInForce) {
+        s.pursuer.pushBackInForce = false;
+        s.zones.powerRequest[PushBackHumans] = false;
+        s.pursuer.pursuerActive = false;
+    }
 }
 
-void stepUp(GameState& s) {
-    if (s.area != InsideHole) {
-        s.alienY -= Step;
-        spendTimeUnits(s, s.holeVisit.levitating ? LevitationStepCost : 1);
-    } else if (s.holeVisit.holeY <= HoleTopLimit) {
-        leaveHole(s);
-        spendTimeUnits(s, 1);
-    } else if (s.holeVisit.levitating) {
-        s.holeVisit.holeY -= Step;
-        spendTimeUnits(s, LevitationStepCost);
+struct Arrow {
+    Edge edge;
+    int dx;
+    int dy;
+    int (*holeStep)(GameState&);
+};
+
+constexpr Arrow Up{Edge::Top, 0, -AlienStep, holeStepUp};
+constexpr Arrow Down{Edge::Bottom, 0, AlienStep, holeStepDown};
+constexpr Arrow Left{Edge::Left, -AlienStep, 0, holeStepLeft};
+constexpr Arrow Right{Edge::Right, AlienStep, 0, holeStepRight};
+
+// Inside a hole the arrows move the alien within the hole and never cross an
+// edge, so it always comes out where it fell in.
+void arrowStep(GameState& s, SoundBoard& sound, const Arrow& arrow, bool withinLimit) {
+    if (s.area == InsideHole) {
+        spendTimeUnits(s, arrow.holeStep(s));
+        runHitTests(s, sound);
+    } else if (withinLimit) {
+        s.alienX += arrow.dx;
+        s.alienY += arrow.dy;
+        // Levitation left on outdoors makes an Up step as dear as rising.
+        const bool dear = arrow.edge == Edge::Top && s.holeVisit.levitating;
+        spendTimeUnits(s, dear ? LevitationCost : 1);
+        runHitTests(s, sound);
     } else {
-        spendTimeUnits(s, 1);  // rising needs levitation; the try still costs
+        endPushBackAtCrossing(s);
+        crossEdge(s, arrow.edge);
     }
-}
-
-void stepDown(GameState& s) {
-    if (s.area != InsideHole) {
-        s.alienY += Step;
-    } else if (s.holeVisit.levitating && s.holeVisit.holeY + Step <= HoleBottomLimit) {
-        s.holeVisit.holeY += Step;
-    }
-    spendTimeUnits(s, 1);
-}
-
-void stepLeft(GameState& s) {
-    if (s.area != InsideHole) {
-        s.alienX -= Step;
-    } else if (!s.holeVisit.levitating && s.holeVisit.holeX > HoleLeftLimit) {
-        s.holeVisit.holeX -= Step;
-    }
-    spendTimeUnits(s, 1);
-}
-
-void stepRight(GameState& s) {
-    if (s.area != InsideHole) {
-        s.alienX += Step;
-    } else if (!s.holeVisit.levitating && s.holeVisit.holeX < HoleRightLimit) {
-        s.holeVisit.holeX += Step;
-    }
-    spendTimeUnits(s, 1);
 }
 
 }  // namespace
 
 void runHitTests(GameState& s, SoundBoard& /*sound*/) {
+    if (s.area == InsideHole) {
+        s.holeVisit.itemInReach = itemInReachTest(s);
+        return;
+    }
+    s.zones.inZoneCell = zoneCellTest(s);
     if (isHoleArea(s.area)) {
         s.areaHoles.onHole = standingOnHole(s);
+    } else {
+        s.areaHoles.onHole = false;  // the Forest and Washington have no holes
     }
 }
 
@@ -76,30 +72,15 @@ void movementStep(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
     const bool play = s.mode == PlayMode::Play;
 
     if (keys[KeyUp] && play) {
-        if (s.alienY > AlienTopLimit) {
-            stepUp(s);
-            runHitTests(s, sound);
-        } else {
-            crossEdge(s, Edge::Top);
-        }
+        arrowStep(s, sound, Up, s.alienY > AlienTopLimit);
     }
     if (keys[KeyDown] && play) {
-        if (s.alienY < AlienBottomLimit) {
-            stepDown(s);
-            runHitTests(s, sound);
-        } else {
-            crossEdge(s, Edge::Bottom);
-        }
+        arrowStep(s, sound, Down, s.alienY < AlienBottomLimit);
     }
     if (keys[KeyLeft] && play) {
         s.alienFacing = FacingLeft;
         s.alienWalking = true;
-        if (s.alienX > AlienLeftLimit) {
-            stepLeft(s);
-            runHitTests(s, sound);
-        } else {
-            crossEdge(s, Edge::Left);
-        }
+        arrowStep(s, sound, Left, s.alienX > AlienLeftLimit);
     }
     if (!keys[KeyLeft]) {
         s.alienWalking = false;
@@ -107,18 +88,10 @@ void movementStep(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
     if (keys[KeyRight] && play) {
         s.alienFacing = FacingRight;
         s.alienWalking = true;
-        if (s.alienX < AlienRightLimit) {
-            stepRight(s);
-            runHitTests(s, sound);
-        } else {
-            crossEdge(s, Edge::Right);
-        }
+        arrowStep(s, sound, Right, s.alienX < AlienRightLimit);
     }
     if (keys[KeyX] && s.areaHoles.onHole) {
-        if (s.area != InsideHole) {
-            s.holeVisit.areaBeforeHole = s.area;
-        }
-        s.area = InsideHole;
+        dropIntoHole(s);
     }
 }
 

@@ -1,9 +1,13 @@
 #include "frame/new_game.h"
 
+#include "world/power_zones.h"
+
 namespace qz {
 
 void randomGameSetup(GameState& state) {
     assignHoleLayouts(state);
+    generateZoneLayouts(state);
+    placeShipZones(state);
 }
 
 void newGameReset(GameState& s) {

@@ -6,10 +6,13 @@
 #include "characters/ship_call.h"
 #include "frame/game_end.h"
 #include "frame/play_modes.h"
+#include "frame/power_requests.h"
 #include "frame/sound_cues.h"
 #include "items/energy_and_time.h"
 #include "items/status_bar.h"
 #include "world/area_map.h"
+#include "world/hole_visit.h"
+#include "world/power_zones.h"
 #include "world/scenery.h"
 
 namespace qz {
@@ -25,13 +28,21 @@ void drawGround(Runtime& rt) {
     drawBackground(rt.canvas, rt.state.area);
 }
 
+// The drop sound plays while the alien falls, from the first turn to landing.
+void fallIntoHole(Runtime& rt) {
+    if (const auto cost = fallStep(rt.state)) {
+        playWhenSilent(rt.sound, ChannelDrop, Sound::Drop);
+        spendTimeUnits(rt.state, *cost);
+    }
+}
+
 // 3. The holes of the area underfoot; inside a hole, its contents and the fall.
 void prepareArea(Runtime& rt) {
     GameState& s = rt.state;
     if (isHoleArea(s.area)) {
         selectAreaHoles(s);
     } else if (s.area == InsideHole) {
-        // What the hole holds and the fall to its floor belong to the hole visit.
+        fallIntoHole(rt);
     } else if (s.area != Forest && s.area != WashingtonDC) {
         s.areaHoles.holeCount = 0;
     }
@@ -43,6 +54,37 @@ void showJorrinVisit(Runtime& rt) {
     rt.clock.delay(JorrinVisitWaitMs);
 }
 
+void drawAlienInsideHole(Runtime& rt) {
+    GameState& s = rt.state;
+    const int x = s.holeVisit.holeX;
+    const int y = s.holeVisit.holeY;
+    const HoleAlienPose pose = holeAlienPose(s);
+    if (pose.powerFrame) {
+        drawAlienHeadBob(rt.canvas, x, y, s.alienFacing, *pose.powerFrame);
+    }
+    if (pose.walkFrame) {
+        drawAlienWalk(rt.canvas, x, y, s.alienFacing, s.alienWalking, *pose.walkFrame);
+    }
+    if (pose.levitationFrame) {
+        drawAlienHeadBob(rt.canvas, x, y, s.alienFacing, *pose.levitationFrame);
+    }
+    spendTimeUnits(s, pose.timeUnits);
+}
+
+// Four turns of head-bob, each 30 ms longer; the fifth shows no alien and
+// carries out what the zones asked for.
+void runPowerAnimation(Runtime& rt) {
+    GameState& s = rt.state;
+    const PowerAnimationTurn turn = powerAnimationStep(s);
+    if (turn.frame) {
+        drawAlienHeadBob(rt.canvas, s.alienX, s.alienY, s.alienFacing, *turn.frame);
+        rt.clock.delay(30);
+    }
+    if (turn.ended) {
+        carryOutPowerRequests(s);
+    }
+}
+
 // 4. Exactly one of: Jorrin's visit, the alien inside a hole, the power pose,
 // or the alien walking.
 void drawAlien(Runtime& rt) {
@@ -51,8 +93,13 @@ void drawAlien(Runtime& rt) {
         showJorrinVisit(rt);
         return;
     }
-    if (s.area == InsideHole || s.zones.powerActive) {
-        return;  // The hole visit and the power animation draw the alien.
+    if (s.area == InsideHole) {
+        drawAlienInsideHole(rt);
+        return;
+    }
+    if (s.zones.powerActive) {
+        runPowerAnimation(rt);
+        return;
     }
     drawAlienWalk(rt.canvas, s.alienX, s.alienY, s.alienFacing, s.alienWalking, s.alienAnimFrame);
     ++s.alienAnimFrame;
@@ -92,8 +139,13 @@ void showHoleIndicator(Runtime& rt) {
 
 // 13. The zone's name while standing in a zone cell, otherwise the area's.
 void drawNameLine(Runtime& rt) {
-    const GameState& s = rt.state;
-    if (isOutdoorArea(s.area) && !s.zones.inZoneCell) {
+    GameState& s = rt.state;
+    if (!isOutdoorArea(s.area)) {
+        return;
+    }
+    if (s.zones.inZoneCell) {
+        drawZoneName(rt.canvas, lookUpZoneKind(s), s.area);
+    } else {
         drawAreaName(rt.canvas, s.area);
     }
 }

@@ -14,8 +14,4 @@ void drawStatusText(Canvas& canvas, const std::string& text, int x, int y) {
     canvas.drawText(FontSize::Small, text, White, x, y);
 }
 
-void drawStatusTextCentred(Canvas& canvas, const std::string& text, int y) {
-    canvas.drawTextCentred(FontSize::Small, text, White, y);
-}
-
 }  // namespace qz

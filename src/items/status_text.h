@@ -7,15 +7,10 @@
 
 namespace qz {
 
-constexpr Rgb White{255, 255, 255};
-
 // Plain decimal: no padding, no separators.
 std::string decimal(int value);
 
 // White text in the small font, by its top-left corner.
 void drawStatusText(Canvas& canvas, const std::string& text, int x, int y);
-
-// White text in the small font, centred on the window.
-void drawStatusTextCentred(Canvas& canvas, const std::string& text, int y);
 
 }  // namespace qz

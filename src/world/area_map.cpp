@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "items/status_text.h"
 #include "world/play_field.h"
 
 namespace qz {
@@ -85,12 +84,6 @@ std::string areaName(int area) {
 }
 
 void crossEdge(GameState& s, Edge edge) {
-    if (s.pursuer.pushBackInForce) {
-        // A retreating pursuer is gone once the alien leaves the area.
-        s.pursuer.pushBackInForce = false;
-        s.zones.powerRequest[PushBackHumans] = false;
-        s.pursuer.pursuerActive = false;
-    }
     const bool acrossTopOrBottom = edge == Edge::Top || edge == Edge::Bottom;
     const int along = acrossTopOrBottom ? s.alienX : s.alienY;
     const int from = s.area;
@@ -110,8 +103,12 @@ void crossEdge(GameState& s, Edge edge) {
     }
 }
 
+void drawNameText(Canvas& canvas, const std::string& text) {
+    canvas.drawTextCentred(FontSize::Small, text, White, 16);
+}
+
 void drawAreaName(Canvas& canvas, int area) {
-    drawStatusTextCentred(canvas, areaName(area), 16);
+    drawNameText(canvas, areaName(area));
 }
 
 }  // namespace qz

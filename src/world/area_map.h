@@ -17,12 +17,14 @@ int neighbourArea(int area, Edge edge);
 // "Forest", "Area One", ... "Washington DC"; empty for the hole screen.
 std::string areaName(int area);
 
-// Walks the alien off an edge: ends a push-back, puts it at the re-entry
-// line, moves it to the neighbour and turns its position on the eight
-// quarter-turn edges. Costs nothing and runs no hit test.
+// Walks the alien off an edge: puts it at the re-entry line, moves it to the neighbour and turns
+// its position on the eight quarter-turn edges. Costs nothing and runs no hit test.
 void crossEdge(GameState& state, Edge edge);
 
-// The area's name centred at the top of the screen.
+// The name line: white, small, centred in the top band.
+void drawNameText(Canvas& canvas, const std::string& text);
+
+// The area's name on the name line.
 void drawAreaName(Canvas& canvas, int area);
 
 }  // namespace qz

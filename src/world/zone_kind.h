@@ -1,4 +1,5 @@
-// Power zone kinds and the state of the zone the alien stands in.
+// Power zone kinds, the zone layout of every area and the state of the zone
+// the alien stands in.
 #pragma once
 
 #include <array>
@@ -22,9 +23,33 @@ enum ZoneKind : int {
 // One request flag per kind from Phone to CallShip.
 constexpr int PowerRequestCount = 9;
 
-// Fields of the game state owned by the power zones. zoneKind keeps the kind
-// last looked up after the alien leaves the cell; the landing test reads it.
+// The head-bob sheet's frames lie 50 apart; the power animation and the
+// levitation pose step through them by this much.
+constexpr int HeadBobStep = 50;
+
+// The kinds of one area's nine cells, by row and column.
+using AreaZones = std::array<std::array<int, 3>, 3>;
+using ZoneLayout = std::array<AreaZones, 6>;  // Forest .. WashingtonDC
+
+constexpr ZoneLayout emptyZoneLayout() {
+    ZoneLayout layout{};
+    for (AreaZones& area : layout) {
+        for (auto& row : area) {
+            row.fill(NoZone);
+        }
+    }
+    return layout;
+}
+
+// Fields of the game state owned by the power zones.
+//  - zoneLayout: drawn anew for every game; at most one of each kind Phone to
+//    MoveRight per area; one CallShip and one Landing zone in the whole world
+//    once placed, each in cell 0, 1, 3 or 4.
+//  - zoneKind keeps the kind last looked up after the alien leaves the cell;
+//    the landing test reads it.
+//  - powerAnim is shared by the power animation and the levitation pose.
 struct ZoneState {
+    ZoneLayout zoneLayout = emptyZoneLayout();
     bool inZoneCell = false;
     int zoneCell = 0;
     int zoneKind = Phone;
@@ -39,6 +64,7 @@ struct ZoneState {
 // (frame/replay/state_fields.cpp counts them at compile time).
 template <class F>
 constexpr void forEachField(const ZoneState& s, F&& f) {
+    f("zoneLayout", s.zoneLayout);
     f("inZoneCell", s.inZoneCell);
     f("zoneCell", s.zoneCell);
     f("zoneKind", s.zoneKind);

@@ -93,6 +93,19 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
         {"without the Call Jorrin request", [](GameState& s) { s.jorrin.jorrinCalled = true; }},
         {"without the Call Ship request", [](GameState& s) { s.shipCall.callActive = true; }},
         {"phoneMarkBlink 26", [](GameState& s) { s.phoneMarks.phoneMarkBlink = 26; }},
+        {"area 2 holds 2 zones of kind 6",
+         [](GameState& s) {
+             s.zones.zoneLayout[AreaTwo][0][0] = MoveLeft;
+             s.zones.zoneLayout[AreaTwo][1][2] = MoveLeft;
+         }},
+        {"0 zones of kind 8, not 1", [](GameState& s) { s.zones.callShipPlaced = true; }},
+        {"1 zones of kind 9 before it is placed",
+         [](GameState& s) { s.zones.zoneLayout[Forest][1][1] = Landing; }},
+        {"zone kind 8 in cell 5",
+         [](GameState& s) {
+             s.zones.zoneLayout[WashingtonDC][1][2] = CallShip;
+             s.zones.callShipPlaced = true;
+         }},
     };
     for (const auto& [fault, change] : broken) {
         GameState s = placedGame();

@@ -1,7 +1,7 @@
 // Long walks replayed headless with a fixed seed. Between them they cross
 // every edge of the area map (the eight quarter-turn edges included), visit
-// all six areas and stand on holes. Each checks where the alien is at chosen
-// turns, and every turn's state and sounds against its golden replay in
+// all six areas, stand on holes and carry a power animation into one. Each checks where the alien
+// is at chosen turns, and every turn's state and sounds against its golden replay in
 // tests/scenario/goldens/ (the invariants are checked after every turn).
 //
 // The goldens pin the whole run down. When a change to the game alters one,
@@ -166,6 +166,31 @@ class Walks : public GameTest {
         return records_;
     }
 
+    // Area Four's cell 2 holds a Move Up zone with this seed, over hole 2:
+    // Z, then X at once. Inside, the animation waits; it goes on when the
+    // alien has levitated out, and only then takes it up into Area One.
+    std::vector<TurnRecord> powerCarriedIntoAHole() {
+        begin();
+        walk(KeyLeft, 69);
+        walk(KeyUp, 15);
+        walk(KeyLeft, 1);
+        expectAt(AreaFour, 745, 85);
+        expectOnHole(2);
+        EXPECT_EQ(state().zones.zoneKind, MoveUp);
+        go(KeyScript().hold({KeyZ}, 1).hold({KeyX}, 1).idle(26));
+        EXPECT_EQ(state().area, InsideHole);
+        EXPECT_TRUE(state().holeVisit.holeLanded);
+        EXPECT_TRUE(state().zones.powerActive);
+        go(KeyScript().tap({KeyX}));
+        walk(KeyUp, 64);
+        expectAt(AreaFour, 745, 85);
+        EXPECT_TRUE(state().zones.powerActive);
+        go(KeyScript().idle(2));
+        expectAt(AreaOne, 745, 85);
+        EXPECT_FALSE(state().zones.powerActive);
+        return records_;
+    }
+
   private:
     std::vector<TurnRecord> records_;
 };
@@ -176,6 +201,10 @@ TEST_F(Walks, TheSixteenStraightEdges) {
 
 TEST_F(Walks, TheEightQuarterTurnEdges) {
     replay([this] { return quarterTurns(); }, "quarter_turns");
+}
+
+TEST_F(Walks, APowerAnimationCarriedIntoAHole) {
+    replay([this] { return powerCarriedIntoAHole(); }, "power_carried_into_a_hole");
 }
 
 TEST_F(Walks, TheHolesOfAreaFour) {

@@ -216,27 +216,6 @@ TEST(AreaMap, InsideAHoleACrossingOnlyMovesTheReentryLine) {
     EXPECT_EQ(s.alienX, 340);
 }
 
-TEST(AreaMap, ACrossingEndsThePushBackButLeavesAnOrdinaryPursuerAlone) {
-    GameState s = atEdge(Forest, Edge::Right, 160);
-    s.pursuer.pushBackInForce = true;
-    s.pursuer.pursuerActive = true;
-    s.zones.powerRequest[PushBackHumans] = true;
-    s.zones.powerRequest[CallShip] = true;
-    crossEdge(s, Edge::Right);
-    EXPECT_FALSE(s.pursuer.pushBackInForce);
-    EXPECT_FALSE(s.pursuer.pursuerActive);
-    EXPECT_FALSE(s.zones.powerRequest[PushBackHumans]);
-    EXPECT_TRUE(s.zones.powerRequest[CallShip]);
-
-    // Without a push-back the pursuer follows the alien over the edge.
-    GameState chased = atEdge(Forest, Edge::Right, 160);
-    chased.pursuer.pursuerActive = true;
-    chased.zones.powerRequest[PushBackHumans] = true;
-    crossEdge(chased, Edge::Right);
-    EXPECT_TRUE(chased.pursuer.pursuerActive);
-    EXPECT_TRUE(chased.zones.powerRequest[PushBackHumans]);
-}
-
 TEST(AreaMap, EveryAreaHasItsNameAndTheHoleScreenNone) {
     EXPECT_EQ(areaName(Forest), "Forest");
     EXPECT_EQ(areaName(AreaOne), "Area One");

@@ -240,6 +240,33 @@ void stepWith(GameState& s, std::initializer_list<int> keys) {
     movementStep(s, held.data(), sound);
 }
 
+TEST(Crossing, AnEdgeCrossingEndsThePushBackButLeavesAnOrdinaryPursuerAlone) {
+    GameState s;
+    s.mode = PlayMode::Play;
+    s.alienX = 750;
+    s.pursuer.pushBackInForce = true;
+    s.pursuer.pursuerActive = true;
+    s.zones.powerRequest[PushBackHumans] = true;
+    s.zones.powerRequest[CallShip] = true;
+    stepWith(s, {KeyRight});
+    ASSERT_EQ(s.area, AreaTwo);
+    EXPECT_FALSE(s.pursuer.pushBackInForce);
+    EXPECT_FALSE(s.pursuer.pursuerActive);
+    EXPECT_FALSE(s.zones.powerRequest[PushBackHumans]);
+    EXPECT_TRUE(s.zones.powerRequest[CallShip]);
+
+    // Without a push-back the pursuer follows the alien over the edge.
+    GameState chased;
+    chased.mode = PlayMode::Play;
+    chased.alienX = 750;
+    chased.pursuer.pursuerActive = true;
+    chased.zones.powerRequest[PushBackHumans] = true;
+    stepWith(chased, {KeyRight});
+    ASSERT_EQ(chased.area, AreaTwo);
+    EXPECT_TRUE(chased.pursuer.pursuerActive);
+    EXPECT_TRUE(chased.zones.powerRequest[PushBackHumans]);
+}
+
 TEST(InsideAHole, RisingNeedsLevitationAndCostsFiftyAStep) {
     GameState sitting = insideHole(340, 200, false);
     stepWith(sitting, {KeyUp});
@@ -359,34 +386,6 @@ TEST_F(Keys, XOnAHoleDropsInAndXInsideOnlyStartsLevitating) {
     EXPECT_EQ(state().area, InsideHole);
     EXPECT_EQ(state().holeVisit.areaBeforeHole, AreaFour);
     EXPECT_TRUE(state().holeVisit.levitating);
-}
-
-TEST_F(Keys, ZInAZoneCellPaysTenAndRaisesTheZonesRequest) {
-    startPlaying();
-    for (int kind = Phone; kind <= NoZone; ++kind) {
-        for (bool pursuer : {false, true}) {
-            GameState& s = state();
-            s.energy = 145;
-            s.zones.inZoneCell = true;
-            s.zones.zoneKind = kind;
-            s.zones.powerActive = false;
-            s.zones.powerRequest.fill(false);
-            s.pursuer.pursuerActive = pursuer;
-            play(KeyScript().hold({KeyZ}, 1));
-
-            // Call Ship only answers while a pursuer is about; Landing and
-            // an empty cell only cost.
-            const bool raises = kind <= MoveRight || (kind == CallShip && pursuer);
-            EXPECT_EQ(s.energy, 135) << "kind " << kind;
-            EXPECT_EQ(s.zones.powerActive, raises) << "kind " << kind << " pursuer " << pursuer;
-            for (int request = 0; request < PowerRequestCount; ++request) {
-                EXPECT_EQ(s.zones.powerRequest[static_cast<std::size_t>(request)],
-                          raises && request == kind)
-                    << "kind " << kind << " request " << request;
-            }
-            play(KeyScript().idle(1));
-        }
-    }
 }
 
 TEST_F(Keys, ZCostsNothingOutsideAZoneCellOrInsideAHoleAndNeverGoesBelowZero) {

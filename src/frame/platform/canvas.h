@@ -34,6 +34,8 @@ struct Rgb {
 
 // The one transparent colour of every sprite.
 constexpr Rgb ColourKey{229, 77, 253};
+// Every status text and name is written in it.
+constexpr Rgb White{255, 255, 255};
 
 enum class FontSize { Small = 16, Medium = 20, Large = 26 };
 

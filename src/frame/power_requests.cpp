@@ -1,0 +1,40 @@
+#include "frame/power_requests.h"
+
+#include "characters/jorrin.h"
+#include "characters/phone_marks.h"
+#include "characters/ship_call.h"
+#include "world/power_zones.h"
+
+namespace qz {
+
+void carryOutPowerRequests(GameState& s) {
+    const auto raised = [&s](int kind) {
+        return s.zones.powerRequest[static_cast<std::size_t>(kind)];
+    };
+
+    // 1. The movement zones take the alien to the neighbouring area at once.
+    for (const int kind : {MoveUp, MoveDown, MoveLeft, MoveRight}) {
+        if (raised(kind)) {
+            moveThroughZone(s, kind);
+            // The pursuer's part of a zone move (hidden, set back to 0 along
+            // the move's axis) belongs here.
+        }
+    }
+    // 2. The pursuer walks away until it leaves or the alien crosses an edge.
+    if (raised(PushBackHumans)) {
+        s.pursuer.pushBackInForce = true;
+    }
+    // 3. Marks over the holes of the area that hold pieces.
+    if (raised(Phone)) {
+        startPhoneMarks(s);
+    }
+    // 4. Eat Candy follows here.
+    // 5. Jorrin comes for the candy (only with candy carried; the call tests its request).
+    startCalledVisit(s);
+    // 6. The ship call: its request stays raised for the rest of the game.
+    if (raised(CallShip)) {
+        startShipCall(s);
+    }
+}
+
+}  // namespace qz

@@ -1,0 +1,174 @@
+#include "world/power_zones.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "world/area_map.h"
+#include "world/play_field.h"
+
+namespace qz {
+namespace {
+
+// Frames 0, 50, 100 and 150 are shown; the turn that reaches this ends it.
+constexpr int PowerAnimationEnd = 200;
+
+// Cells 0, 1, 3 and 4: the top-left four of the grid.
+constexpr int ShipZoneRows = 2;
+constexpr int ShipZoneColumns = 2;
+
+bool shipZoneCellFree(const GameState& s) {
+    for (int area = Forest; area <= WashingtonDC; ++area) {
+        for (int row = 0; row < ShipZoneRows; ++row) {
+            for (int column = 0; column < ShipZoneColumns; ++column) {
+                if (s.zones.zoneLayout[static_cast<std::size_t>(area)][static_cast<std::size_t>(
+                        row)][static_cast<std::size_t>(column)] == NoZone) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+void placeShipZone(GameState& s, int kind) {
+    // Only on a free cell while one exists; otherwise any cell not already a
+    // ship zone, so that the draws still end.
+    const bool anyFree = shipZoneCellFree(s);
+    for (;;) {
+        int area = std::rand() % 6 + 1;
+        if (area == 6) {
+            area = Forest;
+        }
+        const int row = std::rand() % ShipZoneRows;
+        const int column = std::rand() % ShipZoneColumns;
+        int& cell =
+            s.zones.zoneLayout[static_cast<std::size_t>(area)][static_cast<std::size_t>(row)]
+                              [static_cast<std::size_t>(column)];
+        if (cell == NoZone || (!anyFree && cell < CallShip)) {
+            cell = kind;
+            return;
+        }
+    }
+}
+
+Edge edgeOfMove(int moveKind) {
+    switch (moveKind) {
+        case MoveUp:
+            return Edge::Top;
+        case MoveDown:
+            return Edge::Bottom;
+        case MoveLeft:
+            return Edge::Left;
+        default:
+            return Edge::Right;
+    }
+}
+
+}  // namespace
+
+void generateZoneLayout(AreaZones& zones) {
+    for (auto& row : zones) {
+        for (int& cell : row) {
+            const int r = std::rand() % 9;
+            cell = r == 8 ? NoZone : r;
+        }
+    }
+    for (int kind = Phone; kind <= MoveRight; ++kind) {
+        bool seen = false;
+        for (auto& row : zones) {
+            for (int& cell : row) {
+                if (cell == kind) {
+                    if (seen) {
+                        cell = NoZone;
+                    }
+                    seen = true;
+                }
+            }
+        }
+    }
+}
+
+void generateZoneLayouts(GameState& s) {
+    for (const int area : {AreaOne, AreaTwo, AreaThree, AreaFour, WashingtonDC, Forest}) {
+        generateZoneLayout(s.zones.zoneLayout[static_cast<std::size_t>(area)]);
+    }
+}
+
+void placeShipZones(GameState& s) {
+    if (!s.zones.callShipPlaced) {
+        placeShipZone(s, CallShip);
+        s.zones.callShipPlaced = true;
+    }
+    if (!s.zones.landingPlaced) {
+        placeShipZone(s, Landing);
+        s.zones.landingPlaced = true;
+    }
+}
+
+bool zoneCellTest(GameState& s) {
+    const int ax = static_cast<std::int16_t>(s.alienX);
+    const int ay = static_cast<std::int16_t>(s.alienY);
+    for (std::size_t n = 0; n < ZoneGrid.size(); ++n) {
+        const ZoneCellRect& c = ZoneGrid[n];
+        if (c.x <= ax && ax + AlienWidth <= c.x + c.w && c.y <= ay &&
+            ay + AlienHeight <= c.y + c.h) {
+            s.zones.zoneCell = static_cast<int>(n);
+            return true;
+        }
+    }
+    return false;
+}
+
+int lookUpZoneKind(GameState& s) {
+    if (!isOutdoorArea(s.area)) {
+        return s.zones.zoneKind;
+    }
+    const auto cell = static_cast<std::size_t>(s.zones.zoneCell);
+    const AreaZones& zones = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
+    s.zones.zoneKind = zones[cell / 3][cell % 3];
+    return s.zones.zoneKind;
+}
+
+std::string zoneText(int kind, int area) {
+    static constexpr std::array<const char*, 10> kindTexts{
+        "Phone",     "Push Back Humans", "Eat Candy",  "Call Jorrin", "Move Up",
+        "Move Down", "Move Left",        "Move Right", "Call Ship",   "Landing"};
+    if (kind < Phone || kind > Landing) {
+        return areaName(area);
+    }
+    return areaName(area) + " / " + kindTexts[static_cast<std::size_t>(kind)] + " Zone";
+}
+
+void drawZoneName(Canvas& canvas, int kind, int area) {
+    drawNameText(canvas, zoneText(kind, area));
+}
+
+void activateZone(GameState& s) {
+    const int kind = s.zones.zoneKind;
+    const bool raises =
+        (kind >= Phone && kind <= MoveRight) || (kind == CallShip && s.pursuer.pursuerActive);
+    if (raises) {
+        s.zones.powerActive = true;
+        s.zones.powerRequest[static_cast<std::size_t>(kind)] = true;
+    }
+}
+
+PowerAnimationTurn powerAnimationStep(GameState& s) {
+    int& anim = s.zones.powerAnim;
+    if (anim < PowerAnimationEnd) {
+        const int frame = anim;
+        anim += HeadBobStep;
+        return {frame, false};
+    }
+    s.zones.powerActive = false;
+    anim = 0;
+    return {std::nullopt, true};
+}
+
+void moveThroughZone(GameState& s, int moveKind) {
+    s.area = neighbourArea(s.area, edgeOfMove(moveKind));
+    s.zones.inZoneCell = true;
+    s.zones.powerRequest[static_cast<std::size_t>(moveKind)] = false;
+}
+
+}  // namespace qz
