@@ -1,21 +1,24 @@
 #include "frame/startup.h"
 
-#include <SDL/SDL.h>
-#include <SDL/SDL_ttf.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "frame/data_lookup.h"
 #include "frame/graphics_files.h"
-#include "frame/main_loop.h"
 #include "frame/new_game.h"
 #include "frame/platform/display.h"
 #include "frame/platform/file_checks.h"
+#include "frame/platform/presentation.h"
+#include "frame/session_recorder.h"
 
 namespace qz {
 namespace {
@@ -26,8 +29,34 @@ void say(const std::string& line) {
     std::fprintf(stderr, "%s: %s\n", Program, line.c_str());
 }
 
-// Moves into the folder with the game's data, so every file name stays relative.
-bool enterDataFolder() {
+const char* firstUnreadablePicture() {
+    for (const char* path : pic::all) {
+        if (!bitmapFileIsWellFormed(path)) {
+            return path;
+        }
+    }
+    return nullptr;
+}
+
+// Moves into the folder with the game's data, so every file name stays
+// relative: the one asked for, or the first the lookup finds.
+bool enterDataFolder(const std::string& asked) {
+    if (!asked.empty()) {
+        std::string problem;
+        if (chdir(asked.c_str()) != 0) {
+            problem = std::strerror(errno);
+        } else if (access("graphics", F_OK) != 0) {
+            problem = "it has no graphics/ folder";
+        } else if (access(FontFile, R_OK) != 0) {
+            problem = std::string("it has no \"") + FontFile + "\"";
+        } else if (const char* missing = firstUnreadablePicture()) {
+            problem = std::string("it has no readable ") + missing;
+        }
+        if (!problem.empty()) {
+            say("cannot use the data folder " + asked + ": " + problem);
+        }
+        return problem.empty();
+    }
     std::vector<std::string> tried;
     const auto folder = findDataFolder(tried);
     if (folder && chdir(folder->c_str()) == 0) {
@@ -41,33 +70,59 @@ bool enterDataFolder() {
     return false;
 }
 
-const char* firstUnreadablePicture() {
-    for (const char* path : pic::all) {
-        if (!bitmapFileIsWellFormed(path)) {
-            return path;
-        }
-    }
-    return nullptr;
+void shutDown(SdlSoundBoard& sound, Presentation& presentation, Fonts& fonts) {
+    sound.close();
+    presentation.close();
+    stopDisplay();
+    closeFonts(fonts);
+    stopFontLibrary();
 }
 
-void shutDown(SdlSoundBoard& sound, Fonts& fonts) {
-    sound.close();
-    SDL_Quit();
-    closeFonts(fonts);
-    TTF_Quit();
+// The replay or the recording asked for, opened before the game moves into
+// its data folder, so relative names mean what the player meant.
+struct Session {
+    std::optional<RecordedSession> replay;
+    std::FILE* record = nullptr;
+    ~Session() {
+        if (record) {
+            std::fclose(record);
+        }
+    }
+};
+
+int openSession(const Options& options, Session& session) {
+    if (!options.replayFile.empty()) {
+        LoadedSession loaded = loadSession(options.replayFile);
+        if (!loaded.error.empty()) {
+            say(loaded.error);
+            return 2;
+        }
+        session.replay = std::move(loaded.session);
+    }
+    if (!options.recordFile.empty()) {
+        session.record = std::fopen(options.recordFile.c_str(), "w");
+        if (!session.record) {
+            say("cannot write the recording " + options.recordFile + ": " + std::strerror(errno));
+            return 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
 
-int runGame() {
-    if (!enterDataFolder()) {
+int runGame(const Options& options) {
+    Session session;
+    if (const int refused = openSession(options, session)) {
+        return refused;
+    }
+    if (!enterDataFolder(options.dataFolder)) {
         return 1;
     }
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    // Without a display, SDL would otherwise fall back to drawing the game as
-    // text in the terminal; a player's own choice of driver still wins.
-    setenv("SDL_VIDEODRIVER", "x11", 0);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
+    const unsigned seed =
+        session.replay ? session.replay->seed : static_cast<unsigned>(std::time(nullptr));
+    std::srand(seed);
+    if (!startDisplay()) {
         say("cannot open a display (" + displayError() +
             "); start it from a desktop session, or without one under Xvfb: "
             "xvfb-run -s \"-screen 0 1024x768x24 -noreset\" quillo-zoruri");
@@ -77,22 +132,22 @@ int runGame() {
     if (!sound.open()) {
         say("warning: no sound device (" + displayError() + "); playing without sound");
     }
-    TTF_Init();
+    startFontLibrary();
     Fonts fonts;
-    SDL_Surface* screen = openWindow();
-    if (!screen) {
+    Presentation presentation;
+    if (!presentation.open(options.scale, options.fullscreen)) {
         say("cannot open an 800x600 window (" + displayError() + ")");
-        shutDown(sound, fonts);
+        shutDown(sound, presentation, fonts);
         return 1;
     }
     if (!openFonts(fonts)) {
         say(std::string("cannot read the font file \"") + FontFile + "\"");
-        shutDown(sound, fonts);
+        shutDown(sound, presentation, fonts);
         return 1;
     }
     if (const char* missing = firstUnreadablePicture()) {
         say(std::string("cannot read the picture ") + missing);
-        shutDown(sound, fonts);
+        shutDown(sound, presentation, fonts);
         return 1;
     }
 
@@ -102,17 +157,40 @@ int runGame() {
     if (const std::string missing = sound.loadAll(); !missing.empty()) {
         say("warning: cannot read " + missing + "; those sounds stay silent");
     }
-    SdlInput input;
+    SdlInput input([&presentation] { presentation.toggleFullscreen(); });
     input.keyState();
     SdlClock clock;
+    int status = 0;
     {
         PictureStore pictures;
-        Canvas canvas(screen, pictures, fonts);
-        Runtime rt{state, canvas, clock, input, sound};
-        runMainLoop(rt);
+        Canvas canvas(presentation, pictures, fonts);
+        std::unique_ptr<SessionRecorder> recorder;
+        std::unique_ptr<SessionPlayer> player;
+        InputSource* turnInput = &input;
+        SoundBoard* turnSound = &sound;
+        if (session.record) {
+            recorder = std::make_unique<SessionRecorder>(input, sound, session.record, seed);
+            turnInput = recorder.get();
+            turnSound = recorder.get();
+        } else if (session.replay) {
+            player = std::make_unique<SessionPlayer>(*session.replay, input, sound);
+            turnInput = player.get();
+            turnSound = player.get();
+        }
+        Runtime rt{state, canvas, clock, *turnInput, *turnSound};
+        runRecordedLoop(rt, recorder.get(), player.get());
+        if (recorder) {
+            recorder->finish(state);
+        }
+        if (player && !player->stoppedByPlayer() && session.replay->finalDigest &&
+            *session.replay->finalDigest != stateDigestText(state)) {
+            say("the replay ended in another state than the recording (digest " +
+                stateDigestText(state) + ", recorded " + *session.replay->finalDigest + ")");
+            status = 3;
+        }
     }
-    shutDown(sound, fonts);
-    return 0;
+    shutDown(sound, presentation, fonts);
+    return status;
 }
 
 }  // namespace qz

@@ -34,7 +34,8 @@ void drawEnergyBar(Canvas& canvas, int energy) {
 }
 
 void drawCandyCounter(Canvas& canvas, int candyCount) {
-    drawStatusText(canvas, "Crunko's Pieces", 680, 540);
+    // 132 pixels wide in our font: at 680 its last letter ran off the screen.
+    drawStatusText(canvas, "Crunko's Pieces", 668, 540);
     drawStatusText(canvas, decimal(candyCount), 725, 560);
 }
 

@@ -9,6 +9,8 @@ xvfb_pid=""
 game_pid=""
 game_status=""
 window=""
+# Options the game is started with.
+game_args=()
 
 fail() {
     echo "FAIL: $*" >&2
@@ -43,11 +45,13 @@ trap cleanup EXIT
 
 # Starts Xvfb on a display number it picks itself (so tests can run side by
 # side) and exports DISPLAY. SDL 1.2 needs the server not to reset when its
-# last client leaves.
+# last client leaves. The screen is 1024x768x24 unless another is given.
+# shellcheck disable=SC2120
 start_xvfb() {
+    local screen=${1:-1024x768x24}
     local number_file="$work/display-number"
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "$screen" -noreset -nolisten tcp \
         3>"$number_file" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local i
@@ -72,7 +76,7 @@ start_game() {
     local executable=$1 folder=$2 driver=${3:-disk}
     # SDL_DISKAUDIODELAY: close to real time, one 1024-sample chunk is 23 ms.
     (cd "$folder" && SDL_AUDIODRIVER="$driver" SDL_DISKAUDIOFILE="$work/audio.raw" \
-        SDL_DISKAUDIODELAY=20 exec "$executable") >"$work/stdout" 2>"$work/stderr" &
+        SDL_DISKAUDIODELAY=20 exec "$executable" "${game_args[@]}") >"$work/stdout" 2>"$work/stderr" &
     game_pid=$!
     game_status=""
 }
@@ -109,10 +113,12 @@ press() {
     xdotool keyup "$key"
 }
 
-# screenshot <name>: the window's content as $work/<name>.ppm and .png.
+# screenshot <name> [window]: the window's content (or the whole screen,
+# with "root") as $work/<name>.ppm and .png.
 screenshot() {
-    local name=$1
-    xwd -silent -id "$window" >"$work/$name.xwd" || fail "cannot grab the window"
+    local name=$1 of=(-id "$window")
+    [[ "${2:-}" == root ]] && of=(-root)
+    xwd -silent "${of[@]}" >"$work/$name.xwd" || fail "cannot grab the window"
     convert "xwd:$work/$name.xwd" "ppm:$work/$name.ppm"
     convert "ppm:$work/$name.ppm" "png:$work/$name.png"
     rm -f "$work/$name.xwd"

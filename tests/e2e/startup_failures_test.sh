@@ -93,6 +93,15 @@ case "$case_name" in
         (cd "$work/copy" && find . -type f -exec md5sum {} + | sort) >"$work/after.md5"
         diff -u "$work/before.md5" "$work/after.md5" || fail "the game changed its folder"
         ;;
+    no-sound-card)
+        # ALSA with a card that is not there: its own complaints stay off the
+        # terminal, and our one warning is all the player reads.
+        copy_game "$build" "$executable"
+        start_xvfb
+        ALSA_CARD=QuilloNoSuchCard start_game "$work/copy/quillo-zoruri" "$work/copy" alsa
+        expect_silent_play "sound"
+        [[ $(stderr_lines) == 1 ]] || fail "$(stderr_lines) lines on stderr, not 1"
+        ;;
     missing-sound)
         copy_game "$build" "$executable"
         rm "$work/copy/drop.wav"

@@ -118,6 +118,20 @@ TEST_F(StatusBar, TheEnergyBarShowsOneColumnOfItsPicturePerPoint) {
     EXPECT_TRUE(barAt(-3).empty());
 }
 
+TEST_F(StatusBar, TheCandyLabelIsDrawnWholeInsideTheScreen) {
+    // The label's ink where it stands must be as wide as the same text drawn
+    // at the left edge, where nothing can cut it off.
+    canvas().fill(0, 0, 800, 600, Blue);
+    drawStatusText(canvas(), "Crunko's Pieces", 0, 540);
+    const Box whole = changed(canvas(), Blue, 0, 530, 300, 560);
+    canvas().fill(0, 0, 800, 600, Blue);
+    drawCandyCounter(canvas(), 0);
+    const Box placed = changed(canvas(), Blue, 500, 530, 800, 558);
+    ASSERT_FALSE(whole.empty());
+    EXPECT_EQ(placed.right - placed.left, whole.right - whole.left);
+    EXPECT_LT(placed.right, 800);
+}
+
 TEST_F(StatusBar, NumbersArePlainDecimalLeftAlignedAt725) {
     EXPECT_EQ(decimal(0), "0");
     EXPECT_EQ(decimal(1234567), "1234567");
@@ -144,7 +158,7 @@ TEST_F(StatusBar, NumbersArePlainDecimalLeftAlignedAt725) {
         drawCandyCounter(canvas(), count);
         const auto counter = canvas().pixelDigest();
         canvas().fill(0, 0, 800, 600, Black);
-        canvas().drawText(FontSize::Small, "Crunko's Pieces", White, 680, 540);
+        canvas().drawText(FontSize::Small, "Crunko's Pieces", White, 668, 540);
         canvas().drawText(FontSize::Small, text, White, 725, 560);
         EXPECT_EQ(counter, canvas().pixelDigest()) << count << " pieces";
     }

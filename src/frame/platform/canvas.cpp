@@ -4,6 +4,7 @@
 #include <SDL/SDL_ttf.h>
 
 #include "frame/platform/file_checks.h"
+#include "frame/platform/presentation.h"
 
 namespace qz {
 
@@ -111,8 +112,18 @@ void Canvas::drawTextCentred(FontSize size, const std::string& text, Rgb colour,
     blitText(size, text, colour, 0, y, true);
 }
 
+Canvas::Canvas(Presentation& presentation, PictureStore& pictures, const Fonts& fonts)
+    : screen_(presentation.frame()),
+      presentation_(&presentation),
+      pictures_(pictures),
+      fonts_(fonts) {}
+
 void Canvas::present() {
-    SDL_Flip(screen_);
+    if (presentation_) {
+        presentation_->present();
+    } else {
+        SDL_Flip(screen_);
+    }
 }
 
 int Canvas::width() const {

@@ -65,10 +65,14 @@ class PictureStore {
     std::map<std::pair<std::string, bool>, SDL_Surface*> kept_;
 };
 
+class Presentation;
+
 class Canvas {
   public:
     Canvas(SDL_Surface* screen, PictureStore& pictures, const Fonts& fonts)
         : screen_(screen), pictures_(pictures), fonts_(fonts) {}
+    // The game's window: `frame` is drawn into and shown through `presentation`.
+    Canvas(Presentation& presentation, PictureStore& pictures, const Fonts& fonts);
 
     // The one picture routine: read the bitmap, key it when it is a sprite,
     // copy the whole picture or one frame of it to each position, release it.
@@ -85,7 +89,7 @@ class Canvas {
     // Centred on the window: x = width / 2 - text width / 2, integer halves.
     void drawTextCentred(FontSize size, const std::string& text, Rgb colour, int y);
 
-    // Shows the frame (SDL_Flip).
+    // Shows the frame: flips the surface, or hands it to the window's presentation.
     void present();
 
     int width() const;
@@ -102,6 +106,7 @@ class Canvas {
     void blitText(FontSize size, const std::string& text, Rgb colour, int x, int y, bool centred);
 
     SDL_Surface* screen_;
+    Presentation* presentation_ = nullptr;
     PictureStore& pictures_;
     const Fonts& fonts_;
 };

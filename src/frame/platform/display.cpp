@@ -3,7 +3,26 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include <cstdlib>
+
 namespace qz {
+
+bool startDisplay() {
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == 0;
+}
+
+void stopDisplay() {
+    SDL_Quit();
+}
+
+void startFontLibrary() {
+    TTF_Init();
+}
+
+void stopFontLibrary() {
+    TTF_Quit();
+}
 
 SDL_Surface* openWindow() {
     SDL_Surface* screen = SDL_SetVideoMode(800, 600, 24, SDL_HWSURFACE | SDL_SRCALPHA);

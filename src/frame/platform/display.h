@@ -1,4 +1,5 @@
-// Opening and closing the window surface and the game's fonts.
+// Starting and stopping the display and font libraries; opening and closing
+// the window surface and the game's fonts.
 #pragma once
 
 #include <string>
@@ -11,6 +12,14 @@ namespace qz {
 
 constexpr const char* FontFile = "Souvenir Bold Italic.ttf";
 constexpr const char* WindowCaption = "Quillo Zoruri v1.2";
+
+// The display library with video and joystick; false when there is no
+// display. Without one, SDL would fall back to drawing the game as text in
+// the terminal, so the X11 driver is asked for unless the player chose one.
+bool startDisplay();
+void stopDisplay();
+void startFontLibrary();
+void stopFontLibrary();
 
 // The 800 x 600, 24-bit window; null when there is no display.
 SDL_Surface* openWindow();

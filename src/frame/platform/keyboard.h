@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 namespace qz {
 
@@ -35,11 +37,19 @@ class InputSource {
     virtual const std::uint8_t* keyState() = 0;
 };
 
+// The display library's events and keys. F11 and Alt+Enter belong to the
+// window, not the game: they go to `onWindowKey` and never reach a turn, and
+// neither does an Alt key-down, which would otherwise turn an instruction page.
 class SdlInput final : public InputSource {
   public:
+    explicit SdlInput(std::function<void()> onWindowKey = {})
+        : onWindowKey_(std::move(onWindowKey)) {}
     bool poll(InputEvent& event) override;
     void pump() override;
     const std::uint8_t* keyState() override;
+
+  private:
+    std::function<void()> onWindowKey_;
 };
 
 }  // namespace qz

@@ -13,11 +13,35 @@ static_assert(sameCode(KeyUp, SDLK_UP) && sameCode(KeyDown, SDLK_DOWN) &&
               sameCode(KeyRight, SDLK_RIGHT) && sameCode(KeyLeft, SDLK_LEFT));
 static_assert(KeyStateSize == static_cast<int>(SDLK_LAST));
 
+namespace {
+
+enum class WindowKey { None, Toggle, Swallow };
+
+WindowKey windowKey(const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) {
+        return WindowKey::None;
+    }
+    const SDLKey key = e.key.keysym.sym;
+    if (key == SDLK_F11 || (key == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT))) {
+        return WindowKey::Toggle;
+    }
+    return key == SDLK_LALT || key == SDLK_RALT ? WindowKey::Swallow : WindowKey::None;
+}
+
+}  // namespace
+
 bool SdlInput::poll(InputEvent& event) {
     SDL_Event e;
-    if (!SDL_PollEvent(&e)) {
-        return false;
-    }
+    WindowKey kind = WindowKey::None;
+    do {
+        if (!SDL_PollEvent(&e)) {
+            return false;
+        }
+        kind = windowKey(e);
+        if (kind == WindowKey::Toggle && onWindowKey_) {
+            onWindowKey_();
+        }
+    } while (kind != WindowKey::None);
     switch (e.type) {
         case SDL_QUIT:
             event.type = InputEvent::Type::Quit;

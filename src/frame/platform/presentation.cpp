@@ -1,0 +1,142 @@
+#include "frame/platform/presentation.h"
+
+#include <SDL/SDL.h>
+
+#include <cstring>
+
+#include "frame/platform/display.h"
+
+namespace qz {
+namespace {
+
+constexpr Uint32 WindowFlags = SDL_HWSURFACE | SDL_SRCALPHA;
+constexpr int Depth = 24;
+
+// Whether some full-screen mode holds w x h.
+bool fullscreenModeHolds(int w, int h) {
+    SDL_Rect** modes = SDL_ListModes(nullptr, WindowFlags | SDL_FULLSCREEN);
+    if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
+        return true;
+    }
+    for (int i = 0; modes && modes[i]; ++i) {
+        if (modes[i]->w >= w && modes[i]->h >= h) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool sameFormat(const SDL_Surface* a, const SDL_Surface* b) {
+    const SDL_PixelFormat* f = a->format;
+    const SDL_PixelFormat* g = b->format;
+    return f->BytesPerPixel == g->BytesPerPixel && f->Rmask == g->Rmask && f->Gmask == g->Gmask &&
+           f->Bmask == g->Bmask;
+}
+
+}  // namespace
+
+void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top) {
+    SDL_LockSurface(frame);
+    SDL_LockSurface(target);
+    const int bpp = frame->format->BytesPerPixel;
+    for (int y = 0; y < frame->h; ++y) {
+        const auto* source = static_cast<const Uint8*>(frame->pixels) + y * frame->pitch;
+        auto* first =
+            static_cast<Uint8*>(target->pixels) + (top + y * n) * target->pitch + left * bpp;
+        if (n == 1) {
+            std::memcpy(first, source, static_cast<std::size_t>(frame->w * bpp));
+            continue;
+        }
+        Uint8* out = first;
+        for (int x = 0; x < frame->w; ++x, source += bpp) {
+            for (int k = 0; k < n; ++k, out += bpp) {
+                std::memcpy(out, source, static_cast<std::size_t>(bpp));
+            }
+        }
+        // The other rows of the block are copies of the first.
+        for (int k = 1; k < n; ++k) {
+            std::memcpy(first + k * target->pitch, first,
+                        static_cast<std::size_t>(frame->w * n * bpp));
+        }
+    }
+    SDL_UnlockSurface(target);
+    SDL_UnlockSurface(frame);
+}
+
+Presentation::~Presentation() {
+    close();
+}
+
+SDL_Surface* Presentation::setMode(bool fullscreen) {
+    shownAt_ = scale_;
+    if (fullscreen && !fullscreenModeHolds(FrameWidth * scale_, FrameHeight * scale_)) {
+        // Unscaled, centred on whatever screen there is.
+        shownAt_ = 1;
+    }
+    const Uint32 flags = WindowFlags | (fullscreen ? SDL_FULLSCREEN : 0);
+    SDL_Surface* window =
+        SDL_SetVideoMode(FrameWidth * shownAt_, FrameHeight * shownAt_, Depth, flags);
+    if (window) {
+        SDL_WM_SetCaption(WindowCaption, "");
+    }
+    return window;
+}
+
+bool Presentation::open(int scale, bool fullscreen) {
+    scale_ = scale;
+    window_ = setMode(fullscreen);
+    fullscreen_ = fullscreen && window_;
+    if (!window_ && fullscreen) {
+        window_ = setMode(false);
+    }
+    if (!window_) {
+        return false;
+    }
+    const SDL_PixelFormat* f = window_->format;
+    frame_ = SDL_CreateRGBSurface(SDL_SWSURFACE, FrameWidth, FrameHeight, f->BitsPerPixel, f->Rmask,
+                                  f->Gmask, f->Bmask, f->Amask);
+    return frame_ != nullptr;
+}
+
+void Presentation::close() {
+    if (frame_) {
+        SDL_FreeSurface(frame_);
+        frame_ = nullptr;
+    }
+    window_ = nullptr;  // the display library frees the window itself
+}
+
+void Presentation::toggleFullscreen() {
+    const bool wanted = !fullscreen_;
+    if (SDL_Surface* window = setMode(wanted)) {
+        window_ = window;
+        fullscreen_ = wanted;
+    } else {
+        // Back to the mode that worked; without one, frames wait for the next switch.
+        window_ = setMode(fullscreen_);
+    }
+    if (window_) {
+        SDL_FillRect(window_, nullptr, SDL_MapRGB(window_->format, 0, 0, 0));
+    }
+    present();
+}
+
+void Presentation::present() {
+    if (!window_ || !frame_) {
+        return;
+    }
+    const int left = (window_->w - FrameWidth * shownAt_) / 2;
+    const int top = (window_->h - FrameHeight * shownAt_) / 2;
+    if (left < 0 || top < 0) {
+        return;  // a mode smaller than asked for: nothing sensible to show
+    }
+    if (sameFormat(frame_, window_)) {
+        replicatePixels(frame_, window_, shownAt_, left, top);
+    } else if (SDL_Surface* converted = SDL_ConvertSurface(frame_, window_->format, 0)) {
+        replicatePixels(converted, window_, shownAt_, left, top);
+        SDL_FreeSurface(converted);
+    }
+    SDL_Flip(window_);
+}
+
+}  // namespace qz

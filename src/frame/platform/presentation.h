@@ -1,0 +1,48 @@
+// The window the game's 800 x 600 frame is shown in: its scale, full screen
+// or not, and switching between the two while the game runs.
+#pragma once
+
+struct SDL_Surface;
+
+namespace qz {
+
+constexpr int FrameWidth = 800;
+constexpr int FrameHeight = 600;
+
+class Presentation {
+  public:
+    Presentation() = default;
+    ~Presentation();
+    Presentation(const Presentation&) = delete;
+    Presentation& operator=(const Presentation&) = delete;
+
+    // Opens the window and the frame the game draws into; false when no
+    // video mode can be had at all.
+    bool open(int scale, bool fullscreen);
+    void close();
+
+    // The game draws here; it outlives every change of video mode.
+    SDL_Surface* frame() const { return frame_; }
+    // Copies the frame onto the window, scaled and centred, and shows it.
+    void present();
+    // Window to full screen or back. When the mode cannot be had the game
+    // goes on in the mode it had; it never ends here.
+    void toggleFullscreen();
+    bool fullscreen() const { return fullscreen_; }
+
+  private:
+    SDL_Surface* setMode(bool fullscreen);
+
+    SDL_Surface* window_ = nullptr;
+    SDL_Surface* frame_ = nullptr;
+    int scale_ = 1;    // as asked for
+    int shownAt_ = 1;  // as the current mode allows
+    bool fullscreen_ = false;
+};
+
+// Copies `frame` onto `target` with every pixel an n x n block, its top-left
+// corner at (left, top). Both surfaces have the same pixel format and the
+// target is large enough.
+void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top);
+
+}  // namespace qz

@@ -1,0 +1,143 @@
+#include "frame/session_recorder.h"
+
+#include "frame/main_loop.h"
+
+namespace qz {
+namespace {
+
+RecordedStep::Kind kindOf(InputEvent::Type type) {
+    switch (type) {
+        case InputEvent::Type::KeyDown:
+            return RecordedStep::Kind::KeyDown;
+        case InputEvent::Type::Quit:
+            return RecordedStep::Kind::Quit;
+        case InputEvent::Type::Other:
+            break;
+    }
+    return RecordedStep::Kind::Other;
+}
+
+}  // namespace
+
+SessionRecorder::SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out,
+                                 unsigned seed)
+    : SoundPassThrough(sound), input_(input), out_(out) {
+    std::fprintf(out_, "%s\n", headerLine(seed).c_str());
+}
+
+void SessionRecorder::note(RecordedStep::Kind kind) {
+    RecordedStep step{kind, {}};
+    const std::uint8_t* keys = input_.keyState();
+    for (int code = 0; code < KeyStateSize; ++code) {
+        if (keys[code]) {
+            step.held.push_back(code);
+        }
+    }
+    turn_.steps.push_back(std::move(step));
+}
+
+bool SessionRecorder::poll(InputEvent& event) {
+    if (!input_.poll(event)) {
+        return false;
+    }
+    note(kindOf(event.type));
+    return true;
+}
+
+void SessionRecorder::pump() {
+    input_.pump();
+    note(RecordedStep::Kind::Pump);
+}
+
+bool SessionRecorder::playing(int channel) {
+    const bool busy = sound_.playing(channel);
+    turn_.soundAnswers += busy ? '1' : '0';
+    return busy;
+}
+
+void SessionRecorder::endTurn() {
+    // Written turn by turn, so a game that dies still leaves its turns behind.
+    std::fprintf(out_, "%s\n", turnLine(turn_).c_str());
+    std::fflush(out_);
+    turn_ = RecordedTurn{};
+    ++turns_;
+}
+
+void SessionRecorder::finish(const GameState& state) {
+    std::fprintf(out_, "%s\n", endLine(turns_, state).c_str());
+    std::fflush(out_);
+}
+
+SessionPlayer::SessionPlayer(const RecordedSession& session, InputSource& live, SoundBoard& sound)
+    : SoundPassThrough(sound), session_(session), live_(live) {}
+
+bool SessionPlayer::startTurn() {
+    InputEvent event;
+    while (live_.poll(event)) {
+        closed_ = closed_ || event.type == InputEvent::Type::Quit;
+    }
+    if (static_cast<std::size_t>(next_) >= session_.turns.size() || (closed_ && closeSent_)) {
+        return false;
+    }
+    turn_ = &session_.turns[static_cast<std::size_t>(next_++)];
+    step_ = 0;
+    answer_ = 0;
+    return true;
+}
+
+void SessionPlayer::take(const RecordedStep& step) {
+    keys_.fill(0);
+    for (int code : step.held) {
+        keys_[static_cast<std::size_t>(code)] = 1;
+    }
+}
+
+bool SessionPlayer::poll(InputEvent& event) {
+    if (turn_ && step_ < turn_->steps.size() &&
+        turn_->steps[step_].kind != RecordedStep::Kind::Pump) {
+        const RecordedStep& step = turn_->steps[step_++];
+        take(step);
+        event.type = step.kind == RecordedStep::Kind::KeyDown ? InputEvent::Type::KeyDown
+                     : step.kind == RecordedStep::Kind::Quit  ? InputEvent::Type::Quit
+                                                              : InputEvent::Type::Other;
+        return true;
+    }
+    if (closed_ && !closeSent_) {
+        closeSent_ = true;
+        event.type = InputEvent::Type::Quit;
+        return true;
+    }
+    return false;
+}
+
+void SessionPlayer::pump() {
+    if (turn_ && step_ < turn_->steps.size() &&
+        turn_->steps[step_].kind == RecordedStep::Kind::Pump) {
+        take(turn_->steps[step_++]);
+    }
+}
+
+bool SessionPlayer::playing(int channel) {
+    (void)channel;  // the recording answers for every channel
+    if (!turn_ || answer_ >= turn_->soundAnswers.size()) {
+        return false;  // asked more often than recorded: the replay has gone astray
+    }
+    return turn_->soundAnswers[answer_++] == '1';
+}
+
+void runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player) {
+    for (;;) {
+        if (player && !player->startTurn()) {
+            return;
+        }
+        const bool goOn = runTurn(rt);
+        if (recorder) {
+            recorder->endTurn();
+        }
+        if (!goOn) {
+            return;
+        }
+    }
+}
+
+}  // namespace qz

@@ -1,0 +1,122 @@
+// Recording a game and playing it back: the replay reaches the recorded
+// state, and a damaged or foreign file is refused with one line.
+#include "frame/session_recorder.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "frame/main_loop.h"
+#include "frame/new_game.h"
+#include "frame/replay/recording_sound_board.h"
+#include "support/game_fixture.h"
+
+namespace qz::test {
+namespace {
+
+using Recording = GameTest;
+
+GameState newRun(unsigned seed) {
+    std::srand(seed);
+    GameState state;
+    randomGameSetup(state);
+    state.mode = PlayMode::Title;
+    return state;
+}
+
+// Plays the script through a recorder; the file's text.
+std::string record(Canvas& canvas, unsigned seed, const KeyScript& script) {
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    {
+        GameState state = newRun(seed);
+        VirtualClock clock;
+        ScriptedInput input;
+        RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
+        SessionRecorder recorder(input, sound, out, seed);
+        Runtime rt{state, canvas, clock, recorder, recorder};
+        for (const TurnInput& turn : script.turns()) {
+            input.beginTurn(turn);
+            const bool goOn = runTurn(rt);
+            recorder.endTurn();
+            if (!goOn) {
+                break;
+            }
+        }
+        recorder.finish(state);
+    }
+    std::fclose(out);
+    std::string result(text, size);
+    std::free(text);
+    return result;
+}
+
+TEST_F(Recording, AReplayEndsInTheRecordedStateWhateverTheSoundDeviceDoes) {
+    const KeyScript script = KeyScript()
+                                 .idle(3)
+                                 .tap({KeyS})
+                                 .idle(70)
+                                 .hold({KeyRight}, 40)
+                                 .hold({KeyUp, KeyLeft}, 25)
+                                 .tap({KeyX})
+                                 .hold({KeyDown}, 10)
+                                 .tap({KeyEscape});
+    const LoadedSession loaded = parseSession(record(canvas(), 77, script), "test");
+    ASSERT_TRUE(loaded.error.empty()) << loaded.error;
+    ASSERT_TRUE(loaded.session.finalDigest.has_value());
+    EXPECT_EQ(loaded.session.seed, 77u);
+
+    // Sounds that end at once: only the recorded answers can keep the title's
+    // music countdown as it was.
+    GameState state = newRun(loaded.session.seed);
+    VirtualClock clock;
+    ScriptedInput live;
+    RecordingSoundBoard sound(clock, {1, 1, 1, 1});
+    SessionPlayer player(loaded.session, live, sound);
+    Runtime rt{state, canvas(), clock, player, player};
+    runRecordedLoop(rt, nullptr, &player);
+    EXPECT_TRUE(state.quitRequested);
+    EXPECT_EQ(static_cast<std::size_t>(player.turnsPlayed()), loaded.session.turns.size());
+    EXPECT_EQ(stateDigestText(state), *loaded.session.finalDigest);
+    EXPECT_GT(sound.requests().size(), 0u);  // the sounds were still played
+
+    // The digest tells games apart: another seed under the same keys differs.
+    const LoadedSession other = parseSession(record(canvas(), 78, script), "test");
+    EXPECT_NE(*other.session.finalDigest, *loaded.session.finalDigest);
+}
+
+TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
+    const std::string good =
+        "quillo-zoruri replay 1 seed 5\nt D=115 P=115,273 s=01\nt O=-\nend 2 "
+        "0123456789abcdef\n";
+    ASSERT_TRUE(parseSession(good, "f").error.empty()) << parseSession(good, "f").error;
+    const std::string mailed = "quillo-zoruri replay 1 seed 5\r\nt P=- s=1\r\n";
+    EXPECT_TRUE(parseSession(mailed, "f").error.empty()) << parseSession(mailed, "f").error;
+    const std::vector<std::pair<std::string, std::string>> bad{
+        {"", "f is not a Quillo Zoruri replay"},
+        {"\x7f"
+         "ELF\x02\x01\x01",
+         "f is not a Quillo Zoruri replay"},
+        {"quillo-zoruri replay 2 seed 5\n", "format \"2\"; this game reads format 1"},
+        {"quillo-zoruri replay 1 seed -5\n", "f: line 1 is damaged"},
+        {"quillo-zoruri replay 1 seed 99999999999\n", "f: line 1 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt D=115 P=323\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt D=115,\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt D=\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt s=01 D=1\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt s=2\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt K=1\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt P=-\nend 2 0123456789abcdef\n", "line 3 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nend 0 0123456789abcdef\nt P=-\n", "line 3 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nend 0 0123456789ABCDEF\n", "line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt P=1", "cut short at line 2"},
+    };
+    for (const auto& [text, said] : bad) {
+        const std::string error = parseSession(text, "f").error;
+        EXPECT_NE(error.find(said), std::string::npos) << "got: " << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace qz::test
