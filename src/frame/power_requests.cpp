@@ -28,7 +28,10 @@ void carryOutPowerRequests(GameState& s) {
     if (raised(Phone)) {
         startPhoneMarks(s);
     }
-    // 4. Eat Candy follows here.
+    // 4. A carried piece is eaten later in this turn, once the name is drawn.
+    if (raised(EatCandy)) {
+        s.candy.eatCandyInForce = true;
+    }
     // 5. Jorrin comes for the candy (only with candy carried; the call tests its request).
     startCalledVisit(s);
     // 6. The ship call: its request stays raised for the rest of the game.
