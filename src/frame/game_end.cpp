@@ -10,6 +10,7 @@ void endGame(GameState& state) {
         p.alienCaught = false;
         p.pursuerActive = false;
         p.pursuerIsScientist = PursuerState{}.pursuerIsScientist;
+        state.items.pieceTheftArmed = true;
     }
 }
 

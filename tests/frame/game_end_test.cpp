@@ -38,10 +38,12 @@ TEST_F(GameEnd, ReleasesTheScientistsHoldSoTheNextKeyStillWorks) {
     s.pursuer.pursuerActive = true;
     s.pursuer.pursuerIsScientist = true;
     s.pursuer.alienCaught = true;
+    s.items.pieceTheftArmed = false;
     s.lives = 0;
     play(KeyScript().idle(1));
     ASSERT_EQ(s.mode, PlayMode::GameOver);
     EXPECT_FALSE(s.pursuer.alienCaught);
+    EXPECT_TRUE(s.items.pieceTheftArmed) << "the next catch may take a piece again";
     play(KeyScript().idle(1).hold({KeyS}, 1));
     EXPECT_EQ(s.mode, PlayMode::Arrival);
 }
