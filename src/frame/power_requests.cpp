@@ -2,6 +2,7 @@
 
 #include "characters/jorrin.h"
 #include "characters/phone_marks.h"
+#include "characters/pursuer.h"
 #include "characters/ship_call.h"
 #include "world/power_zones.h"
 
@@ -16,13 +17,12 @@ void carryOutPowerRequests(GameState& s) {
     for (const int kind : {MoveUp, MoveDown, MoveLeft, MoveRight}) {
         if (raised(kind)) {
             moveThroughZone(s, kind);
-            // The pursuer's part of a zone move (hidden, set back to 0 along
-            // the move's axis) belongs here.
+            hidePursuer(s, kind);
         }
     }
     // 2. The pursuer walks away until it leaves or the alien crosses an edge.
     if (raised(PushBackHumans)) {
-        s.pursuer.pushBackInForce = true;
+        startPushBack(s);
     }
     // 3. Marks over the holes of the area that hold pieces.
     if (raised(Phone)) {
