@@ -1,10 +1,13 @@
 #include "scenario/autopilot.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <deque>
 #include <optional>
 
 #include "world/area_map.h"
+#include "world/hole_geometry.h"
 #include "world/play_field.h"
 
 namespace qz::test {
@@ -20,6 +23,8 @@ constexpr int CellWidth = 266;
 constexpr int CellHeight = 133;
 constexpr int InCellX = 216;
 constexpr int InCellY = 58;
+// Inside a hole every phone piece is in reach from here.
+constexpr int PieceReachX = 150;
 
 // The first edge on the shortest way from one area to another, keeping out
 // of Washington DC unless it is where the walk goes.
@@ -89,6 +94,81 @@ bool standsInZone(const GameState& s, int kind) {
     return s.zones.inZoneCell && s.zones.zoneKind == kind;
 }
 
+bool holdsPiece(int content) {
+    return content >= PhonePiece1 && content <= PhonePiece3;
+}
+
+// Inside a hole: take the piece lying there, then levitate out.
+TurnInput climbOutOfHole(const GameState& s, const TurnInput& last) {
+    const HoleVisit& v = s.holeVisit;
+    if (!v.holeLanded) {
+        return {};
+    }
+    const int row = v.areaBeforeHole - AreaOne;
+    const bool pieceHere =
+        row >= 0 && row < 4 &&
+        holdsPiece(s.items.holeContents[static_cast<std::size_t>(row)]
+                                       [static_cast<std::size_t>(s.areaHoles.holeIndex)]);
+    if (pieceHere && !v.levitating) {
+        return v.holeX > PieceReachX ? TurnInput{{KeyLeft}} : TurnInput{};
+    }
+    if (!v.levitating) {
+        return press(last, KeyX);
+    }
+    return {{KeyUp}};
+}
+
+// The hole holding a phone piece the alien lacks, as the spot to stand on it
+// (feet on the hole's row).
+std::optional<Spot> missingPieceHole(const GameState& s) {
+    for (int row = 0; row < 4; ++row) {
+        const auto& layout = holeLayouts[static_cast<std::size_t>(
+            s.areaHoles.holeLayoutOf[static_cast<std::size_t>(row)])];
+        for (int hole = 0; hole < layout.count; ++hole) {
+            const int content =
+                s.items.holeContents[static_cast<std::size_t>(row)][static_cast<std::size_t>(hole)];
+            if (holdsPiece(content)) {
+                const HoleRect& rect = layout.holes[static_cast<std::size_t>(hole)];
+                return Spot{AreaOne + row, rect.x + 25, rect.y + 5 - AlienHeight};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Waiting in the Landing zone: always Up or Down held, so the pursuer never
+// moves up or down and cannot close in on the row kept clear of it. The
+// alien may use the gaps above and below the cell, which lie in no cell.
+TurnInput waitForTheShip(const GameState& s, const TurnInput& last) {
+    const int row = (s.zones.zoneCell / 3);
+    const int cellTop = PlayFieldTop + CellHeight * row;
+    // From the gap above the cell's row (or the top of the walk) to the gap below it.
+    const int low = std::max(AlienTopLimit + 5, cellTop - CellHeight + InCellY + 1) + 5;
+    const int high = cellTop + CellHeight - 1 - 5;
+    int target = s.alienY;
+    const PursuerState& p = s.pursuer;
+    if (p.pursuerActive && p.pursuerDelay == 0) {
+        // Caught when the pursuer's y lies from alienY - 40 to alienY + 30.
+        const auto safe = [&p](int y) { return y < p.pursuerY - 30 || y > p.pursuerY + 40; };
+        if (!safe(target)) {
+            const int above = std::clamp(p.pursuerY - 41 - 10, low, high);
+            const int below = std::clamp(p.pursuerY + 41 + 10, low, high);
+            target = safe(above) && (!safe(below) ||
+                                     std::abs(above - s.alienY) <= std::abs(below - s.alienY))
+                         ? above
+                         : below;
+        }
+    }
+    target = std::clamp(target, low, high);
+    if (s.alienY < target - Near) {
+        return {{KeyDown}};
+    }
+    if (s.alienY > target + Near) {
+        return {{KeyUp}};
+    }
+    return {{held(last, KeyUp) ? KeyDown : KeyUp}};
+}
+
 TurnInput walkOrAct(const GameState& s, const Spot& spot, const TurnInput& act) {
     const std::vector<int> keys = walkTowards(s, spot.area, spot.x, spot.y);
     return keys.empty() ? act : TurnInput{keys};
@@ -112,6 +192,27 @@ std::vector<int> walkTowards(const GameState& s, int area, int x, int y) {
         keys.push_back(KeyLeft);
     }
     return keys;
+}
+
+TurnInput playToWin(const GameState& s, const TurnInput& last) {
+    if (s.mode != PlayMode::Play || s.jorrin.alienCollapsed || s.zones.powerActive) {
+        return {};
+    }
+    if (s.area == InsideHole) {
+        return climbOutOfHole(s, last);
+    }
+    if (const auto hole = missingPieceHole(s)) {
+        return walkOrAct(s, *hole, s.areaHoles.onHole ? press(last, KeyX) : TurnInput{});
+    }
+    if (!s.shipCall.callActive) {
+        const auto callShip = zoneSpot(s, CallShip);
+        const bool canCall = standsInZone(s, CallShip) && s.pursuer.pursuerActive;
+        return walkOrAct(s, callShip.value(), canCall ? press(last, KeyZ) : TurnInput{});
+    }
+    if (s.zones.zoneKind == Landing && s.area == zoneSpot(s, Landing).value().area) {
+        return waitForTheShip(s, last);
+    }
+    return walkOrAct(s, zoneSpot(s, Landing).value(), TurnInput{});
 }
 
 TurnInput playToLose(const GameState& s, const TurnInput& last) {

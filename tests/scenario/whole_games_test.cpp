@@ -43,6 +43,19 @@ class WholeGames : public GameTest {
     static constexpr int EndScreenTurns = 5;
 };
 
+TEST_F(WholeGames, WonByCallingTheShipWithAllThreePiecesAndWaitingOnTheLandingZone) {
+    constexpr unsigned Seed = 1;
+    const std::vector<TurnRecord> records = playToTheEnd(Seed, playToWin, 20000);
+    const GameState& s = state();
+    ASSERT_EQ(s.mode, PlayMode::GameOver);
+    EXPECT_EQ(s.phonePieceHeld, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(s.zones.zoneKind, Landing);
+    EXPECT_EQ(s.shipCall.callQuarter, 0);
+    EXPECT_GT(s.lives, 0);
+    EXPECT_FALSE(s.shipCall.bonusPending);
+    EXPECT_TRUE(matchesGolden("won_game", Seed, records));
+}
+
 TEST_F(WholeGames, LostWhenJorrinHasRevivedTheAlienForTheLastTime) {
     constexpr unsigned Seed = 1;
     const std::vector<TurnRecord> records = playToTheEnd(Seed, playToLose, 20000);
