@@ -63,6 +63,11 @@ std::vector<int> RandomPlayer::towards(const GameState& s, int x, int y) {
 }
 
 std::vector<int> RandomPlayer::seek(const GameState& s) {
+    if (burning_ && s.area != InsideHole) {
+        // Spend energy on powers until Jorrin has to come, and lives run out.
+        return s.zones.inZoneCell ? std::vector<int>{KeyZ}
+                                  : std::vector<int>{Arrows[static_cast<std::size_t>(below(4))]};
+    }
     if (s.area == InsideHole) {
         // Over to a piece lying here; Z for a flower not yet revived.
         const HoleVisit& v = s.holeVisit;
@@ -107,6 +112,14 @@ std::vector<int> RandomPlayer::seek(const GameState& s) {
     // Feet on the hole's top rows: the corner 70 rows above it.
     if (targetHole_ >= s.areaHoles.holeCount || chance(0.02)) {
         targetHole_ = below(s.areaHoles.holeCount);
+        // Mostly a hole with a piece in it, as the phone marks would show.
+        const auto& row = s.items.holeContents[static_cast<std::size_t>(s.area - AreaOne)];
+        for (int hole = 0; hole < s.areaHoles.holeCount && chance(0.8); ++hole) {
+            const int content = row[static_cast<std::size_t>(hole)];
+            if (content >= PhonePiece1 && content <= PhonePiece3) {
+                targetHole_ = hole;
+            }
+        }
     }
     const HoleRect& hole = selectedHoleRects(s)[static_cast<std::size_t>(targetHole_)];
     std::vector<int> keys = towards(s, hole.x + 25, hole.y - 70);
@@ -154,6 +167,7 @@ TurnInput RandomPlayer::next(const GameState& s) {
     // Spells of heading for goals and of wandering about.
     if (purposeTurns_ == 0) {
         purposeTurns_ = chance(0.6) ? 100 + below(600) : -100 - below(600);
+        burning_ = chance(0.3);
     }
     purposeTurns_ += purposeTurns_ > 0 ? -1 : 1;
     const bool seeking = purposeTurns_ > 0;

@@ -38,6 +38,7 @@ class RandomPlayer {
     int targetHole_ = 0;  // the hole headed for, among the area's
     // Turns left of heading for a goal (when positive) or of wandering.
     int purposeTurns_ = 0;
+    bool burning_ = false;  // the goal of this spell is to use up energy
 };
 
 }  // namespace qz::soak
