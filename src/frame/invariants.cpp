@@ -38,10 +38,11 @@ void checkPosition(Broken& broken, const GameState& s) {
     checkRange(broken, "alienX", s.alienX, AlienLeftLimit - AlienStep + 1,
                AlienRightLimit + AlienStep - 1);
     if (s.pursuer.alienCaught && s.pursuer.pursuerIsScientist) {
-        // The scientist carries the alien down past the walking limit, at
-        // the height it was caught: 30 above to 40 below its own top.
-        checkRange(broken, "alienY - pursuerY while carried", s.alienY - s.pursuer.pursuerY, -30,
-                   40);
+        // The scientist carries the alien down past the walking limit (and
+        // a power that ends during the carry may move the alien as well):
+        // it stays on the window.
+        checkRange(broken, "alienY while carried", s.alienY, AlienTopLimit - AlienStep + 1,
+                   ScreenHeight - 1);
     } else {
         checkRange(broken, "alienY", s.alienY, AlienTopLimit - AlienStep + 1,
                    AlienBottomLimit + AlienStep - 1);

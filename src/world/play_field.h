@@ -5,6 +5,7 @@
 namespace qz {
 
 constexpr int ScreenWidth = 800;
+constexpr int ScreenHeight = 600;
 constexpr int PlayFieldTop = 50;      // first row below the red top band
 constexpr int PlayFieldBottom = 450;  // first row of the status area
 
