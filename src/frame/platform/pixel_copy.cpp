@@ -1,0 +1,100 @@
+#include "frame/platform/pixel_copy.h"
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace qz {
+namespace {
+
+// Clips a w x h block going to (x, y) to the target's clip rectangle,
+// moving the source corner (sx, sy) along; false when nothing is left.
+bool clipToTarget(const SDL_Surface* target, int& sx, int& sy, int& x, int& y, int& w, int& h) {
+    const SDL_Rect& clip = target->clip_rect;
+    if (x < clip.x) {
+        sx += clip.x - x;
+        w -= clip.x - x;
+        x = clip.x;
+    }
+    if (y < clip.y) {
+        sy += clip.y - y;
+        h -= clip.y - y;
+        y = clip.y;
+    }
+    w = std::min(w, clip.x + clip.w - x);
+    h = std::min(h, clip.y + clip.h - y);
+    return w > 0 && h > 0;
+}
+
+SDL_Rect rect(int x, int y, int w, int h) {
+    return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+                    static_cast<Uint16>(h)};
+}
+
+}  // namespace
+
+bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target) {
+    const SDL_PixelFormat* f = picture->format;
+    const SDL_PixelFormat* g = target->format;
+    return !(picture->flags & SDL_SRCCOLORKEY) && !(picture->flags & SDL_SRCALPHA) && !f->palette &&
+           !SDL_MUSTLOCK(picture) && !SDL_MUSTLOCK(target) &&
+           f->BytesPerPixel == g->BytesPerPixel && f->Rmask == g->Rmask && f->Gmask == g->Gmask &&
+           f->Bmask == g->Bmask;
+}
+
+void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface* target, int x,
+                 int y, SDL_Rect& drawn) {
+    drawn = rect(x, y, 0, 0);
+    int sx = source ? source->x : 0;
+    int sy = source ? source->y : 0;
+    int w = source ? source->w : picture->w;
+    int h = source ? source->h : picture->h;
+    // First to the picture itself, as a blit clips its source rectangle.
+    if (sx < 0) {
+        w += sx;
+        x -= sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        h += sy;
+        y -= sy;
+        sy = 0;
+    }
+    w = std::min(w, picture->w - sx);
+    h = std::min(h, picture->h - sy);
+    if (w <= 0 || h <= 0 || !clipToTarget(target, sx, sy, x, y, w, h)) {
+        return;
+    }
+    const int bpp = target->format->BytesPerPixel;
+    const auto* from = static_cast<const Uint8*>(picture->pixels) + sy * picture->pitch + sx * bpp;
+    auto* to = static_cast<Uint8*>(target->pixels) + y * target->pitch + x * bpp;
+    for (int row = 0; row < h; ++row) {
+        std::memcpy(to + row * target->pitch, from + row * picture->pitch,
+                    static_cast<std::size_t>(w) * bpp);
+    }
+    drawn = rect(x, y, w, h);
+}
+
+void fillThreeByteRect(SDL_Surface* target, int x, int y, int w, int h, std::uint32_t value,
+                       SDL_Rect& drawn) {
+    drawn = rect(x, y, 0, 0);
+    int sx = 0;
+    int sy = 0;
+    if (w <= 0 || h <= 0 || !clipToTarget(target, sx, sy, x, y, w, h)) {
+        return;
+    }
+    // One row written pixel by pixel, the others copied from it.
+    auto* first = static_cast<Uint8*>(target->pixels) + y * target->pitch + x * 3;
+    for (int i = 0; i < w; ++i) {
+        first[i * 3] = static_cast<Uint8>(value);
+        first[i * 3 + 1] = static_cast<Uint8>(value >> 8);
+        first[i * 3 + 2] = static_cast<Uint8>(value >> 16);
+    }
+    for (int row = 1; row < h; ++row) {
+        std::memcpy(first + row * target->pitch, first, static_cast<std::size_t>(w) * 3);
+    }
+    drawn = rect(x, y, w, h);
+}
+
+}  // namespace qz

@@ -1,0 +1,26 @@
+// Plain copies and fills onto a software surface, clipped as the display
+// library clips its blits, for where its own routines are slow.
+#pragma once
+
+#include <cstdint>
+
+struct SDL_Surface;
+struct SDL_Rect;
+
+namespace qz {
+
+// Whether `picture` can be copied byte for byte onto `target`: the same
+// pixel format, no colour key, neither needing a lock.
+bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target);
+
+// Copies the `source` part of `picture` (all of it when null) to (x, y) on
+// `target`, clipped to both; `drawn` becomes the part of `target` written.
+void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface* target, int x,
+                 int y, SDL_Rect& drawn);
+
+// Fills a rectangle of a 3-byte-a-pixel surface with the mapped colour
+// `value`; `drawn` becomes the part written.
+void fillThreeByteRect(SDL_Surface* target, int x, int y, int w, int h, std::uint32_t value,
+                       SDL_Rect& drawn);
+
+}  // namespace qz
