@@ -3,6 +3,7 @@
 // the turn writes; start-up to the first frame and peak resident memory.
 //
 //   quillo-turn-bench [--reps N] [--smoke] [data-folder]
+//   quillo-turn-bench --pacing [turns] [data-folder]   (on a display: xvfb-run)
 //
 // The data folder defaults to the benchmark's own (the build folder). Turns
 // run headless on the virtual clock, so the deliberate waits cost nothing.
@@ -24,6 +25,7 @@
 #include "frame/main_loop.h"
 #include "frame/platform/headless_display.h"
 #include "frame/replay/scenario_runner.h"
+#include "pacing.h"
 #include "turn_cases.h"
 
 extern char** environ;
@@ -72,7 +74,7 @@ int startupChild(const std::string& data, std::int64_t spawnedAt) {
     HeadlessDisplay display(data);
     PictureStore pictures;
     static constexpr auto everyPicture = pic::allAsDrawn();
-    if (!display.ok() || pictures.preload(everyPicture)) {
+    if (!display.ok() || pictures.preload(everyPicture, display.screen())) {
         std::fprintf(stderr, "quillo-turn-bench: cannot start on %s\n", data.c_str());
         return 1;
     }
@@ -177,15 +179,24 @@ int main(int argc, char** argv) {
         return startupChild(args[1], std::atoll(args[2].c_str()));
     }
     int reps = 1000;
+    int pacingTurns = 0;
     std::string data = std::filesystem::path(self).parent_path().string();
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--smoke") {
+        if (args[i] == "--pacing") {
+            pacingTurns = 300;
+            if (i + 1 < args.size() && std::atoi(args[i + 1].c_str()) > 0) {
+                pacingTurns = std::atoi(args[++i].c_str());
+            }
+        } else if (args[i] == "--smoke") {
             reps = 5;
         } else if (args[i] == "--reps" && i + 1 < args.size()) {
             reps = std::max(1, std::atoi(args[++i].c_str()));
         } else {
             data = args[i];
         }
+    }
+    if (pacingTurns > 0) {
+        return bench::measurePacing(data, pacingTurns);
     }
     runStartupChild(self, data);
 
@@ -196,7 +207,7 @@ int main(int argc, char** argv) {
     }
     PictureStore kept;
     static constexpr auto everyPicture = pic::allAsDrawn();
-    kept.preload(everyPicture);
+    kept.preload(everyPicture, display.screen());
     PictureStore readEveryDraw(false);
     Canvas shipped(display.screen(), kept, display.fonts());
     Canvas reading(display.screen(), readEveryDraw, display.fonts());

@@ -148,7 +148,7 @@ int runGame(const Options& options) {
     // Every picture is read now, in the window's format: no turn opens a file.
     auto pictures = std::make_unique<PictureStore>();
     static constexpr auto everyPicture = pic::allAsDrawn();
-    if (const char* missing = pictures->preload(everyPicture)) {
+    if (const char* missing = pictures->preload(everyPicture, presentation.frame())) {
         say(std::string("cannot read the picture ") + missing);
         pictures.reset();
         shutDown(sound, presentation, fonts);

@@ -40,7 +40,7 @@ class ShippedFrames : public GameTest {
         kept_ = frameLike(display().screen());
         ASSERT_NE(kept_, nullptr);
         static constexpr auto everyPicture = pic::allAsDrawn();
-        ASSERT_EQ(keptPictures_.preload(everyPicture), nullptr);
+        ASSERT_EQ(keptPictures_.preload(everyPicture, kept_), nullptr);
         shipped_.emplace(kept_, keptPictures_, display().fonts());
         original_.emplace(display().screen(), readEveryDraw_, display().fonts());
     }

@@ -72,8 +72,8 @@ void Canvas::blitText(FontSize size, const std::string& text, Rgb colour, int x,
     const std::uint32_t rgb =
         std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
     const bool keep = pictures_.keepsDecoded();
-    SDL_Surface* rendered =
-        keep ? texts_.rendered(font(size), text, rgb) : renderSolidText(font(size), text, rgb);
+    SDL_Surface* rendered = keep ? texts_.rendered(font(size), text, rgb, screen_)
+                                 : renderSolidText(font(size), text, rgb);
     if (!rendered) {
         return;
     }

@@ -27,9 +27,10 @@ SDL_Surface* PictureStore::read(const char* path, bool colourKeyed) {
     if (!picture) {
         return nullptr;
     }
-    if (keep_ && SDL_GetVideoSurface()) {
-        // The window's own format: blits become plain copies, never conversions.
-        if (SDL_Surface* converted = SDL_DisplayFormat(picture)) {
+    const SDL_Surface* target = target_ ? target_ : SDL_GetVideoSurface();
+    if (keep_ && target) {
+        // The frame's own format: blits become plain copies, never conversions.
+        if (SDL_Surface* converted = SDL_ConvertSurface(picture, target->format, 0)) {
             SDL_FreeSurface(picture);
             picture = converted;
         }
@@ -41,7 +42,9 @@ SDL_Surface* PictureStore::read(const char* path, bool colourKeyed) {
     return picture;
 }
 
-const char* PictureStore::preload(std::span<const PictureFile> pictures) {
+const char* PictureStore::preload(std::span<const PictureFile> pictures,
+                                  const SDL_Surface* target) {
+    target_ = target;
     for (const PictureFile& picture : pictures) {
         if (!open(picture.path, picture.colourKeyed)) {
             return picture.path;

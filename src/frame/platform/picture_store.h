@@ -18,7 +18,7 @@ struct PictureFile {
     bool colourKeyed;
 };
 
-// Kept pictures are converted once to the format of the display surface,
+// Kept pictures are converted once to the format of the surface drawn onto,
 // with the colour key and run-length acceleration set once; a draw then
 // opens no file. Reading every draw (keepDecoded false) is the original
 // design: the test that proves both show the same frames and the benchmark
@@ -30,9 +30,10 @@ class PictureStore {
     PictureStore(const PictureStore&) = delete;
     PictureStore& operator=(const PictureStore&) = delete;
 
-    // Reads every listed picture now; the path of the first that cannot be
-    // read, or null when all could. Needs the video mode set.
-    const char* preload(std::span<const PictureFile> pictures);
+    // Reads every listed picture now, converted to the pixel format of
+    // `target`, the surface they are drawn onto; the path of the first that
+    // cannot be read, or null when all could.
+    const char* preload(std::span<const PictureFile> pictures, const SDL_Surface* target);
 
     // Null when the file is missing or not a well-formed bitmap.
     SDL_Surface* open(const char* path, bool colourKeyed);
@@ -47,6 +48,7 @@ class PictureStore {
 
     bool keep_;
     int filesOpened_ = 0;
+    const SDL_Surface* target_ = nullptr;  // null: the display surface's format
     // By path, plain and keyed; looked up without building a string.
     std::array<std::map<std::string, SDL_Surface*, std::less<>>, 2> kept_;
 };

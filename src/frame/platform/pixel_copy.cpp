@@ -97,4 +97,27 @@ void fillThreeByteRect(SDL_Surface* target, int x, int y, int w, int h, std::uin
     drawn = rect(x, y, w, h);
 }
 
+bool widensTo(const SDL_Surface* frame, const SDL_Surface* target) {
+    const SDL_PixelFormat* f = frame->format;
+    const SDL_PixelFormat* g = target->format;
+    return f->BytesPerPixel == 3 && g->BytesPerPixel == 4 && !g->Amask && f->Rmask == g->Rmask &&
+           f->Gmask == g->Gmask && f->Bmask == g->Bmask && f->Rmask == 0xFF0000 &&
+           f->Gmask == 0xFF00 && f->Bmask == 0xFF;
+}
+
+void widenPixels(const SDL_Surface* frame, SDL_Surface* target, int left, int top) {
+    SDL_LockSurface(target);
+    for (int y = 0; y < frame->h; ++y) {
+        const auto* from = static_cast<const Uint8*>(frame->pixels) + y * frame->pitch;
+        auto* to = reinterpret_cast<Uint8*>(static_cast<Uint8*>(target->pixels) +
+                                            (top + y) * target->pitch) +
+                   left * 4;
+        for (int x = 0; x < frame->w; ++x, from += 3, to += 4) {
+            const Uint32 pixel = Uint32(from[0]) | Uint32(from[1]) << 8 | Uint32(from[2]) << 16;
+            std::memcpy(to, &pixel, 4);
+        }
+    }
+    SDL_UnlockSurface(target);
+}
+
 }  // namespace qz

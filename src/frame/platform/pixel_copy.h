@@ -23,4 +23,12 @@ void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface
 void fillThreeByteRect(SDL_Surface* target, int x, int y, int w, int h, std::uint32_t value,
                        SDL_Rect& drawn);
 
+// Whether `widenPixels` can copy `frame` onto `target`: three bytes a pixel
+// to four, the same channel masks.
+bool widensTo(const SDL_Surface* frame, const SDL_Surface* target);
+
+// Copies the frame to (left, top) of `target`, each pixel's three bytes into
+// four with the fourth 0, as the display library converts them, only faster.
+void widenPixels(const SDL_Surface* frame, SDL_Surface* target, int left, int top);
+
 }  // namespace qz

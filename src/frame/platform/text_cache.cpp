@@ -22,7 +22,8 @@ TextCache::~TextCache() {
     }
 }
 
-SDL_Surface* TextCache::rendered(_TTF_Font* font, const std::string& text, std::uint32_t rgb) {
+SDL_Surface* TextCache::rendered(_TTF_Font* font, const std::string& text, std::uint32_t rgb,
+                                 const SDL_Surface* target) {
     ++uses_;
     for (Entry& entry : entries_) {
         if (entry.font == font && entry.rgb == rgb && entry.text == text) {
@@ -34,9 +35,9 @@ SDL_Surface* TextCache::rendered(_TTF_Font* font, const std::string& text, std::
     if (!solid) {
         return nullptr;
     }
-    // Converting keeps the keyed background keyed, mapped to the display's
+    // Converting keeps the keyed background keyed, mapped to the target's
     // format; the text's own colour can never equal it (it is its complement).
-    SDL_Surface* surface = SDL_GetVideoSurface() ? SDL_DisplayFormat(solid) : nullptr;
+    SDL_Surface* surface = SDL_ConvertSurface(solid, target->format, SDL_SRCCOLORKEY);
     if (surface) {
         SDL_FreeSurface(solid);
         SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, surface->format->colorkey);

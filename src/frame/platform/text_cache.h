@@ -20,9 +20,10 @@ class TextCache {
     TextCache(const TextCache&) = delete;
     TextCache& operator=(const TextCache&) = delete;
 
-    // The text as solid rendering draws it, colour keyed, in the display's
-    // format; the cache owns it. Null for an empty text or a missing font.
-    SDL_Surface* rendered(_TTF_Font* font, const std::string& text, std::uint32_t rgb);
+    // The text as solid rendering draws it, colour keyed, in the format of
+    // `target`; the cache owns it. Null for an empty text or a missing font.
+    SDL_Surface* rendered(_TTF_Font* font, const std::string& text, std::uint32_t rgb,
+                          const SDL_Surface* target);
     std::size_t size() const { return entries_.size(); }
 
   private:
