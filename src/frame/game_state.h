@@ -12,6 +12,7 @@
 #include "characters/jorrin_state.h"
 #include "characters/pursuer_state.h"
 #include "frame/play_mode.h"
+#include "items/candy_state.h"
 #include "items/hole_content.h"
 #include "items/ship_call_state.h"
 #include "world/area_id.h"
@@ -63,6 +64,7 @@ struct GameState {
     HoleVisit holeVisit;
     ZoneState zones;
     ItemState items;
+    CandyState candy;
     ShipCallState shipCall;
     PursuerState pursuer;
     JorrinState jorrin;
@@ -99,6 +101,7 @@ constexpr void forEachField(const GameState& s, F&& f) {
     f("holeVisit", s.holeVisit);
     f("zones", s.zones);
     f("items", s.items);
+    f("candy", s.candy);
     f("shipCall", s.shipCall);
     f("pursuer", s.pursuer);
     f("jorrin", s.jorrin);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "items/energy_and_time.h"
+#include "items/item_invariant.h"
 #include "world/play_field.h"
 
 namespace qz {
@@ -58,41 +59,6 @@ void checkHoleLayouts(Broken& broken, const GameState& s) {
                          " is not 1, 2, 3 in some order followed by 0");
     }
     checkRange(broken, "selectedLayout", s.areaHoles.selectedLayout, 0, HoleLayoutCount - 1);
-}
-
-// Checked once a game's items are placed, that is once a piece is held or a
-// piece or the flower lies in a hole.
-void checkItems(Broken& broken, const GameState& s) {
-    std::array<int, Searched + 1> cells{};  // how many holes hold each content
-    for (const auto& row : s.items.holeContents) {
-        for (int content : row) {
-            if (content >= Empty && content <= Searched) {
-                ++cells[static_cast<std::size_t>(content)];
-            }
-        }
-    }
-    const auto& held = s.phonePieceHeld;
-    const bool placed =
-        std::any_of(held.begin(), held.end(), [](bool h) { return h; }) ||
-        cells[PhonePiece1] + cells[PhonePiece2] + cells[PhonePiece3] + cells[Flower] > 0;
-    if (!placed) {
-        return;
-    }
-    for (int piece = PhonePiece1; piece <= PhonePiece3; ++piece) {
-        const int inHoles = cells[static_cast<std::size_t>(piece)];
-        const bool isHeld = held[static_cast<std::size_t>(piece - PhonePiece1)];
-        const std::string name = "phone piece " + std::to_string(piece);
-        if (isHeld && inHoles > 0) {
-            broken.push_back(name + " is held and also lies in " + std::to_string(inHoles) +
-                             " hole(s)");
-        } else if (!isHeld && inHoles != 1) {
-            broken.push_back(name + " is not held and lies in " + std::to_string(inHoles) +
-                             " holes, not 1");
-        }
-    }
-    if (cells[Flower] != 1) {
-        broken.push_back(std::to_string(cells[Flower]) + " holes hold the flower, not 1");
-    }
 }
 
 // Each area holds at most one zone of each kind Phone..MoveRight; the world
@@ -158,7 +124,7 @@ std::vector<std::string> checkInvariants(const GameState& s) {
         checkPosition(broken, s);
     }
     checkHoleLayouts(broken, s);
-    checkItems(broken, s);
+    checkItemInvariants(s, broken);
     checkZones(broken, s);
     return broken;
 }

@@ -3,6 +3,7 @@
 #include "frame/platform/keyboard.h"
 #include "frame/sound_cues.h"
 #include "items/energy_and_time.h"
+#include "items/hole_contents.h"
 #include "world/hole_visit.h"
 #include "world/power_zones.h"
 
@@ -26,15 +27,6 @@ void titleKeys(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
             s.instructionPage = 0;
             s.instructionsShown = false;
         }
-    }
-}
-
-void reviveFlower(GameState& s) {
-    const auto row = static_cast<std::size_t>(s.holeVisit.contentsRow);
-    const auto column = static_cast<std::size_t>(s.areaHoles.holeIndex);
-    if (s.items.holeContents[row][column] == Flower && !s.items.flowerRevived) {
-        ++s.lives;
-        s.items.flowerRevived = true;
     }
 }
 

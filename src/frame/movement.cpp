@@ -1,6 +1,7 @@
 #include "frame/movement.h"
 
 #include "frame/platform/keyboard.h"
+#include "items/candy.h"
 #include "items/energy_and_time.h"
 #include "world/area_map.h"
 #include "world/hole_visit.h"
@@ -52,7 +53,7 @@ void arrowStep(GameState& s, SoundBoard& sound, const Arrow& arrow, bool withinL
 
 }  // namespace
 
-void runHitTests(GameState& s, SoundBoard& /*sound*/) {
+void runHitTests(GameState& s, SoundBoard& sound) {
     if (s.area == InsideHole) {
         s.holeVisit.itemInReach = itemInReachTest(s);
         return;
@@ -60,6 +61,7 @@ void runHitTests(GameState& s, SoundBoard& /*sound*/) {
     s.zones.inZoneCell = zoneCellTest(s);
     if (isHoleArea(s.area)) {
         s.areaHoles.onHole = standingOnHole(s);
+        s.candy.candyTouched = candyTouchTest(s, sound);
     } else {
         s.areaHoles.onHole = false;  // the Forest and Washington have no holes
     }

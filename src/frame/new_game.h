@@ -6,8 +6,8 @@
 namespace qz {
 
 // The random placement of a game, in the order that consumes the random
-// numbers: hole layouts first, then the power zones. Runs at start-up and in
-// every new-game reset.
+// numbers: hole layouts, the hidden items, the power zones, then the candy.
+// Runs at start-up and in every new-game reset.
 void randomGameSetup(GameState& state);
 
 // Restores what a new game restores and runs the random placement; everything

@@ -4,7 +4,9 @@
 #include "frame/play_modes.h"
 #include "frame/power_requests.h"
 #include "frame/sound_cues.h"
+#include "items/candy.h"
 #include "items/energy_and_time.h"
+#include "items/hole_search.h"
 #include "items/status_bar.h"
 #include "world/area_map.h"
 #include "world/hole_visit.h"
@@ -24,6 +26,11 @@ void drawGround(Runtime& rt) {
     drawBackground(rt.canvas, rt.state.area);
 }
 
+// 3, inside a hole: a piece or the flower on the floor; a piece within reach is taken.
+void showHoleContents(Runtime& rt) {
+    drawHoleSight(rt.canvas, searchHole(rt.state));
+}
+
 // The drop sound plays while the alien falls, from the first turn to landing.
 void fallIntoHole(Runtime& rt) {
     if (const auto cost = fallStep(rt.state)) {
@@ -38,6 +45,7 @@ void prepareArea(Runtime& rt) {
     if (isHoleArea(s.area)) {
         selectAreaHoles(s);
     } else if (s.area == InsideHole) {
+        showHoleContents(rt);
         fallIntoHole(rt);
     } else if (s.area != Forest && s.area != WashingtonDC) {
         s.areaHoles.holeCount = 0;
@@ -94,6 +102,14 @@ void drawAlien(Runtime& rt) {
     ++s.alienAnimFrame;
 }
 
+// 5. A touched piece is counted and replaced; otherwise it is drawn over
+// the alien where it lies.
+void pickUpOrDrawCandy(Runtime& rt) {
+    if (const auto candy = candyStep(rt.state)) {
+        drawCandy(rt.canvas, candy->x, candy->y, candy->look);
+    }
+}
+
 // 8. Trees and buildings stand in front of every character.
 void drawFrontScenery(Runtime& rt) {
     if (rt.state.area == Forest) {
@@ -139,6 +155,13 @@ void drawNameLine(Runtime& rt) {
     }
 }
 
+// 14. Eating waits until the name line is drawn.
+void eatCandyWhenInForce(Runtime& rt) {
+    if (rt.state.candy.eatCandyInForce) {
+        eatCandyPiece(rt.state);
+    }
+}
+
 // 17.
 void endGameWhenNoLivesLeft(Runtime& rt) {
     if (rt.state.lives == 0) {
@@ -153,7 +176,7 @@ TurnEnd playTurn(Runtime& rt) {
     drawGround(rt);              // 2
     prepareArea(rt);             // 3
     drawAlien(rt);               // 4
-                                 // 5  candy piece
+    pickUpOrDrawCandy(rt);       // 5
                                  // 6  pursuer step
                                  // 7  capture step
     drawFrontScenery(rt);        // 8
@@ -162,7 +185,7 @@ TurnEnd playTurn(Runtime& rt) {
     countDownShipCall(rt);       // 11
     showHoleIndicator(rt);       // 12
     drawNameLine(rt);            // 13
-                                 // 14 Eat Candy effect
+    eatCandyWhenInForce(rt);     // 14
                                  // 15 landing test
                                  // 16 phone marks
     endGameWhenNoLivesLeft(rt);  // 17

@@ -21,8 +21,13 @@ void carryOutPowerRequests(GameState& s) {
     if (raised(PushBackHumans)) {
         s.pursuer.pushBackInForce = true;
     }
-    // 3. Phone, 4. Eat Candy, 5. Call Jorrin (only with candy carried) and
-    // 6. Call Ship follow here, in that order, with the parts they belong to.
+    // 3. Phone follows here, with the part it belongs to.
+    // 4. A carried piece is eaten later in this turn, once the name is drawn.
+    if (raised(EatCandy)) {
+        s.candy.eatCandyInForce = true;
+    }
+    // 5. Call Jorrin (only with candy carried) and 6. Call Ship follow here,
+    // in that order, with the parts they belong to.
 }
 
 }  // namespace qz

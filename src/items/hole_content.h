@@ -1,4 +1,5 @@
-// What each hole holds: the hole-contents table of Areas One to Four.
+// What each hole holds: the hole-contents table of Areas One to Four, where
+// the phone pieces were hidden and in which order the alien found them.
 #pragma once
 
 #include <array>
@@ -14,12 +15,24 @@ enum HoleContent : int {
     Searched = 5,
 };
 
+constexpr int PhonePieceCount = 3;
+
 // Rows AreaOne..AreaFour, columns the hole index within the area's layout.
 using HoleContents = std::array<std::array<int, 6>, 4>;
 
+// Invariant: each piece number 1..3 lies in exactly one cell or is held (its
+// phonePieceHeld flag set and its number in foundOrder), and exactly one cell
+// holds the Flower. Items lie only in rows 0..2 and never in a layout's last
+// hole; row 3 (Area Four) stays free of items.
 struct ItemState {
-    HoleContents holeContents{};  // every hole Empty
+    HoleContents holeContents{};                      // every hole Empty
+    std::array<int, PhonePieceCount> placedPieces{};  // in the order they were hidden; 0 = none yet
+    int placedCount = 0;
+    std::array<int, PhonePieceCount> foundOrder{};  // pieces held, oldest find first; 0 = free slot
     bool flowerRevived = false;
+    // The FBI agent takes at most one piece per capture; the pursuer re-arms
+    // it once the agent has walked off. A new game leaves it as it is.
+    bool pieceTheftArmed = true;
 };
 
 // Every field by name, for the replay record; a new field goes here too
@@ -27,7 +40,11 @@ struct ItemState {
 template <class F>
 constexpr void forEachField(const ItemState& s, F&& f) {
     f("holeContents", s.holeContents);
+    f("placedPieces", s.placedPieces);
+    f("placedCount", s.placedCount);
+    f("foundOrder", s.foundOrder);
     f("flowerRevived", s.flowerRevived);
+    f("pieceTheftArmed", s.pieceTheftArmed);
 }
 
 }  // namespace qz

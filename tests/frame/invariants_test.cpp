@@ -26,6 +26,8 @@ GameState placedGame() {
     s.items.holeContents[2][2] = Flower;
     s.items.holeContents[3][4] = Searched;
     s.phonePieceHeld[2] = true;
+    s.items.foundOrder = {PhonePiece3, 0, 0};
+    s.candy = CandyState{50, 424, AreaThree, 0, false, false};
     return s;
 }
 
@@ -80,13 +82,25 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
         {"holeLayoutOf 2 2 1 0", [](GameState& s) { s.areaHoles.holeLayoutOf[1] = 2; }},
         {"holeLayoutOf 0 0 0 0", [](GameState& s) { s.areaHoles.holeLayoutOf = {}; }},
         {"phone piece 3 is held and also lies in 1",
-         [](GameState& s) { s.items.holeContents[3][0] = PhonePiece3; }},
+         [](GameState& s) { s.items.holeContents[1][1] = PhonePiece3; }},
         {"phone piece 1 is not held and lies in 0",
          [](GameState& s) { s.items.holeContents[0][1] = Searched; }},
         {"phone piece 2 is not held and lies in 2",
-         [](GameState& s) { s.items.holeContents[2][5] = PhonePiece2; }},
+         [](GameState& s) { s.items.holeContents[2][1] = PhonePiece2; }},
         {"2 holes hold the flower", [](GameState& s) { s.items.holeContents[0][0] = Flower; }},
         {"0 holes hold the flower", [](GameState& s) { s.items.holeContents[2][2] = Empty; }},
+        {"phone piece 3 is held and stands 2 times in foundOrder",
+         [](GameState& s) { s.items.foundOrder[2] = PhonePiece3; }},
+        {"phone piece 1 is not held and stands 1 times in foundOrder",
+         [](GameState& s) { s.items.foundOrder[1] = PhonePiece1; }},
+        {"hole [0][3] holds item 1 but never holds an item",
+         [](GameState& s) { std::swap(s.items.holeContents[0][1], s.items.holeContents[0][3]); }},
+        {"hole [3][2] holds item 4 but never holds an item",
+         [](GameState& s) { std::swap(s.items.holeContents[2][2], s.items.holeContents[3][2]); }},
+        {"hole [1][4] holds 6", [](GameState& s) { s.items.holeContents[1][4] = 6; }},
+        {"the candy lies at 50,424 in area 4", [](GameState& s) { s.candy.candyArea = AreaFour; }},
+        {"the candy lies at 50,425", [](GameState& s) { s.candy.candyY = 425; }},
+        {"candyLook 101", [](GameState& s) { s.candy.candyLook = 101; }},
         {"area 2 holds 2 zones of kind 6",
          [](GameState& s) {
              s.zones.zoneLayout[AreaTwo][0][0] = MoveLeft;

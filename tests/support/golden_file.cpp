@@ -12,7 +12,7 @@ namespace qz::test {
                                          const std::vector<TurnRecord>& records) {
     const std::string path = std::string(QZ_GOLDEN_DIR) + "/" + name + ".txt";
     const std::string actual =
-        "# Replay checked by tests/scenario/scenario_test.cpp. Rewrite it with\n"
+        "# Replay checked by the scenario tests in tests/scenario/. Rewrite it with\n"
         "# QZ_UPDATE_GOLDENS=1 and review the change with git diff.\n" +
         writeReplayLog(seed, records);
     const char* update = std::getenv("QZ_UPDATE_GOLDENS");

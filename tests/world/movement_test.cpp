@@ -420,6 +420,7 @@ TEST_F(Keys, ZOnTheFlowerInsideAHoleGivesOneLifeOnce) {
     startPlaying();
     GameState& s = state();
     s.area = InsideHole;
+    s.holeVisit.areaBeforeHole = AreaThree;
     s.holeVisit.contentsRow = 2;
     s.areaHoles.holeIndex = 3;
     s.items.holeContents[2][3] = Flower;
@@ -434,6 +435,7 @@ TEST_F(Keys, ZOnTheFlowerInsideAHoleGivesOneLifeOnce) {
     start(6);
     startPlaying();
     state().area = InsideHole;
+    state().holeVisit.areaBeforeHole = AreaTwo;
     state().holeVisit.contentsRow = 1;
     state().areaHoles.holeIndex = 3;
     state().items.holeContents[1][3] = PhonePiece2;

@@ -1,0 +1,98 @@
+#include "items/candy.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "frame/graphics_files.h"
+#include "frame/sound_cues.h"
+#include "items/energy_and_time.h"
+
+namespace qz {
+namespace {
+
+constexpr int CandySize = 15;
+constexpr int CandyEnergy = 45;
+
+// The three draws shared by laying and respawning, in their order.
+void placeCandy(CandyState& candy) {
+    candy.candyX = std::rand() % 700 + 50;
+    candy.candyY = std::rand() % 300 + 125;
+    candy.candyArea = std::rand() % 3 + 1;
+}
+
+}  // namespace
+
+void layCandy(GameState& state) {
+    placeCandy(state.candy);
+}
+
+void respawnCandy(GameState& state) {
+    placeCandy(state.candy);
+    state.candy.candyLook = std::rand() % 100 + 1;
+    ++state.candyCount;
+    state.candy.candyTouched = false;
+}
+
+bool candyTouchTest(const GameState& s, SoundBoard& sound) {
+    // The hit tests read the position as 16-bit values.
+    const int x = static_cast<std::int16_t>(s.alienX);
+    const int feet = static_cast<std::int16_t>(s.alienY + 70);
+    const CandyState& c = s.candy;
+    if (s.area != c.candyArea || feet < c.candyY || feet > c.candyY + CandySize ||
+        x > c.candyX + CandySize) {
+        return false;
+    }
+    if (s.alienFacing == FacingLeft) {
+        if (x < c.candyX - 2) {
+            return false;
+        }
+        playWhenSilent(sound, ChannelCandy, Sound::Candy);
+        return true;
+    }
+    return x >= c.candyX - 32;
+}
+
+std::optional<CandySight> candyStep(GameState& s) {
+    if (s.candy.candyTouched) {
+        respawnCandy(s);
+        return std::nullopt;
+    }
+    if (isHoleArea(s.area) && s.area == s.candy.candyArea) {
+        return CandySight{s.candy.candyX, s.candy.candyY, s.candy.candyLook};
+    }
+    return std::nullopt;
+}
+
+const char* candyPicture(int look) {
+    if (look >= 0 && look <= 9) {
+        return pic::candy[0];
+    }
+    if (look >= 11 && look <= 18) {
+        return pic::candy[1];
+    }
+    if (look >= 20 && look <= 28) {
+        return pic::candy[2];
+    }
+    if (look >= 30 && look <= 35) {
+        return pic::candy[3];
+    }
+    return nullptr;
+}
+
+void drawCandy(Canvas& canvas, int x, int y, int look) {
+    if (const char* picture = candyPicture(look)) {
+        canvas.drawSprite(picture, true, nullptr, Point{x, y});
+    }
+}
+
+void eatCandyPiece(GameState& s) {
+    s.zones.powerRequest[EatCandy] = false;
+    s.candy.eatCandyInForce = false;
+    if (s.candyCount > 0) {
+        --s.candyCount;
+        s.energy = std::min(s.energy + CandyEnergy, MaxEnergy);
+    }
+}
+
+}  // namespace qz

@@ -1,0 +1,21 @@
+// Inside a hole, each turn: what the hole shows, and taking a piece within reach.
+#pragma once
+
+#include "frame/game_state.h"
+#include "frame/platform/canvas.h"
+
+namespace qz {
+
+enum class HoleSight { Nothing, Piece1, Piece2, Piece3, FlowerDead, FlowerAlive };
+
+// Looks into the hole the alien is in: a piece within reach (itemInReach) is
+// taken, otherwise shown; the flower is shown dead or alive; an Empty hole
+// becomes Searched. Gives what to draw.
+HoleSight searchHole(GameState& state);
+
+void drawHoleSight(Canvas& canvas, HoleSight sight);
+
+// Phone piece 1..3 lying on the floor of the hole.
+void drawPhonePiece(Canvas& canvas, int piece);
+
+}  // namespace qz
