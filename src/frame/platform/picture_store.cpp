@@ -6,6 +6,7 @@
 
 #include "frame/platform/canvas.h"
 #include "frame/platform/file_checks.h"
+#include "frame/platform/pixel_copy.h"
 
 namespace qz {
 
@@ -28,7 +29,7 @@ SDL_Surface* PictureStore::read(const char* path, bool colourKeyed) {
         return nullptr;
     }
     const SDL_Surface* target = target_ ? target_ : SDL_GetVideoSurface();
-    if (keep_ && target) {
+    if (keep_ && target && !samePixelFormat(picture, target)) {
         // The frame's own format: blits become plain copies, never conversions.
         if (SDL_Surface* converted = SDL_ConvertSurface(picture, target->format, 0)) {
             SDL_FreeSurface(picture);

@@ -34,13 +34,17 @@ SDL_Rect rect(int x, int y, int w, int h) {
 
 }  // namespace
 
-bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target) {
-    const SDL_PixelFormat* f = picture->format;
-    const SDL_PixelFormat* g = target->format;
-    return !(picture->flags & SDL_SRCCOLORKEY) && !(picture->flags & SDL_SRCALPHA) && !f->palette &&
-           !SDL_MUSTLOCK(picture) && !SDL_MUSTLOCK(target) &&
-           f->BytesPerPixel == g->BytesPerPixel && f->Rmask == g->Rmask && f->Gmask == g->Gmask &&
+bool samePixelFormat(const SDL_Surface* a, const SDL_Surface* b) {
+    const SDL_PixelFormat* f = a->format;
+    const SDL_PixelFormat* g = b->format;
+    return f->BytesPerPixel == g->BytesPerPixel && f->Rmask == g->Rmask && f->Gmask == g->Gmask &&
            f->Bmask == g->Bmask;
+}
+
+bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target) {
+    return !(picture->flags & SDL_SRCCOLORKEY) && !(picture->flags & SDL_SRCALPHA) &&
+           !picture->format->palette && !SDL_MUSTLOCK(picture) && !SDL_MUSTLOCK(target) &&
+           samePixelFormat(picture, target);
 }
 
 void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface* target, int x,

@@ -9,6 +9,9 @@ struct SDL_Rect;
 
 namespace qz {
 
+// Whether two surfaces hold their pixels alike: bytes a pixel and channel masks.
+bool samePixelFormat(const SDL_Surface* a, const SDL_Surface* b);
+
 // Whether `picture` can be copied byte for byte onto `target`: the same
 // pixel format, no colour key, neither needing a lock.
 bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target);

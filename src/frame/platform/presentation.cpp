@@ -29,13 +29,6 @@ bool fullscreenModeHolds(int w, int h) {
     return false;
 }
 
-bool sameFormat(const SDL_Surface* a, const SDL_Surface* b) {
-    const SDL_PixelFormat* f = a->format;
-    const SDL_PixelFormat* g = b->format;
-    return f->BytesPerPixel == g->BytesPerPixel && f->Rmask == g->Rmask && f->Gmask == g->Gmask &&
-           f->Bmask == g->Bmask;
-}
-
 }  // namespace
 
 void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top) {
@@ -133,7 +126,7 @@ void Presentation::present() {
     if (left < 0 || top < 0) {
         return;  // a mode smaller than asked for: nothing sensible to show
     }
-    if (sameFormat(frame_, window_)) {
+    if (samePixelFormat(frame_, window_)) {
         replicatePixels(frame_, window_, shownAt_, left, top);
     } else if (shownAt_ == 1 && widensTo(frame_, window_)) {
         widenPixels(frame_, window_, left, top);
