@@ -2,7 +2,7 @@
 // read from their files on every draw, against the memcpy floor of the bytes
 // the turn writes; start-up to the first frame and peak resident memory.
 //
-//   quillo-turn-bench [--reps N] [--smoke] [data-folder]
+//   quillo-turn-bench [--reps N] [--case NAME-START] [--smoke] [data-folder]
 //   quillo-turn-bench --pacing [turns] [data-folder]   (on a display: xvfb-run)
 //
 // The data folder defaults to the benchmark's own (the build folder). Turns
@@ -184,6 +184,7 @@ int main(int argc, char** argv) {
     }
     int reps = 1000;
     int pacingTurns = 0;
+    std::string only;  // the cases whose names start so
     std::string data = std::filesystem::path(self).parent_path().string();
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--pacing") {
@@ -191,6 +192,8 @@ int main(int argc, char** argv) {
             if (i + 1 < args.size() && std::atoi(args[i + 1].c_str()) > 0) {
                 pacingTurns = std::atoi(args[++i].c_str());
             }
+        } else if (args[i] == "--case" && i + 1 < args.size()) {
+            only = args[++i];
         } else if (args[i] == "--smoke") {
             reps = 5;
         } else if (args[i] == "--reps" && i + 1 < args.size()) {
@@ -223,6 +226,9 @@ int main(int argc, char** argv) {
     std::printf("%-26s %8s %9s %7s %9s %7s %7s %7s %7s %7s\n", "turn", "bytes", "shipped", "p99",
                 "reading", "p99", "floor", "p99", "/floor", "gain");
     for (const bench::TurnCase& c : bench::turnCases()) {
+        if (c.name.rfind(only, 0) != 0) {
+            continue;
+        }
         measure(c, shipped, reading, reps);
     }
     return 0;

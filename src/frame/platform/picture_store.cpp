@@ -65,8 +65,17 @@ SDL_Surface* PictureStore::open(const char* path, bool colourKeyed) {
     SDL_Surface* picture = read(path, colourKeyed);
     if (picture) {
         kept.emplace(path, picture);
+        const SDL_Surface* target = target_ ? target_ : SDL_GetVideoSurface();
+        if (colourKeyed && target && samePixelFormat(picture, target)) {
+            runs_.emplace(picture, findOpaqueRuns(picture));
+        }
     }
     return picture;
+}
+
+const OpaqueRuns* PictureStore::opaqueRuns(const SDL_Surface* picture) const {
+    const auto found = runs_.find(picture);
+    return found == runs_.end() ? nullptr : &found->second;
 }
 
 void PictureStore::release(SDL_Surface* picture) {

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "frame/platform/pixel_copy.h"
+
 struct SDL_Surface;
 
 namespace qz {
@@ -40,6 +42,8 @@ class PictureStore {
     void release(SDL_Surface* picture);
 
     bool keepsDecoded() const { return keep_; }
+    // The opaque runs of a kept sprite in the target's format, else null.
+    const OpaqueRuns* opaqueRuns(const SDL_Surface* picture) const;
     // Picture files opened so far.
     int filesOpened() const { return filesOpened_; }
 
@@ -51,6 +55,7 @@ class PictureStore {
     const SDL_Surface* target_ = nullptr;  // null: the display surface's format
     // By path, plain and keyed; looked up without building a string.
     std::array<std::map<std::string, SDL_Surface*, std::less<>>, 2> kept_;
+    std::map<const SDL_Surface*, OpaqueRuns> runs_;
 };
 
 }  // namespace qz

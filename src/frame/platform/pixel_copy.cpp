@@ -47,14 +47,16 @@ bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target) {
            samePixelFormat(picture, target);
 }
 
-void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface* target, int x,
-                 int y, SDL_Rect& drawn) {
-    drawn = rect(x, y, 0, 0);
-    int sx = source ? source->x : 0;
-    int sy = source ? source->y : 0;
-    int w = source ? source->w : picture->w;
-    int h = source ? source->h : picture->h;
-    // First to the picture itself, as a blit clips its source rectangle.
+namespace {
+
+// Clips as a blit does, first to the picture, then to the target; false
+// when nothing is left to draw.
+bool clipCopy(const SDL_Surface* picture, const SDL_Rect* source, const SDL_Surface* target,
+              int& sx, int& sy, int& x, int& y, int& w, int& h) {
+    sx = source ? source->x : 0;
+    sy = source ? source->y : 0;
+    w = source ? source->w : picture->w;
+    h = source ? source->h : picture->h;
     if (sx < 0) {
         w += sx;
         x -= sx;
@@ -67,7 +69,16 @@ void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface
     }
     w = std::min(w, picture->w - sx);
     h = std::min(h, picture->h - sy);
-    if (w <= 0 || h <= 0 || !clipToTarget(target, sx, sy, x, y, w, h)) {
+    return w > 0 && h > 0 && clipToTarget(target, sx, sy, x, y, w, h);
+}
+
+}  // namespace
+
+void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface* target, int x,
+                 int y, SDL_Rect& drawn) {
+    drawn = rect(x, y, 0, 0);
+    int sx = 0, sy = 0, w = 0, h = 0;
+    if (!clipCopy(picture, source, target, sx, sy, x, y, w, h)) {
         return;
     }
     const int bpp = target->format->BytesPerPixel;
@@ -76,6 +87,59 @@ void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface
     for (int row = 0; row < h; ++row) {
         std::memcpy(to + row * target->pitch, from + row * picture->pitch,
                     static_cast<std::size_t>(w) * bpp);
+    }
+    drawn = rect(x, y, w, h);
+}
+
+OpaqueRuns findOpaqueRuns(const SDL_Surface* picture) {
+    const SDL_PixelFormat* f = picture->format;
+    const int bpp = f->BytesPerPixel;
+    const Uint32 key = f->colorkey & ~f->Amask;
+    OpaqueRuns opaque;
+    for (int y = 0; y < picture->h; ++y) {
+        opaque.rowStart.push_back(static_cast<std::uint32_t>(opaque.runs.size()));
+        const auto* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
+        int runStart = -1;
+        for (int x = 0; x <= picture->w; ++x) {
+            bool keyed = true;
+            if (x < picture->w) {
+                Uint32 pixel = 0;
+                std::memcpy(&pixel, row + x * bpp, static_cast<std::size_t>(bpp));
+                keyed = (pixel & ~f->Amask) == key;
+            }
+            if (!keyed && runStart < 0) {
+                runStart = x;
+            } else if (keyed && runStart >= 0) {
+                opaque.runs.emplace_back(static_cast<std::uint16_t>(runStart),
+                                         static_cast<std::uint16_t>(x - runStart));
+                runStart = -1;
+            }
+        }
+    }
+    opaque.rowStart.push_back(static_cast<std::uint32_t>(opaque.runs.size()));
+    return opaque;
+}
+
+void copyOpaqueRuns(const SDL_Surface* picture, const OpaqueRuns& opaque, const SDL_Rect* source,
+                    SDL_Surface* target, int x, int y, SDL_Rect& drawn) {
+    drawn = rect(x, y, 0, 0);
+    int sx = 0, sy = 0, w = 0, h = 0;
+    if (!clipCopy(picture, source, target, sx, sy, x, y, w, h)) {
+        return;
+    }
+    const int bpp = target->format->BytesPerPixel;
+    for (int row = 0; row < h; ++row) {
+        const auto* from = static_cast<const Uint8*>(picture->pixels) + (sy + row) * picture->pitch;
+        auto* to = static_cast<Uint8*>(target->pixels) + (y + row) * target->pitch + (x - sx) * bpp;
+        const auto r = static_cast<std::size_t>(sy + row);
+        for (std::uint32_t i = opaque.rowStart[r]; i < opaque.rowStart[r + 1]; ++i) {
+            const int first = std::max(int(opaque.runs[i].first), sx);
+            const int last = std::min(opaque.runs[i].first + opaque.runs[i].second, sx + w);
+            if (first < last) {
+                std::memcpy(to + first * bpp, from + first * bpp,
+                            static_cast<std::size_t>(last - first) * bpp);
+            }
+        }
     }
     drawn = rect(x, y, w, h);
 }

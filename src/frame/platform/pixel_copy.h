@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 struct SDL_Surface;
 struct SDL_Rect;
@@ -20,6 +22,20 @@ bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target);
 // `target`, clipped to both; `drawn` becomes the part of `target` written.
 void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface* target, int x,
                  int y, SDL_Rect& drawn);
+
+// The opaque runs of a colour-keyed picture, row by row.
+struct OpaqueRuns {
+    std::vector<std::uint32_t> rowStart;  // where each row's runs begin in `runs`; h + 1 entries
+    std::vector<std::pair<std::uint16_t, std::uint16_t>> runs;  // first column, length
+};
+
+// Finds every run of pixels other than the picture's colour key.
+OpaqueRuns findOpaqueRuns(const SDL_Surface* picture);
+
+// As copyPicture, but only the opaque runs: a colour-keyed blit whose runs
+// are copied with the C library's copy rather than the display library's.
+void copyOpaqueRuns(const SDL_Surface* picture, const OpaqueRuns& opaque, const SDL_Rect* source,
+                    SDL_Surface* target, int x, int y, SDL_Rect& drawn);
 
 // Fills a rectangle of a 3-byte-a-pixel surface with the mapped colour
 // `value`; `drawn` becomes the part written.
