@@ -61,6 +61,20 @@ void checkHoleLayouts(Broken& broken, const GameState& s) {
     checkRange(broken, "selectedLayout", s.areaHoles.selectedLayout, 0, HoleLayoutCount - 1);
 }
 
+void checkPursuer(Broken& broken, const GameState& s) {
+    const PursuerState& p = s.pursuer;
+    checkRange(broken, "pursuerFollows", p.pursuerFollows, 0, MostFollows);
+    checkRange(broken, "pursuerDelay", p.pursuerDelay, 0, PlacementDelay - 1);
+    checkRange(broken, "pursuerHideCountdown", p.pursuerHideCountdown, 0, LaterHideCountdown);
+    if (p.pursuerFacing != FacingLeft && p.pursuerFacing != FacingRight) {
+        broken.push_back("pursuerFacing " + std::to_string(p.pursuerFacing) +
+                         " is neither left nor right");
+    }
+    if (p.alienCaught && p.pursuerIsScientist && s.area == InsideHole) {
+        broken.push_back("the scientist holds the alien inside a hole");
+    }
+}
+
 // Each area holds at most one zone of each kind Phone..MoveRight; the world
 // holds one Call Ship and one Landing zone once they are placed (none
 // before), each in cell 0, 1, 3 or 4.
@@ -126,6 +140,7 @@ std::vector<std::string> checkInvariants(const GameState& s) {
     checkHoleLayouts(broken, s);
     checkItemInvariants(s, broken);
     checkZones(broken, s);
+    checkPursuer(broken, s);
     return broken;
 }
 

@@ -1,5 +1,6 @@
 #include "frame/movement.h"
 
+#include "characters/pursuer.h"
 #include "frame/platform/keyboard.h"
 #include "items/candy.h"
 #include "items/energy_and_time.h"
@@ -10,15 +11,6 @@
 
 namespace qz {
 namespace {
-
-// An edge crossing ends a push-back: the retreating pursuer is gone.
-void endPushBackAtCrossing(GameState& s) {
-    if (s.pursuer.pushBackInForce) {
-        s.pursuer.pushBackInForce = false;
-        s.zones.powerRequest[PushBackHumans] = false;
-        s.pursuer.pursuerActive = false;
-    }
-}
 
 struct Arrow {
     Edge edge;

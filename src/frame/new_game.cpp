@@ -1,10 +1,26 @@
 #include "frame/new_game.h"
 
+#include <cstdlib>
+
 #include "items/candy.h"
 #include "items/hole_contents.h"
 #include "world/power_zones.h"
 
 namespace qz {
+namespace {
+
+// Four selectors for the people, each 1..3: Jorrin's arrival side (never
+// used), the way he walks off, and two for the pursuer (never used: every
+// placement draws its own). The unused ones are drawn all the same, in
+// their place, so the draws that follow stay where they are.
+void drawPeopleSelectors(GameState& s) {
+    static_cast<void>(std::rand());
+    s.jorrin.jorrinExitDir = std::rand() % 3 + 1;
+    static_cast<void>(std::rand());
+    static_cast<void>(std::rand());
+}
+
+}  // namespace
 
 void randomGameSetup(GameState& state) {
     assignHoleLayouts(state);
@@ -12,6 +28,7 @@ void randomGameSetup(GameState& state) {
     generateZoneLayouts(state);
     placeShipZones(state);
     layCandy(state);
+    drawPeopleSelectors(state);
 }
 
 void newGameReset(GameState& s) {

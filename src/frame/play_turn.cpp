@@ -1,6 +1,8 @@
 // The Play turn: its seventeen steps, in the order they happen and are drawn.
 // Later steps draw over earlier ones; nothing is shown before the turn ends.
+#include "characters/capture.h"
 #include "characters/character_sprites.h"
+#include "characters/pursuer.h"
 #include "frame/play_modes.h"
 #include "frame/power_requests.h"
 #include "frame/sound_cues.h"
@@ -110,6 +112,19 @@ void pickUpOrDrawCandy(Runtime& rt) {
     }
 }
 
+// 6. The pursuer's appearance countdown, its placement, or its chase. It
+// reads the arrows held now, as the movement step did.
+void runPursuer(Runtime& rt) {
+    if (const auto picture = pursuerStep(rt.state, rt.input.keyState())) {
+        drawPursuer(rt.canvas, *picture);
+    }
+}
+
+// 7.
+void runCapture(Runtime& rt) {
+    captureStep(rt.state);
+}
+
 // 8. Trees and buildings stand in front of every character.
 void drawFrontScenery(Runtime& rt) {
     if (rt.state.area == Forest) {
@@ -177,8 +192,8 @@ TurnEnd playTurn(Runtime& rt) {
     prepareArea(rt);             // 3
     drawAlien(rt);               // 4
     pickUpOrDrawCandy(rt);       // 5
-                                 // 6  pursuer step
-                                 // 7  capture step
+    runPursuer(rt);              // 6
+    runCapture(rt);              // 7
     drawFrontScenery(rt);        // 8
                                  // 9  rescue check
     drawStatusBar(rt);           // 10

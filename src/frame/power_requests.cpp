@@ -1,5 +1,6 @@
 #include "frame/power_requests.h"
 
+#include "characters/pursuer.h"
 #include "world/power_zones.h"
 
 namespace qz {
@@ -13,13 +14,12 @@ void carryOutPowerRequests(GameState& s) {
     for (const int kind : {MoveUp, MoveDown, MoveLeft, MoveRight}) {
         if (raised(kind)) {
             moveThroughZone(s, kind);
-            // The pursuer's part of a zone move (hidden, set back to 0 along
-            // the move's axis) belongs here.
+            hidePursuer(s, kind);
         }
     }
     // 2. The pursuer walks away until it leaves or the alien crosses an edge.
     if (raised(PushBackHumans)) {
-        s.pursuer.pushBackInForce = true;
+        startPushBack(s);
     }
     // 3. Phone follows here, with the part it belongs to.
     // 4. A carried piece is eaten later in this turn, once the name is drawn.

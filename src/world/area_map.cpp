@@ -77,6 +77,15 @@ int neighbourArea(int area, Edge edge) {
     return neighbours[static_cast<std::size_t>(area)][static_cast<std::size_t>(edge)];
 }
 
+bool isQuarterTurnEdge(int area, Edge edge) {
+    for (const QuarterTurn& turn : quarterTurns) {
+        if (turn.from == area && turn.edge == edge) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string areaName(int area) {
     static constexpr std::array<const char*, 6> names{"Forest",     "Area One",  "Area Two",
                                                       "Area Three", "Area Four", "Washington DC"};

@@ -14,6 +14,10 @@ enum class Edge { Top = 0, Bottom = 1, Left = 2, Right = 3 };
 // cube. The hole screen has no neighbours and gives itself back.
 int neighbourArea(int area, Edge edge);
 
+// True on the eight edges crossed with a quarter turn, where the position is
+// turned as well as moved.
+bool isQuarterTurnEdge(int area, Edge edge);
+
 // "Forest", "Area One", ... "Washington DC"; empty for the hole screen.
 std::string areaName(int area);
 

@@ -89,6 +89,16 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
          [](GameState& s) { s.items.holeContents[2][1] = PhonePiece2; }},
         {"2 holes hold the flower", [](GameState& s) { s.items.holeContents[0][0] = Flower; }},
         {"0 holes hold the flower", [](GameState& s) { s.items.holeContents[2][2] = Empty; }},
+        {"pursuerFollows 4", [](GameState& s) { s.pursuer.pursuerFollows = 4; }},
+        {"pursuerDelay 900", [](GameState& s) { s.pursuer.pursuerDelay = 900; }},
+        {"pursuerHideCountdown 1501", [](GameState& s) { s.pursuer.pursuerHideCountdown = 1501; }},
+        {"pursuerFacing 5", [](GameState& s) { s.pursuer.pursuerFacing = 5; }},
+        {"the scientist holds the alien inside a hole",
+         [](GameState& s) {
+             s.area = InsideHole;
+             s.pursuer.pursuerIsScientist = true;
+             s.pursuer.alienCaught = true;
+         }},
         {"phone piece 3 is held and stands 2 times in foundOrder",
          [](GameState& s) { s.items.foundOrder[2] = PhonePiece3; }},
         {"phone piece 1 is not held and stands 1 times in foundOrder",

@@ -169,6 +169,7 @@ TEST_F(Zones, ZPaysTenInEveryCellAndRaisesOnlyWhatTheZoneAnswers) {
             GameState& s = state();
             standInZone(s, kind);
             s.pursuer.pursuerActive = pursuer;
+            s.pursuer.pursuerDelay = pursuer ? 0 : 50;  // none is placed before the delay runs out
             play(KeyScript().hold({KeyDown}, 1).tap({KeyZ}));
 
             const bool raises = kind <= MoveRight || (kind == CallShip && pursuer);
@@ -227,7 +228,7 @@ TEST_F(Zones, TheAnimationBobsFourTurnsThenAMoveZoneChangesTheAreaOnly) {
 
     // Another zone used later does not move the alien again.
     setKind(s, AreaFour, 3, Phone);
-    play(KeyScript().tap({KeyZ}).idle(5));
+    play(KeyScript().idle(1).tap({KeyZ}).idle(5));  // a turn to look the new kind up first
     EXPECT_EQ(s.area, AreaFour);
 }
 
