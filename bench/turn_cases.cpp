@@ -24,8 +24,8 @@ TurnCase walkIn(const char* name, int area) {
 
 std::vector<TurnCase> turnCases() {
     std::vector<TurnCase> cases;
-    // Every tree, three pieces and the countdown in the top band, and every
-    // status text with long numbers.
+    // Every tree, a pursuer, three pieces and the countdown in the top band,
+    // and every status text with long numbers.
     cases.push_back(TurnCase{"worst: Forest, all drawn", 1, toPlay(),
                              [](GameState& s) {
                                  s.area = Forest;
@@ -34,6 +34,10 @@ std::vector<TurnCase> turnCases() {
                                  s.shipCall.callQuarter = 3;
                                  s.candyCount = 12;
                                  s.score = 123450;
+                                 s.pursuer.pursuerActive = true;
+                                 s.pursuer.pursuerDelay = 0;
+                                 s.pursuer.pursuerX = 600;
+                                 s.pursuer.pursuerY = 300;
                              },
                              walkingRight(),
                              [](const GameState& s) { return s.shipCall.callActive; }});

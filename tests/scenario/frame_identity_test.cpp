@@ -73,6 +73,7 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
     const int opensAtStart = keptPictures_.filesOpened();
     EXPECT_EQ(opensAtStart, static_cast<int>(pic::all.size()));
     int turn = 0;
+    int pursuerShown = 0;
     // Both runs draw the same numbers in each turn, whatever the order of draws.
     auto play = [&](const KeyScript& script) {
         for (const TurnInput& input : script.turns()) {
@@ -81,6 +82,8 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
             const TurnRecord record = shipped.runTurn(input);
             std::srand(Seed + static_cast<unsigned>(turn));
             ASSERT_TRUE(original.runTurn(input) == record) << "the games part at turn " << turn;
+            const PursuerState& p = shipped.state().pursuer;
+            pursuerShown += p.pursuerActive && p.pursuerDelay == 0 && !p.pursuerHidden;
             const int row = firstDifferentRow(kept_, display().screen());
             ASSERT_EQ(row, -1) << "turn " << turn << " (mode " << int(shipped.state().mode)
                                << ", area " << shipped.state().area << ")";
@@ -106,8 +109,12 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
     // A power animation, then round the areas: every one, both ways.
     play(KeyScript().tap({KeyZ}).idle(6));
     play(KeyScript().hold({KeyUp}, 240).hold({KeyLeft}, 300).hold({KeyDown}, 120));
-    // The countdown and every piece in the top band, a long score.
+    // The countdown and every piece in the top band, a long score, a pursuer.
     both([](GameState& s) {
+        s.pursuer.pursuerActive = true;
+        s.pursuer.pursuerDelay = 0;
+        s.pursuer.pursuerX = 600;
+        s.pursuer.pursuerY = 300;
         s.phonePieceHeld = {true, true, true};
         s.shipCall.callActive = true;
         s.score = 987650;
@@ -123,6 +130,7 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
     EXPECT_EQ(keptPictures_.filesOpened(), opensAtStart) << "a turn opened a picture file";
     EXPECT_GT(readEveryDraw_.filesOpened(), turn * 5) << "the original design read files";
     EXPECT_EQ(original.state().mode, shipped.state().mode);
+    EXPECT_GT(pursuerShown, 20) << "the pursuer was drawn in too few turns";
 }
 
 TEST_F(ShippedFrames, ClippedPicturesFillsAndManyTextsLookTheSame) {
