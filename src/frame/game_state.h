@@ -10,6 +10,7 @@
 #include <array>
 
 #include "characters/jorrin_state.h"
+#include "characters/phone_mark_state.h"
 #include "characters/pursuer_state.h"
 #include "frame/play_mode.h"
 #include "items/candy_state.h"
@@ -68,6 +69,7 @@ struct GameState {
     ShipCallState shipCall;
     PursuerState pursuer;
     JorrinState jorrin;
+    PhoneMarkState phoneMarks;
 };
 
 // Every field by name, for the replay record; a new field goes here too
@@ -105,6 +107,7 @@ constexpr void forEachField(const GameState& s, F&& f) {
     f("shipCall", s.shipCall);
     f("pursuer", s.pursuer);
     f("jorrin", s.jorrin);
+    f("phoneMarks", s.phoneMarks);
 }
 
 }  // namespace qz

@@ -61,6 +61,46 @@ void checkHoleLayouts(Broken& broken, const GameState& s) {
     checkRange(broken, "selectedLayout", s.areaHoles.selectedLayout, 0, HoleLayoutCount - 1);
 }
 
+void checkJorrin(Broken& broken, const GameState& s) {
+    const JorrinState& j = s.jorrin;
+    if (j.jorrinFacing != FacingLeft && j.jorrinFacing != FacingRight) {
+        broken.push_back("jorrinFacing " + std::to_string(j.jorrinFacing) + " is neither 4 nor 6");
+    }
+    checkRange(broken, "jorrinExitDir", j.jorrinExitDir, ExitUp, ExitDown);
+    // Reaching the collapsed alien revives it in the same turn.
+    if (j.alienCollapsed && j.jorrinAtX && j.jorrinAtY) {
+        broken.push_back("Jorrin stands at the collapsed alien and has not revived it");
+    }
+    if (!j.alienCollapsed && !j.jorrinCalled && (j.jorrinAtX || j.jorrinAtY)) {
+        broken.push_back("no visit runs but Jorrin still counts a column or row as reached");
+    }
+    // Only the raised request calls him, and only the end of his visit clears it.
+    if (j.jorrinCalled && !s.zones.powerRequest[CallJorrin]) {
+        broken.push_back("a called visit runs without the Call Jorrin request");
+    }
+}
+
+void checkShipCallAndMarks(Broken& broken, const GameState& s) {
+    const ShipCallState& call = s.shipCall;
+    checkRange(broken, "callQuarter", call.callQuarter, 0, CallQuarters);
+    checkRange(broken, "callStepCountdown", call.callStepCountdown, 0, CallQuarterTurns);
+    // The Call Ship request stays raised until the next game.
+    if (call.callActive && !s.zones.powerRequest[CallShip]) {
+        broken.push_back("the ship call runs without the Call Ship request");
+    }
+    if (s.mode == PlayMode::Play && !call.bonusPending) {
+        broken.push_back("the end bonus is already paid during play");
+    }
+    const PhoneMarkState& m = s.phoneMarks;
+    checkRange(broken, "phoneMarkBlink", m.phoneMarkBlink, 0, PhoneMarkBlinkEnd);
+    if (!m.phoneMarksOn && m.phoneMarkHolesSeen != 0) {
+        broken.push_back("the phone marks are off but still count holes seen");
+    }
+    if (m.phoneMarksOn && !s.zones.powerRequest[Phone]) {
+        broken.push_back("the phone marks show without the Phone request");
+    }
+}
+
 void checkPursuer(Broken& broken, const GameState& s) {
     const PursuerState& p = s.pursuer;
     checkRange(broken, "pursuerFollows", p.pursuerFollows, 0, MostFollows);
@@ -139,6 +179,8 @@ std::vector<std::string> checkInvariants(const GameState& s) {
     }
     checkHoleLayouts(broken, s);
     checkItemInvariants(s, broken);
+    checkJorrin(broken, s);
+    checkShipCallAndMarks(broken, s);
     checkZones(broken, s);
     checkPursuer(broken, s);
     return broken;

@@ -64,6 +64,22 @@ void newGameReset(GameState& s) {
     s.items.placedPieces = fresh.items.placedPieces;
     s.items.holeContents = fresh.items.holeContents;
 
+    // Nothing of the last game's play runs on into the new one's first turns:
+    // a zone underfoot, a power, a fall, a visit or the phone marks.
+    s.zones.inZoneCell = fresh.zones.inZoneCell;
+    s.zones.powerActive = fresh.zones.powerActive;
+    s.zones.powerAnim = fresh.zones.powerAnim;
+    s.areaHoles.onHole = fresh.areaHoles.onHole;
+    s.holeVisit.holeX = fresh.holeVisit.holeX;
+    s.holeVisit.holeY = fresh.holeVisit.holeY;
+    s.holeVisit.holeLanded = fresh.holeVisit.holeLanded;
+    s.holeVisit.levitating = fresh.holeVisit.levitating;
+    s.jorrin.alienCollapsed = fresh.jorrin.alienCollapsed;
+    s.jorrin.jorrinCalled = fresh.jorrin.jorrinCalled;
+    s.jorrin.jorrinAtX = fresh.jorrin.jorrinAtX;
+    s.jorrin.jorrinAtY = fresh.jorrin.jorrinAtY;
+    s.phoneMarks = fresh.phoneMarks;
+
     randomGameSetup(s);
     s.newGamePending = false;
 }

@@ -2,7 +2,11 @@
 // Later steps draw over earlier ones; nothing is shown before the turn ends.
 #include "characters/capture.h"
 #include "characters/character_sprites.h"
+#include "characters/jorrin.h"
+#include "characters/phone_marks.h"
 #include "characters/pursuer.h"
+#include "characters/ship_call.h"
+#include "frame/game_end.h"
 #include "frame/play_modes.h"
 #include "frame/power_requests.h"
 #include "frame/sound_cues.h"
@@ -54,6 +58,12 @@ void prepareArea(Runtime& rt) {
     }
 }
 
+// 4.1 Jorrin walks up to the alien, which is drawn over him.
+void showJorrinVisit(Runtime& rt) {
+    drawJorrinVisit(rt.canvas, jorrinVisitStep(rt.state));
+    rt.clock.delay(JorrinVisitWaitMs);
+}
+
 void drawAlienInsideHole(Runtime& rt) {
     GameState& s = rt.state;
     const int x = s.holeVisit.holeX;
@@ -89,8 +99,9 @@ void runPowerAnimation(Runtime& rt) {
 // or the alien walking.
 void drawAlien(Runtime& rt) {
     GameState& s = rt.state;
-    if (s.jorrin.alienCollapsed || s.jorrin.jorrinCalled) {
-        return;  // Jorrin's visit draws the alien.
+    if (jorrinVisitRuns(s)) {
+        showJorrinVisit(rt);
+        return;
     }
     if (s.area == InsideHole) {
         drawAlienInsideHole(rt);
@@ -177,10 +188,22 @@ void eatCandyWhenInForce(Runtime& rt) {
     }
 }
 
+// 15. The ship has come for the alien.
+void endGameWhenLanded(Runtime& rt) {
+    if (shipHasLanded(rt.state)) {
+        endGame(rt.state);
+    }
+}
+
+// 16. Drawn over everything else.
+void showPhoneMarks(Runtime& rt) {
+    drawPhoneMarks(rt.canvas, stepPhoneMarks(rt.state));
+}
+
 // 17.
 void endGameWhenNoLivesLeft(Runtime& rt) {
     if (rt.state.lives == 0) {
-        rt.state.mode = PlayMode::GameOver;
+        endGame(rt.state);
     }
 }
 
@@ -195,14 +218,14 @@ TurnEnd playTurn(Runtime& rt) {
     runPursuer(rt);              // 6
     runCapture(rt);              // 7
     drawFrontScenery(rt);        // 8
-                                 // 9  rescue check
+    startRescue(rt.state);       // 9
     drawStatusBar(rt);           // 10
     countDownShipCall(rt);       // 11
     showHoleIndicator(rt);       // 12
     drawNameLine(rt);            // 13
     eatCandyWhenInForce(rt);     // 14
-                                 // 15 landing test
-                                 // 16 phone marks
+    endGameWhenLanded(rt);       // 15
+    showPhoneMarks(rt);          // 16
     endGameWhenNoLivesLeft(rt);  // 17
     return TurnEnd::PresentAndPace;
 }

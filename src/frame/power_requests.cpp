@@ -1,6 +1,9 @@
 #include "frame/power_requests.h"
 
+#include "characters/jorrin.h"
+#include "characters/phone_marks.h"
 #include "characters/pursuer.h"
+#include "characters/ship_call.h"
 #include "world/power_zones.h"
 
 namespace qz {
@@ -21,13 +24,20 @@ void carryOutPowerRequests(GameState& s) {
     if (raised(PushBackHumans)) {
         startPushBack(s);
     }
-    // 3. Phone follows here, with the part it belongs to.
+    // 3. Marks over the holes of the area that hold pieces.
+    if (raised(Phone)) {
+        startPhoneMarks(s);
+    }
     // 4. A carried piece is eaten later in this turn, once the name is drawn.
     if (raised(EatCandy)) {
         s.candy.eatCandyInForce = true;
     }
-    // 5. Call Jorrin (only with candy carried) and 6. Call Ship follow here,
-    // in that order, with the parts they belong to.
+    // 5. Jorrin comes for the candy (only with candy carried; the call tests its request).
+    startCalledVisit(s);
+    // 6. The ship call: its request stays raised for the rest of the game.
+    if (raised(CallShip)) {
+        startShipCall(s);
+    }
 }
 
 }  // namespace qz
