@@ -24,8 +24,8 @@ TurnCase walkIn(const char* name, int area) {
 
 std::vector<TurnCase> turnCases() {
     std::vector<TurnCase> cases;
-    // Every tree, a pursuer, three pieces and the countdown in the top band,
-    // and every status text with long numbers.
+    // Every tree, a pursuer, Jorrin on a called visit, three pieces and the countdown in the top
+    // band, and every status text with long numbers.
     cases.push_back(TurnCase{"worst: Forest, all drawn", 1, toPlay(),
                              [](GameState& s) {
                                  s.area = Forest;
@@ -38,6 +38,9 @@ std::vector<TurnCase> turnCases() {
                                  s.pursuer.pursuerDelay = 0;
                                  s.pursuer.pursuerX = 600;
                                  s.pursuer.pursuerY = 300;
+                                 s.jorrin.jorrinCalled = true;
+                                 s.jorrin.jorrinX = 100;
+                                 s.jorrin.jorrinY = 250;
                              },
                              walkingRight(),
                              [](const GameState& s) { return s.shipCall.callActive; }});

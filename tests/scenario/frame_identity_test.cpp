@@ -74,6 +74,8 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
     EXPECT_EQ(opensAtStart, static_cast<int>(pic::all.size()));
     int turn = 0;
     int pursuerShown = 0;
+    int jorrinShown = 0;
+    int marksShown = 0;
     // Both runs draw the same numbers in each turn, whatever the order of draws.
     auto play = [&](const KeyScript& script) {
         for (const TurnInput& input : script.turns()) {
@@ -84,6 +86,9 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
             ASSERT_TRUE(original.runTurn(input) == record) << "the games part at turn " << turn;
             const PursuerState& p = shipped.state().pursuer;
             pursuerShown += p.pursuerActive && p.pursuerDelay == 0 && !p.pursuerHidden;
+            jorrinShown +=
+                shipped.state().jorrin.alienCollapsed || shipped.state().jorrin.jorrinCalled;
+            marksShown += shipped.state().phoneMarks.phoneMarksOn;
             const int row = firstDifferentRow(kept_, display().screen());
             ASSERT_EQ(row, -1) << "turn " << turn << " (mode " << int(shipped.state().mode)
                                << ", area " << shipped.state().area << ")";
@@ -121,7 +126,17 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
         s.candyCount = 3;
     });
     play(KeyScript().hold({KeyRight}, 200));
-    // The energy runs out; then the last life goes and the end screen shows.
+    // The phone marks over the holes of the areas that hide the pieces.
+    for (const int area : {AreaOne, AreaTwo, AreaThree}) {
+        both([area](GameState& s) {
+            s.area = area;
+            s.phoneMarks = PhoneMarkState{};
+            s.phoneMarks.phoneMarksOn = true;
+        });
+        play(KeyScript().idle(12));
+    }
+    // The energy runs out and Jorrin comes; then the last life goes and the
+    // end screen shows.
     both([](GameState& s) { s.energy = 1; });
     play(KeyScript().hold({KeyRight}, 120).idle(150));
     both([](GameState& s) { s.lives = 0; });
@@ -131,6 +146,8 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
     EXPECT_GT(readEveryDraw_.filesOpened(), turn * 5) << "the original design read files";
     EXPECT_EQ(original.state().mode, shipped.state().mode);
     EXPECT_GT(pursuerShown, 20) << "the pursuer was drawn in too few turns";
+    EXPECT_GT(jorrinShown, 20) << "Jorrin came in too few turns";
+    EXPECT_GT(marksShown, 5) << "the phone marks were on in too few turns";
 }
 
 TEST_F(ShippedFrames, ClippedPicturesFillsAndManyTextsLookTheSame) {
