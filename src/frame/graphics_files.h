@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "frame/platform/picture_store.h"
+
 namespace qz::pic {
 
 // Title and instruction pages.
@@ -102,5 +104,26 @@ inline constexpr std::array<const char*, 45> all{title,
                                                  logo,
                                                  energyBar,
                                                  face};
+
+// Drawn as they stand, with no colour key: the full-screen pages, the grounds,
+// the hole indicator's panels and the logo. Every other picture is a sprite.
+constexpr bool drawnPlain(const char* path) {
+    for (const char* page : instructionPages) {
+        if (page == path) {
+            return true;
+        }
+    }
+    return path == title || path == grass || path == washingtonGround || path == holeGround ||
+           path == fauna || path == undiscoveredHole || path == discoveredHole || path == logo;
+}
+
+// Every picture in the form it is drawn in, for reading them all at start-up.
+constexpr std::array<PictureFile, all.size()> allAsDrawn() {
+    std::array<PictureFile, all.size()> pictures{};
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        pictures[i] = PictureFile{all[i], !drawnPlain(all[i])};
+    }
+    return pictures;
+}
 
 }  // namespace qz::pic

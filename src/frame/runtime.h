@@ -19,6 +19,7 @@ struct Runtime {
     InputSource& input;
     SoundBoard& sound;
     Timer frameTimer{};
+    std::int64_t turnStartUs = -1;  // the clock's fine reading at the turn's start
 };
 
 // The nominal length of a turn, in milliseconds.

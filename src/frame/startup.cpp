@@ -145,8 +145,12 @@ int runGame(const Options& options) {
         shutDown(sound, presentation, fonts);
         return 1;
     }
-    if (const char* missing = firstUnreadablePicture()) {
+    // Every picture is read now, in the window's format: no turn opens a file.
+    auto pictures = std::make_unique<PictureStore>();
+    static constexpr auto everyPicture = pic::allAsDrawn();
+    if (const char* missing = pictures->preload(everyPicture, presentation.frame())) {
         say(std::string("cannot read the picture ") + missing);
+        pictures.reset();
         shutDown(sound, presentation, fonts);
         return 1;
     }
@@ -162,8 +166,7 @@ int runGame(const Options& options) {
     SdlClock clock;
     int status = 0;
     {
-        PictureStore pictures;
-        Canvas canvas(presentation, pictures, fonts);
+        Canvas canvas(presentation, *pictures, fonts);
         std::unique_ptr<SessionRecorder> recorder;
         std::unique_ptr<SessionPlayer> player;
         InputSource* turnInput = &input;
@@ -189,6 +192,7 @@ int runGame(const Options& options) {
             status = 3;
         }
     }
+    pictures.reset();
     shutDown(sound, presentation, fonts);
     return status;
 }

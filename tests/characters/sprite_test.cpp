@@ -179,23 +179,5 @@ TEST_F(Sprites, WalkingAndHeadBobFramesReallyDiffer) {
     }
 }
 
-TEST_F(Sprites, KeptPicturesDrawTheSameFramesAsPicturesReadEveryTime) {
-    PictureStore fresh(false);
-    Canvas readEveryTime(display().screen(), fresh, display().fonts());
-    auto runGame = [&](Canvas& c) {
-        ScenarioRunner run(c, 7);
-        std::vector<std::uint64_t> frames;
-        KeyScript script;
-        script.idle(3).tap({KeyI}).tap({KeyZ}).tap({KeyZ}).tap({KeyZ}).hold({KeyS}, 1).idle(59);
-        script.hold({KeyRight}, 12).hold({KeyDown, KeyLeft}, 60).hold({KeyUp}, 90);
-        for (const TurnInput& turn : script.turns()) {
-            run.runTurn(turn);
-            frames.push_back(c.pixelDigest());
-        }
-        return frames;
-    };
-    EXPECT_EQ(runGame(canvas()), runGame(readEveryTime));
-}
-
 }  // namespace
 }  // namespace qz::test

@@ -48,6 +48,33 @@ INSTANTIATE_TEST_SUITE_P(Turns, Pacing,
 
 using MainLoop = GameTest;
 
+// A clock with a fine reading: pacing waits to the microsecond.
+class FineClock final : public Clock {
+  public:
+    std::uint32_t ticks() override { return static_cast<std::uint32_t>(us / 1000); }
+    void delay(std::uint32_t ms) override { us += std::int64_t(ms) * 1000; }
+    std::int64_t microseconds() override { return us; }
+    void delayMicroseconds(std::int64_t wait) override {
+        us += wait;
+        waited += wait;
+    }
+    std::int64_t us = 5'000'700;  // between two ticks
+    std::int64_t waited = 0;
+};
+
+TEST_F(MainLoop, AFineClockEndsEveryTurnExactly33MillisecondsAfterItsStart) {
+    FineClock clock;
+    Runtime rt{state(), canvas(), clock, runner().runtime().input, runner().sound()};
+    for (const std::int64_t took : {10'400, 32'500, 32'999, 33'000, 47'000}) {
+        const std::int64_t start = clock.us;
+        rt.frameTimer.start(clock);
+        rt.turnStartUs = clock.microseconds();
+        clock.us += took;
+        pace(rt);
+        EXPECT_EQ(clock.us - start, std::max<std::int64_t>(took, 33'000)) << took;
+    }
+}
+
 TEST_F(MainLoop, PlayTurnsArePacedTo33Milliseconds) {
     startPlaying();
     const std::uint32_t start = runner().clock().ticks();

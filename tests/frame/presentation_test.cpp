@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "frame/main_loop.h"
+#include "frame/platform/pixel_copy.h"
 #include "frame/replay/recording_sound_board.h"
 #include "support/game_fixture.h"
 
@@ -65,6 +66,30 @@ TEST_F(Scaling, AtScaleOneThePresentedBytesAreTheFrameItself) {
             << "row " << y;
     }
     SDL_FreeSurface(target);
+}
+
+TEST_F(Scaling, OnAFourByteWindowEachPixelIsWhatTheLibraryWouldConvertItTo) {
+    startPlaying();
+    play(KeyScript().hold({KeyRight}, 10));
+    SDL_Surface* frame = canvas().surface();
+    // A window of the usual 32-bit display, the frame placed with a border.
+    SDL_Surface* window =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, 810, 604, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(widensTo(frame, window));
+    SDL_Surface* converted = SDL_ConvertSurface(frame, window->format, 0);
+    ASSERT_NE(converted, nullptr);
+    SDL_FillRect(window, nullptr, 0x010203);
+    widenPixels(frame, window, 7, 3);
+    for (int y = 0; y < 604; ++y) {
+        for (int x = 0; x < 810; ++x) {
+            const bool inside = x >= 7 && y >= 3 && x < 807 && y < 603;
+            const Uint8* want = inside ? at(converted, x - 7, y - 3) : at(window, 0, 0);
+            ASSERT_EQ(std::memcmp(at(window, x, y), want, 4), 0) << x << ", " << y;
+        }
+    }
+    SDL_FreeSurface(converted);
+    SDL_FreeSurface(window);
 }
 
 // One turn on the instruction pages through the display library's own input,

@@ -3,44 +3,10 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
-#include "frame/platform/file_checks.h"
+#include "frame/platform/pixel_copy.h"
 #include "frame/platform/presentation.h"
 
 namespace qz {
-
-PictureStore::~PictureStore() {
-    for (auto& entry : kept_) {
-        SDL_FreeSurface(entry.second);
-    }
-}
-
-SDL_Surface* PictureStore::open(const char* path, bool colourKeyed) {
-    const auto key = std::make_pair(std::string(path), colourKeyed);
-    if (keep_) {
-        if (auto found = kept_.find(key); found != kept_.end()) {
-            return found->second;
-        }
-    }
-    if (!bitmapFileIsWellFormed(path)) {
-        return nullptr;
-    }
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    SDL_Surface* picture = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
-    if (picture && colourKeyed) {
-        SDL_SetColorKey(picture, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                        SDL_MapRGB(picture->format, ColourKey.r, ColourKey.g, ColourKey.b));
-    }
-    if (picture && keep_) {
-        kept_.emplace(key, picture);
-    }
-    return picture;
-}
-
-void PictureStore::release(SDL_Surface* picture) {
-    if (!keep_) {
-        SDL_FreeSurface(picture);
-    }
-}
 
 void Canvas::drawSprite(const char* path, bool colourKeyed, const FrameRect* frame,
                         std::span<const Point> positions) {
@@ -53,18 +19,46 @@ void Canvas::drawSprite(const char* path, bool colourKeyed, const FrameRect* fra
         source = SDL_Rect{static_cast<Sint16>(frame->x), static_cast<Sint16>(frame->y),
                           static_cast<Uint16>(frame->w), static_cast<Uint16>(frame->h)};
     }
+    const bool kept = pictures_.keepsDecoded() && !SDL_MUSTLOCK(screen_);
+    const bool plainCopy = kept && plainCopyFits(picture, screen_);
+    const OpaqueRuns* opaque = kept && colourKeyed && samePixelFormat(picture, screen_)
+                                   ? pictures_.opaqueRuns(picture)
+                                   : nullptr;
     for (const Point& at : positions) {
         SDL_Rect destination{static_cast<Sint16>(at.x), static_cast<Sint16>(at.y), source.w,
                              source.h};
-        SDL_UpperBlit(picture, frame ? &source : nullptr, screen_, &destination);
+        if (plainCopy) {
+            // The display library copies these with uncached 8-byte stores.
+            copyPicture(picture, frame ? &source : nullptr, screen_, at.x, at.y, destination);
+        } else if (opaque) {
+            // Its runs of a few dozen pixels, too, go faster through memcpy.
+            copyOpaqueRuns(picture, *opaque, frame ? &source : nullptr, screen_, at.x, at.y,
+                           destination);
+        } else {
+            SDL_UpperBlit(picture, frame ? &source : nullptr, screen_, &destination);
+        }
+        countDrawn(destination);
     }
     pictures_.release(picture);
+}
+
+void Canvas::countDrawn(const SDL_Rect& area) {
+    bytesDrawn_ += std::uint64_t(area.w) * area.h * screen_->format->BytesPerPixel;
 }
 
 void Canvas::fill(int x, int y, int w, int h, Rgb colour) {
     SDL_Rect area{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
                   static_cast<Uint16>(h)};
-    SDL_FillRect(screen_, &area, SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b));
+    const Uint32 value = SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b);
+    if (!pictures_.keepsDecoded() || screen_->format->BytesPerPixel != 3 || SDL_MUSTLOCK(screen_)) {
+        SDL_FillRect(screen_, &area, value);
+        countDrawn(area);
+        return;
+    }
+    // Three bytes a pixel: the display library writes them one at a time.
+    SDL_Rect drawn{};
+    fillThreeByteRect(screen_, x, y, w, h, value, drawn);
+    countDrawn(drawn);
 }
 
 _TTF_Font* Canvas::font(FontSize size) const {
@@ -79,29 +73,25 @@ _TTF_Font* Canvas::font(FontSize size) const {
     return nullptr;
 }
 
-namespace {
-
-SDL_Surface* renderText(_TTF_Font* font, const std::string& text, Rgb colour) {
-    if (!font || text.empty()) {
-        return nullptr;
-    }
-    return TTF_RenderText_Solid(font, text.c_str(), SDL_Color{colour.r, colour.g, colour.b, 0});
-}
-
-}  // namespace
-
 // Renders the text and places it: `x` is the left edge, or the centre line
 // of the window when `centred`.
 void Canvas::blitText(FontSize size, const std::string& text, Rgb colour, int x, int y,
                       bool centred) {
-    SDL_Surface* rendered = renderText(font(size), text, colour);
+    const std::uint32_t rgb =
+        std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
+    const bool keep = pictures_.keepsDecoded();
+    SDL_Surface* rendered = keep ? texts_.rendered(font(size), text, rgb, screen_)
+                                 : renderSolidText(font(size), text, rgb);
     if (!rendered) {
         return;
     }
     const int left = centred ? screen_->w / 2 - rendered->w / 2 : x;
     SDL_Rect destination{static_cast<Sint16>(left), static_cast<Sint16>(y), 0, 0};
     SDL_UpperBlit(rendered, nullptr, screen_, &destination);
-    SDL_FreeSurface(rendered);
+    countDrawn(destination);
+    if (!keep) {
+        SDL_FreeSurface(rendered);
+    }
 }
 
 void Canvas::drawText(FontSize size, const std::string& text, Rgb colour, int x, int y) {

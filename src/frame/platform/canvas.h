@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <span>
 #include <string>
-#include <utility>
+
+#include "frame/platform/picture_store.h"
+#include "frame/platform/text_cache.h"
 
 struct SDL_Surface;
+struct SDL_Rect;
 struct _TTF_Font;
 
 namespace qz {
@@ -45,26 +47,6 @@ struct Fonts {
     _TTF_Font* large = nullptr;
 };
 
-// Reads pictures from their files. By default a picture is decoded on every
-// draw and released at once; with keepDecoded it is decoded once and kept,
-// which must not change a single presented pixel (a test holds both paths
-// against each other).
-class PictureStore {
-  public:
-    explicit PictureStore(bool keepDecoded = true) : keep_(keepDecoded) {}
-    ~PictureStore();
-    PictureStore(const PictureStore&) = delete;
-    PictureStore& operator=(const PictureStore&) = delete;
-
-    // Null when the file is missing or not a well-formed bitmap.
-    SDL_Surface* open(const char* path, bool colourKeyed);
-    void release(SDL_Surface* picture);
-
-  private:
-    bool keep_;
-    std::map<std::pair<std::string, bool>, SDL_Surface*> kept_;
-};
-
 class Presentation;
 
 class Canvas {
@@ -84,7 +66,8 @@ class Canvas {
 
     void fill(int x, int y, int w, int h, Rgb colour);
 
-    // Solid (non-antialiased) text with its top-left corner at (x, y).
+    // Solid (non-antialiased) text with its top-left corner at (x, y). Kept
+    // rendered between turns when the picture store keeps its pictures.
     void drawText(FontSize size, const std::string& text, Rgb colour, int x, int y);
     // Centred on the window: x = width / 2 - text width / 2, integer halves.
     void drawTextCentred(FontSize size, const std::string& text, Rgb colour, int y);
@@ -100,15 +83,21 @@ class Canvas {
     // Reads one pixel back; tests and frame checks use it.
     Rgb pixel(int x, int y) const;
     bool saveBmp(const std::string& path) const;
+    // Bytes of the frame written by draws and fills so far (after clipping).
+    std::uint64_t bytesDrawn() const { return bytesDrawn_; }
+    std::size_t textsKept() const { return texts_.size(); }
 
   private:
     _TTF_Font* font(FontSize size) const;
+    void countDrawn(const SDL_Rect& area);
     void blitText(FontSize size, const std::string& text, Rgb colour, int x, int y, bool centred);
 
     SDL_Surface* screen_;
     Presentation* presentation_ = nullptr;
     PictureStore& pictures_;
     const Fonts& fonts_;
+    TextCache texts_;
+    std::uint64_t bytesDrawn_ = 0;
 };
 
 }  // namespace qz

@@ -10,6 +10,11 @@ class Clock {
     virtual ~Clock() = default;
     virtual std::uint32_t ticks() = 0;
     virtual void delay(std::uint32_t ms) = 0;
+    // A finer reading, in microseconds, and a wait as fine, so a turn can be
+    // paced to the frame without the tick's rounding; -1 from a clock
+    // without one, which is then paced on its milliseconds.
+    virtual std::int64_t microseconds() { return -1; }
+    virtual void delayMicroseconds(std::int64_t) {}
 };
 
 // SDL's tick counter and SDL_Delay.
@@ -17,6 +22,8 @@ class SdlClock final : public Clock {
   public:
     std::uint32_t ticks() override;
     void delay(std::uint32_t ms) override;
+    std::int64_t microseconds() override;
+    void delayMicroseconds(std::int64_t us) override;
 };
 
 // A clock that only moves when told: delay advances it and returns at once,

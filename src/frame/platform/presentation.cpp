@@ -5,11 +5,14 @@
 #include <cstring>
 
 #include "frame/platform/display.h"
+#include "frame/platform/pixel_copy.h"
 
 namespace qz {
 namespace {
 
-constexpr Uint32 WindowFlags = SDL_HWSURFACE | SDL_SRCALPHA;
+// In the display's own depth: asked for 24 bits on a 32-bit display, the
+// library keeps a shadow and converts it pixel by pixel at every flip.
+constexpr Uint32 WindowFlags = SDL_HWSURFACE | SDL_SRCALPHA | SDL_ANYFORMAT;
 constexpr int Depth = 24;
 
 // Whether some full-screen mode holds w x h.
@@ -24,13 +27,6 @@ bool fullscreenModeHolds(int w, int h) {
         }
     }
     return false;
-}
-
-bool sameFormat(const SDL_Surface* a, const SDL_Surface* b) {
-    const SDL_PixelFormat* f = a->format;
-    const SDL_PixelFormat* g = b->format;
-    return f->BytesPerPixel == g->BytesPerPixel && f->Rmask == g->Rmask && f->Gmask == g->Gmask &&
-           f->Bmask == g->Bmask;
 }
 
 }  // namespace
@@ -92,9 +88,9 @@ bool Presentation::open(int scale, bool fullscreen) {
     if (!window_) {
         return false;
     }
-    const SDL_PixelFormat* f = window_->format;
-    frame_ = SDL_CreateRGBSurface(SDL_SWSURFACE, FrameWidth, FrameHeight, f->BitsPerPixel, f->Rmask,
-                                  f->Gmask, f->Bmask, f->Amask);
+    // The game's frame is 24 bits a pixel, whatever the window's depth.
+    frame_ = SDL_CreateRGBSurface(SDL_SWSURFACE, FrameWidth, FrameHeight, Depth, 0xFF0000, 0xFF00,
+                                  0xFF, 0);
     return frame_ != nullptr;
 }
 
@@ -130,8 +126,10 @@ void Presentation::present() {
     if (left < 0 || top < 0) {
         return;  // a mode smaller than asked for: nothing sensible to show
     }
-    if (sameFormat(frame_, window_)) {
+    if (samePixelFormat(frame_, window_)) {
         replicatePixels(frame_, window_, shownAt_, left, top);
+    } else if (shownAt_ == 1 && widensTo(frame_, window_)) {
+        widenPixels(frame_, window_, left, top);
     } else if (SDL_Surface* converted = SDL_ConvertSurface(frame_, window_->format, 0)) {
         replicatePixels(converted, window_, shownAt_, left, top);
         SDL_FreeSurface(converted);

@@ -52,6 +52,7 @@ class ScenarioRunner {
     GameState& state() { return state_; }
     VirtualClock& clock() { return clock_; }
     RecordingSoundBoard& sound() { return sound_; }
+    ScriptedInput& input() { return input_; }
     Runtime& runtime() { return runtime_; }
     int turnsRun() const { return turn_; }
     unsigned seed() const { return seed_; }

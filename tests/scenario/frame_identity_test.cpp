@@ -1,0 +1,180 @@
+// The shipped pictures (read once at start-up, converted, texts kept) against
+// the original design (every picture read from its file on every draw, every
+// text rendered anew): the same game on both, every frame compared byte for
+// byte, and no file opened once the game has started.
+#include <SDL/SDL.h>
+
+#include <cstring>
+#include <functional>
+
+#include "frame/graphics_files.h"
+#include "items/status_text.h"
+#include "support/game_fixture.h"
+
+namespace qz::test {
+namespace {
+
+// The second frame: a software surface in the display's own format.
+SDL_Surface* frameLike(const SDL_Surface* screen) {
+    const SDL_PixelFormat* f = screen->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, f->BitsPerPixel, f->Rmask,
+                                f->Gmask, f->Bmask, f->Amask);
+}
+
+// The first row where the two frames differ, or -1.
+int firstDifferentRow(const SDL_Surface* a, const SDL_Surface* b) {
+    const auto rowBytes = static_cast<std::size_t>(a->w * a->format->BytesPerPixel);
+    for (int y = 0; y < a->h; ++y) {
+        if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
+                        static_cast<const Uint8*>(b->pixels) + y * b->pitch, rowBytes) != 0) {
+            return y;
+        }
+    }
+    return -1;
+}
+
+class ShippedFrames : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        kept_ = frameLike(display().screen());
+        ASSERT_NE(kept_, nullptr);
+        static constexpr auto everyPicture = pic::allAsDrawn();
+        ASSERT_EQ(keptPictures_.preload(everyPicture, kept_), nullptr);
+        shipped_.emplace(kept_, keptPictures_, display().fonts());
+        original_.emplace(display().screen(), readEveryDraw_, display().fonts());
+    }
+    void TearDown() override {
+        shipped_.reset();
+        SDL_FreeSurface(kept_);
+    }
+
+    // Draws with both canvases; true when the two frames are the same.
+    ::testing::AssertionResult drawsAlike(const std::function<void(Canvas&)>& draw) {
+        draw(*shipped_);
+        draw(*original_);
+        if (const int row = firstDifferentRow(kept_, display().screen()); row >= 0) {
+            return ::testing::AssertionFailure() << "the frames differ from row " << row;
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    SDL_Surface* kept_ = nullptr;
+    PictureStore keptPictures_;
+    PictureStore readEveryDraw_{false};
+    std::optional<Canvas> shipped_;
+    std::optional<Canvas> original_;
+};
+
+TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
+    constexpr unsigned Seed = 20240611;
+    ScenarioRunner shipped(*shipped_, Seed);
+    ScenarioRunner original(*original_, Seed);
+    const int opensAtStart = keptPictures_.filesOpened();
+    EXPECT_EQ(opensAtStart, static_cast<int>(pic::all.size()));
+    int turn = 0;
+    int pursuerShown = 0;
+    int jorrinShown = 0;
+    int marksShown = 0;
+    // Both runs draw the same numbers in each turn, whatever the order of draws.
+    auto play = [&](const KeyScript& script) {
+        for (const TurnInput& input : script.turns()) {
+            ++turn;
+            std::srand(Seed + static_cast<unsigned>(turn));
+            const TurnRecord record = shipped.runTurn(input);
+            std::srand(Seed + static_cast<unsigned>(turn));
+            ASSERT_TRUE(original.runTurn(input) == record) << "the games part at turn " << turn;
+            const PursuerState& p = shipped.state().pursuer;
+            pursuerShown += p.pursuerActive && p.pursuerDelay == 0 && !p.pursuerHidden;
+            jorrinShown +=
+                shipped.state().jorrin.alienCollapsed || shipped.state().jorrin.jorrinCalled;
+            marksShown += shipped.state().phoneMarks.phoneMarksOn;
+            const int row = firstDifferentRow(kept_, display().screen());
+            ASSERT_EQ(row, -1) << "turn " << turn << " (mode " << int(shipped.state().mode)
+                               << ", area " << shipped.state().area << ")";
+        }
+    };
+    auto both = [&](const std::function<void(GameState&)>& change) {
+        change(shipped.state());
+        change(original.state());
+    };
+
+    // The title, the three instruction pages, the ship's landing.
+    play(KeyScript().idle(3).tap({KeyI}).tap({KeyZ}).tap({KeyZ}).tap({KeyZ}).hold({KeyS}, 1).idle(
+        59));
+    // Into Area Four, onto three holes, down one, about inside it and out.
+    play(KeyScript().hold({KeyLeft}, 69).hold({KeyUp}, 15).hold({KeyLeft}, 50).hold({KeyDown}, 37));
+    play(KeyScript()
+             .tap({KeyX})
+             .idle(40)
+             .hold({KeyRight}, 20)
+             .hold({KeyLeft}, 20)
+             .tap({KeyX})
+             .idle(80));
+    // A power animation, then round the areas: every one, both ways.
+    play(KeyScript().tap({KeyZ}).idle(6));
+    play(KeyScript().hold({KeyUp}, 240).hold({KeyLeft}, 300).hold({KeyDown}, 120));
+    // The countdown and every piece in the top band, a long score, a pursuer.
+    both([](GameState& s) {
+        s.pursuer.pursuerActive = true;
+        s.pursuer.pursuerDelay = 0;
+        s.pursuer.pursuerX = 600;
+        s.pursuer.pursuerY = 300;
+        s.phonePieceHeld = {true, true, true};
+        s.shipCall.callActive = true;
+        s.score = 987650;
+        s.candyCount = 3;
+    });
+    play(KeyScript().hold({KeyRight}, 200));
+    // The phone marks over the holes of the areas that hide the pieces.
+    for (const int area : {AreaOne, AreaTwo, AreaThree}) {
+        both([area](GameState& s) {
+            s.area = area;
+            s.phoneMarks = PhoneMarkState{};
+            s.phoneMarks.phoneMarksOn = true;
+        });
+        play(KeyScript().idle(12));
+    }
+    // The energy runs out and Jorrin comes; then the last life goes and the
+    // end screen shows.
+    both([](GameState& s) { s.energy = 1; });
+    play(KeyScript().hold({KeyRight}, 120).idle(150));
+    both([](GameState& s) { s.lives = 0; });
+    play(KeyScript().idle(40).tap({KeyS}).idle(10));
+
+    EXPECT_EQ(keptPictures_.filesOpened(), opensAtStart) << "a turn opened a picture file";
+    EXPECT_GT(readEveryDraw_.filesOpened(), turn * 5) << "the original design read files";
+    EXPECT_EQ(original.state().mode, shipped.state().mode);
+    EXPECT_GT(pursuerShown, 20) << "the pursuer was drawn in too few turns";
+    EXPECT_GT(jorrinShown, 20) << "Jorrin came in too few turns";
+    EXPECT_GT(marksShown, 5) << "the phone marks were on in too few turns";
+}
+
+TEST_F(ShippedFrames, ClippedPicturesFillsAndManyTextsLookTheSame) {
+    const FrameRect part{20, 10, 100, 60};
+    const Point corners[] = {{-30, -20}, {760, 570}, {-900, 0}, {0, 599}, {799, 300}, {250, 250}};
+    for (const Point& at : corners) {
+        EXPECT_TRUE(drawsAlike([&](Canvas& c) {
+            c.fill(0, 0, 800, 600, Rgb{0, 0, 90});
+            c.fill(at.x, at.y, 200, 120, Rgb{10, 200, 30});
+            c.drawSprite(pic::grass, false, nullptr, at);
+            c.drawSprite(pic::logo, false, &part, at);
+            c.drawSprite(pic::tree, true, nullptr, at);
+        })) << "at "
+            << at.x << ", " << at.y;
+    }
+    // More numbers than are kept: the oldest make room, and each still reads right.
+    for (int value = 0; value < 150; ++value) {
+        ASSERT_TRUE(drawsAlike([&](Canvas& c) {
+            c.fill(0, 0, 800, 600, Rgb{0, 0, 0});
+            c.drawText(FontSize::Small, "Score", White, 710, 470);
+            c.drawText(FontSize::Small, decimal(value * 37), White, 725, 490);
+            c.drawTextCentred(FontSize::Large, "Score:" + decimal(value), Rgb{250, 240, 5}, 425);
+        })) << "value "
+            << value;
+    }
+    EXPECT_LE(shipped_->textsKept(), 48u);
+}
+
+}  // namespace
+}  // namespace qz::test
