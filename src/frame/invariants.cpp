@@ -34,19 +34,21 @@ void checkPosition(Broken& broken, const GameState& s) {
         checkRange(broken, "holeY", v.holeY, HoleTopLimit - AlienStep + 1, HoleBottomLimit);
         return;
     }
+    if (s.pursuer.alienCaught && s.pursuer.pursuerIsScientist) {
+        // The scientist carries the alien towards x 600 and down past the
+        // walking limits (and a power ending during the carry may move the
+        // alien as well): it stays on the window.
+        checkRange(broken, "alienX while carried", s.alienX, AlienLeftLimit - AlienStep + 1,
+                   ScreenWidth - 1);
+        checkRange(broken, "alienY while carried", s.alienY, AlienTopLimit - AlienStep + 1,
+                   ScreenHeight - 1);
+        return;
+    }
     // A step that starts inside a limit ends less than a step beyond it.
     checkRange(broken, "alienX", s.alienX, AlienLeftLimit - AlienStep + 1,
                AlienRightLimit + AlienStep - 1);
-    if (s.pursuer.alienCaught && s.pursuer.pursuerIsScientist) {
-        // The scientist carries the alien down past the walking limit (and
-        // a power that ends during the carry may move the alien as well):
-        // it stays on the window.
-        checkRange(broken, "alienY while carried", s.alienY, AlienTopLimit - AlienStep + 1,
-                   ScreenHeight - 1);
-    } else {
-        checkRange(broken, "alienY", s.alienY, AlienTopLimit - AlienStep + 1,
-                   AlienBottomLimit + AlienStep - 1);
-    }
+    checkRange(broken, "alienY", s.alienY, AlienTopLimit - AlienStep + 1,
+               AlienBottomLimit + AlienStep - 1);
 }
 
 // Until the first random set-up every layout is 0; from then on Area Four has
