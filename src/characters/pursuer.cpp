@@ -245,6 +245,11 @@ void startPushBack(GameState& s) {
 }
 
 void hidePursuer(GameState& s, int moveKind) {
+    // The scientist keeps hold and comes along: sending him to the edge of
+    // the new screen would drag the alien he carries off the window.
+    if (s.pursuer.alienCaught && s.pursuer.pursuerIsScientist) {
+        return;
+    }
     s.pursuer.pursuerHidden = true;
     if (moveKind == MoveUp || moveKind == MoveDown) {
         s.pursuer.pursuerY = 0;

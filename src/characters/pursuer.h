@@ -41,7 +41,8 @@ void drawPursuer(Canvas& canvas, const PursuerPicture& picture);
 // Push Back Humans: the pursuer, or the next one, walks away.
 void startPushBack(GameState& state);
 // A Move zone (MoveUp..MoveRight) takes the alien away: the pursuer is hidden
-// for a while and loses its place across the direction of the move.
+// for a while and loses its place across the direction of the move; a
+// scientist carrying the alien keeps his hold and his place.
 void hidePursuer(GameState& state, int moveKind);
 // The alien leaving the area ends a push-back, and the retreating pursuer
 // with it.

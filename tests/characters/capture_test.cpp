@@ -7,6 +7,8 @@
 #include <initializer_list>
 
 #include "support/game_fixture.h"
+#include "world/area_map.h"
+#include "world/play_field.h"
 
 namespace qz::test {
 namespace {
@@ -117,6 +119,30 @@ TEST_F(Capture, TheScientistCarriesFiftyTurnsJumpsToWashingtonAndLetsGoAtTwoHund
 
     play(KeyScript().hold({KeyLeft}, 1));
     EXPECT_EQ(s.alienX, 470) << "free again";
+}
+
+TEST_F(Capture, AMoveZoneEndingDuringTheCarryTakesTheScientistAlongStillHolding) {
+    // A Move Left power started just before the catch ends while the alien
+    // is carried: the alien changes area, and the scientist keeps his hold
+    // and his place rather than dragging it in from the screen's edge.
+    pursuerOnAlien(AreaTwo, 300, 150, true);
+    GameState& s = state();
+    s.zones.powerActive = true;
+    s.zones.powerAnim = 150;
+    s.zones.powerRequest[MoveLeft] = true;
+    play(KeyScript().idle(1));
+    ASSERT_TRUE(s.pursuer.alienCaught);
+    play(KeyScript().idle(1));
+    ASSERT_FALSE(s.zones.powerActive);
+    EXPECT_EQ(s.area, neighbourArea(AreaTwo, Edge::Left));
+    EXPECT_TRUE(s.pursuer.alienCaught);
+    EXPECT_EQ(s.pursuer.pursuerX, s.alienX);
+
+    while (s.pursuer.alienCaught) {
+        play(KeyScript().idle(1));
+        ASSERT_LE(s.alienX, AlienRightLimit) << "carried off the screen";
+    }
+    EXPECT_EQ(s.area, WashingtonDC);
 }
 
 TEST_F(Capture, InWashingtonACaptureAboveTheReleaseLineEndsThereWithoutAJump) {
