@@ -10,6 +10,7 @@
 
 #include "bmp_file.h"
 #include "canvas.h"
+#include "support/scratch_file.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ TEST(BmpFile, RoundTripsOddWidthsBottomUpWithRowPadding) {
     image.at(2, 0) = {10, 20, 30};
     image.at(0, 1) = {200, 150, 100};
     image.at(2, 1) = {7, 8, 9};
-    const std::string path = scratchPath("round_trip.bmp");
+    const qz::test::ScratchFile scratch("round_trip.bmp");
+    const std::string& path = scratch.path;
     ASSERT_TRUE(writeBmp(path, image));
 
     const std::vector<unsigned char> bytes = fileBytes(path);
@@ -66,7 +68,8 @@ TEST(BmpFile, RefusesWhatItCannotHonestlyReadOrWrite) {
     EXPECT_FALSE(writeBmp(scratchPath("broken.bmp"), broken));
     EXPECT_FALSE(writeBmp("/nonexistent-folder/x.bmp", RgbImage(2, 2)));
 
-    const std::string path = scratchPath("headers.bmp");
+    const qz::test::ScratchFile scratch("headers.bmp");
+    const std::string& path = scratch.path;
     ASSERT_TRUE(writeBmp(path, RgbImage(4, 4)));
     const std::vector<unsigned char> good = fileBytes(path);
 

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "support/scratch_file.h"
 #include "synth_voice.h"
 #include "wav_file.h"
 
@@ -42,7 +43,8 @@ TEST(WavFile, WritesACanonicalHeaderAndClampsSamples) {
     StereoBuffer sound(2);
     sound.left = {0.5f, -2.0f};
     sound.right = {1.0f, 0.0f};
-    const std::string path = ::testing::TempDir() + "clamp.wav";
+    const qz::test::ScratchFile scratch("clamp.wav");
+    const std::string& path = scratch.path;
     ASSERT_TRUE(writeWav(path, sound));
     std::ifstream in(path, std::ios::binary);
     const std::vector<unsigned char> d{std::istreambuf_iterator<char>(in),

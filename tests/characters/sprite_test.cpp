@@ -8,6 +8,7 @@
 #include "characters/character_sprites.h"
 #include "frame/graphics_files.h"
 #include "support/game_fixture.h"
+#include "support/scratch_file.h"
 
 namespace qz::test {
 namespace {
@@ -57,7 +58,8 @@ TEST_F(Sprites, TheKeyColourIsInvisibleAndItsNeighbourIsNot) {
             row[i * 3 + byte] = static_cast<Uint8>(colours[i] >> (8 * byte));
         }
     }
-    const std::string path = ::testing::TempDir() + "qz-key-test.bmp";
+    const ScratchFile scratch("qz-key-test.bmp");
+    const std::string& path = scratch.path;
     ASSERT_EQ(SDL_SaveBMP(picture, path.c_str()), 0);
     SDL_FreeSurface(picture);
 
