@@ -77,8 +77,10 @@ void checkJorrin(Broken& broken, const GameState& s) {
         broken.push_back("jorrinFacing " + std::to_string(j.jorrinFacing) + " is neither 4 nor 6");
     }
     checkRange(broken, "jorrinExitDir", j.jorrinExitDir, ExitUp, ExitDown);
-    // Reaching the collapsed alien revives it in the same turn.
-    if (j.alienCollapsed && j.jorrinAtX && j.jorrinAtY) {
+    // Reaching the collapsed alien revives it in the same turn. A called visit
+    // that has already reached the alien when the energy runs out keeps its
+    // flags, and the rescue revives it in the next turn.
+    if (j.alienCollapsed && !j.jorrinCalled && j.jorrinAtX && j.jorrinAtY) {
         broken.push_back("Jorrin stands at the collapsed alien and has not revived it");
     }
     if (!j.alienCollapsed && !j.jorrinCalled && (j.jorrinAtX || j.jorrinAtY)) {
