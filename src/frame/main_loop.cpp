@@ -6,14 +6,31 @@
 
 namespace qz {
 
+namespace {
+
+// A sleep ends a little after the moment asked for, a tenth of a
+// millisecond or so. Left alone, those overshoots would add up turn after
+// turn; a turn beginning that little after the last one's end counts from
+// that end instead.
+constexpr std::int64_t WakeSlackUs = 1000;
+
+}  // namespace
+
+std::int64_t turnStart(const Runtime& rt, std::int64_t now) {
+    const std::int64_t late = now - rt.turnEndUs;
+    return rt.turnEndUs >= 0 && late >= 0 && late < WakeSlackUs ? rt.turnEndUs : now;
+}
+
 void pace(Runtime& rt) {
     // Waiting whole milliseconds from tick readings makes turns 32 to 34 ms
     // long; a clock with a fine reading waits out the frame to the microsecond.
+    rt.turnEndUs = -1;
     if (rt.turnStartUs >= 0) {
         if (const std::int64_t now = rt.clock.microseconds(); now >= 0) {
-            const std::int64_t left = rt.turnStartUs + std::int64_t(FrameMs) * 1000 - now;
-            if (left > 0) {
-                rt.clock.delayMicroseconds(left);
+            const std::int64_t end = rt.turnStartUs + std::int64_t(FrameMs) * 1000;
+            if (end > now) {
+                rt.clock.delayMicroseconds(end - now);
+                rt.turnEndUs = end;
             }
             return;
         }
@@ -57,7 +74,8 @@ void drainEvents(Runtime& rt) {
 bool runTurn(Runtime& rt) {
     GameState& s = rt.state;
     rt.frameTimer.start(rt.clock);
-    rt.turnStartUs = rt.clock.microseconds();
+    rt.turnStartUs = turnStart(rt, rt.clock.microseconds());
+    rt.turnEndUs = -1;
     drainEvents(rt);
     if (s.energy > 0 && s.mode != PlayMode::Arrival) {
         rt.input.pump();

@@ -20,6 +20,7 @@ struct Runtime {
     SoundBoard& sound;
     Timer frameTimer{};
     std::int64_t turnStartUs = -1;  // the clock's fine reading at the turn's start
+    std::int64_t turnEndUs = -1;    // where the last paced turn was meant to end
 };
 
 // The nominal length of a turn, in milliseconds.
@@ -27,5 +28,8 @@ constexpr std::uint32_t FrameMs = 33;
 
 // Waits out the rest of the turn's 33 ms.
 void pace(Runtime& rt);
+
+// Where a turn beginning at `now` on the fine clock counts from.
+std::int64_t turnStart(const Runtime& rt, std::int64_t now);
 
 }  // namespace qz

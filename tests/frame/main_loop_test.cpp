@@ -55,11 +55,12 @@ class FineClock final : public Clock {
     void delay(std::uint32_t ms) override { us += std::int64_t(ms) * 1000; }
     std::int64_t microseconds() override { return us; }
     void delayMicroseconds(std::int64_t wait) override {
-        us += wait;
+        us += wait + overshoot;
         waited += wait;
     }
     std::int64_t us = 5'000'700;  // between two ticks
     std::int64_t waited = 0;
+    std::int64_t overshoot = 0;  // how late a sleep wakes
 };
 
 TEST_F(MainLoop, AFineClockEndsEveryTurnExactly33MillisecondsAfterItsStart) {
@@ -73,6 +74,22 @@ TEST_F(MainLoop, AFineClockEndsEveryTurnExactly33MillisecondsAfterItsStart) {
         pace(rt);
         EXPECT_EQ(clock.us - start, std::max<std::int64_t>(took, 33'000)) << took;
     }
+}
+
+TEST_F(MainLoop, SleepsThatWakeLateDoNotAddUpButALateTurnCountsFromItsOwnStart) {
+    FineClock clock;
+    clock.overshoot = 150;
+    Runtime rt{state(), canvas(), clock, runner().runtime().input, runner().sound()};
+    const std::int64_t start = clock.us;
+    for (int turn = 0; turn < 100; ++turn) {
+        rt.turnStartUs = turnStart(rt, clock.microseconds());
+        clock.us += 2'000;
+        pace(rt);
+    }
+    EXPECT_EQ(clock.us - start, 100 * 33'000 + 150);
+
+    clock.us += 5'000;  // a deliberate wait between two turns
+    EXPECT_EQ(turnStart(rt, clock.microseconds()), clock.us);
 }
 
 TEST_F(MainLoop, PlayTurnsArePacedTo33Milliseconds) {
