@@ -1,5 +1,7 @@
 #include "turn_cases.h"
 
+#include "world/play_field.h"
+
 namespace qz::bench {
 namespace {
 
@@ -50,6 +52,15 @@ std::vector<TurnCase> turnCases() {
     cases.push_back(walkIn("Area Three", AreaThree));
     cases.push_back(walkIn("Area Four", AreaFour));
     cases.push_back(walkIn("Washington DC", WashingtonDC));
+    // Over Area Four's right edge into the Forest: every pixel is new.
+    cases.push_back(TurnCase{
+        "crossing into the Forest", 1, toPlay(),
+        [](GameState& s) {
+            s.area = AreaFour;
+            s.alienX = AlienRightLimit - AlienStep;
+        },
+        walkingRight(),
+        [](const GameState& s) { return s.area == AreaFour && s.alienX == AlienRightLimit; }});
     // Down Area Four's hole 3 with this seed, landed and walking.
     KeyScript hole = toPlay();
     hole.hold({KeyLeft}, 69).hold({KeyUp}, 15).hold({KeyLeft}, 50).hold({KeyDown}, 37);

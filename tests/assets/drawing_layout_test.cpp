@@ -16,7 +16,7 @@ struct InkBox {
     int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1;
 };
 
-InkBox inkOf(const Canvas& canvas) {
+InkBox inkOf(Canvas& canvas) {
     const RgbImage image = canvas.keyedImage();
     InkBox box;
     for (int y = 0; y < image.height; ++y) {

@@ -28,7 +28,7 @@ struct Box {
     bool empty() const { return right < left; }
 };
 
-Box changed(const Canvas& canvas, Rgb ground, int x0, int y0, int x1, int y1) {
+Box changed(Canvas& canvas, Rgb ground, int x0, int y0, int x1, int y1) {
     Box box;
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {

@@ -8,57 +8,131 @@
 
 namespace qz {
 
+namespace {
+
+SDL_Rect sdlRect(int x, int y, int w, int h) {
+    return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+                    static_cast<Uint16>(h)};
+}
+
+}  // namespace
+
 void Canvas::drawSprite(const char* path, bool colourKeyed, const FrameRect* frame,
                         std::span<const Point> positions) {
     SDL_Surface* picture = pictures_.open(path, colourKeyed);
     if (!picture) {
         return;
     }
-    SDL_Rect source{};
-    if (frame) {
-        source = SDL_Rect{static_cast<Sint16>(frame->x), static_cast<Sint16>(frame->y),
-                          static_cast<Uint16>(frame->w), static_cast<Uint16>(frame->h)};
-    }
-    const bool kept = pictures_.keepsDecoded() && !SDL_MUSTLOCK(screen_);
-    const bool plainCopy = kept && plainCopyFits(picture, screen_);
-    const OpaqueRuns* opaque = kept && colourKeyed && samePixelFormat(picture, screen_)
-                                   ? pictures_.opaqueRuns(picture)
-                                   : nullptr;
     for (const Point& at : positions) {
-        SDL_Rect destination{static_cast<Sint16>(at.x), static_cast<Sint16>(at.y), source.w,
-                             source.h};
-        if (plainCopy) {
-            // The display library copies these with uncached 8-byte stores.
-            copyPicture(picture, frame ? &source : nullptr, screen_, at.x, at.y, destination);
-        } else if (opaque) {
-            // Its runs of a few dozen pixels, too, go faster through memcpy.
-            copyOpaqueRuns(picture, *opaque, frame ? &source : nullptr, screen_, at.x, at.y,
-                           destination);
-        } else {
-            SDL_UpperBlit(picture, frame ? &source : nullptr, screen_, &destination);
-        }
-        countDrawn(destination);
+        DrawCommand command;
+        command.kind = DrawCommand::Kind::Picture;
+        command.picture = picture;
+        command.partial = frame != nullptr;
+        command.sourceX = frame ? frame->x : 0;
+        command.sourceY = frame ? frame->y : 0;
+        command.x = at.x;
+        command.y = at.y;
+        command.w = frame ? frame->w : picture->w;
+        command.h = frame ? frame->h : picture->h;
+        draw(std::move(command));
     }
     pictures_.release(picture);
 }
 
-void Canvas::countDrawn(const SDL_Rect& area) {
-    bytesDrawn_ += std::uint64_t(area.w) * area.h * screen_->format->BytesPerPixel;
+void Canvas::fill(int x, int y, int w, int h, Rgb colour) {
+    DrawCommand command;
+    command.kind = DrawCommand::Kind::Fill;
+    command.colour = SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b);
+    command.x = x;
+    command.y = y;
+    // The sizes as the display library would take them.
+    command.w = static_cast<Uint16>(w);
+    command.h = static_cast<Uint16>(h);
+    draw(std::move(command));
 }
 
-void Canvas::fill(int x, int y, int w, int h, Rgb colour) {
-    SDL_Rect area{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                  static_cast<Uint16>(h)};
-    const Uint32 value = SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b);
-    if (!pictures_.keepsDecoded() || screen_->format->BytesPerPixel != 3 || SDL_MUSTLOCK(screen_)) {
-        SDL_FillRect(screen_, &area, value);
-        countDrawn(area);
+void Canvas::draw(DrawCommand command) {
+    if (pictures_.keepsDecoded()) {
+        pending_.push_back(std::move(command));
+    } else {
+        carryOut(command);
+    }
+}
+
+void Canvas::carryOut(const DrawCommand& c) {
+    const bool kept = pictures_.keepsDecoded() && !SDL_MUSTLOCK(screen_);
+    switch (c.kind) {
+        case DrawCommand::Kind::Picture: {
+            auto* picture = const_cast<SDL_Surface*>(c.picture);
+            SDL_Rect source = sdlRect(c.sourceX, c.sourceY, c.w, c.h);
+            const SDL_Rect* part = c.partial ? &source : nullptr;
+            SDL_Rect destination = sdlRect(c.x, c.y, c.w, c.h);
+            if (kept && plainCopyFits(picture, screen_)) {
+                // The display library copies these with uncached 8-byte stores.
+                copyPicture(picture, part, screen_, c.x, c.y, destination);
+            } else if (const OpaqueRuns* opaque = kept && samePixelFormat(picture, screen_)
+                                                      ? pictures_.opaqueRuns(picture)
+                                                      : nullptr) {
+                // Its runs of a few dozen pixels, too, go faster through memcpy.
+                copyOpaqueRuns(picture, *opaque, part, screen_, c.x, c.y, destination);
+            } else {
+                SDL_UpperBlit(picture, c.partial ? &source : nullptr, screen_, &destination);
+            }
+            countDrawn(destination);
+            break;
+        }
+        case DrawCommand::Kind::Fill: {
+            SDL_Rect area = sdlRect(c.x, c.y, c.w, c.h);
+            if (!kept || screen_->format->BytesPerPixel != 3) {
+                SDL_FillRect(screen_, &area, c.colour);
+            } else {
+                // Three bytes a pixel: the display library writes them one at a time.
+                fillThreeByteRect(screen_, c.x, c.y, c.w, c.h, c.colour, area);
+            }
+            countDrawn(area);
+            break;
+        }
+        case DrawCommand::Kind::Text:
+            blitAt(texts_.rendered(c.font, c.text, c.colour, screen_), c.x, c.y);
+            break;
+    }
+}
+
+void Canvas::blitAt(SDL_Surface* picture, int x, int y) {
+    if (!picture) {
         return;
     }
-    // Three bytes a pixel: the display library writes them one at a time.
-    SDL_Rect drawn{};
-    fillThreeByteRect(screen_, x, y, w, h, value, drawn);
-    countDrawn(drawn);
+    SDL_Rect destination = sdlRect(x, y, 0, 0);
+    SDL_UpperBlit(picture, nullptr, screen_, &destination);
+    countDrawn(destination);
+}
+
+void Canvas::flush() {
+    if (pending_.empty()) {
+        return;
+    }
+    const SDL_Rect whole = screen_->clip_rect;
+    const ScreenArea bounds{whole.x, whole.y, whole.x + whole.w, whole.y + whole.h};
+    for (const ScreenArea& changed : changedAreas(shown_, pending_)) {
+        const ScreenArea area = changed.clippedTo(bounds);
+        if (area.empty()) {
+            continue;
+        }
+        SDL_Rect clip = sdlRect(area.x0, area.y0, area.x1 - area.x0, area.y1 - area.y0);
+        SDL_SetClipRect(screen_, &clip);
+        for (const DrawCommand& command : pending_) {
+            if (command.area().overlaps(area)) {
+                carryOut(command);
+            }
+        }
+    }
+    SDL_SetClipRect(screen_, &whole);
+    shown_.swap(pending_);
+    pending_.clear();
+}
+
+void Canvas::countDrawn(const SDL_Rect& area) {
+    bytesDrawn_ += std::uint64_t(area.w) * area.h * screen_->format->BytesPerPixel;
 }
 
 _TTF_Font* Canvas::font(FontSize size) const {
@@ -79,19 +153,29 @@ void Canvas::blitText(FontSize size, const std::string& text, Rgb colour, int x,
                       bool centred) {
     const std::uint32_t rgb =
         std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
-    const bool keep = pictures_.keepsDecoded();
-    SDL_Surface* rendered = keep ? texts_.rendered(font(size), text, rgb, screen_)
-                                 : renderSolidText(font(size), text, rgb);
+    if (!pictures_.keepsDecoded()) {
+        // Rendered anew for this one draw, as pictures are read anew.
+        SDL_Surface* rendered = renderSolidText(font(size), text, rgb);
+        if (rendered) {
+            blitAt(rendered, centred ? screen_->w / 2 - rendered->w / 2 : x, y);
+            SDL_FreeSurface(rendered);
+        }
+        return;
+    }
+    const SDL_Surface* rendered = texts_.rendered(font(size), text, rgb, screen_);
     if (!rendered) {
         return;
     }
-    const int left = centred ? screen_->w / 2 - rendered->w / 2 : x;
-    SDL_Rect destination{static_cast<Sint16>(left), static_cast<Sint16>(y), 0, 0};
-    SDL_UpperBlit(rendered, nullptr, screen_, &destination);
-    countDrawn(destination);
-    if (!keep) {
-        SDL_FreeSurface(rendered);
-    }
+    DrawCommand command;
+    command.kind = DrawCommand::Kind::Text;
+    command.font = font(size);
+    command.text = text;
+    command.colour = rgb;
+    command.x = centred ? screen_->w / 2 - rendered->w / 2 : x;
+    command.y = y;
+    command.w = rendered->w;
+    command.h = rendered->h;
+    draw(std::move(command));
 }
 
 void Canvas::drawText(FontSize size, const std::string& text, Rgb colour, int x, int y) {
@@ -109,6 +193,7 @@ Canvas::Canvas(Presentation& presentation, PictureStore& pictures, const Fonts& 
       fonts_(fonts) {}
 
 void Canvas::present() {
+    flush();
     if (presentation_) {
         presentation_->present();
     } else {
@@ -123,7 +208,13 @@ int Canvas::height() const {
     return screen_->h;
 }
 
-Rgb Canvas::pixel(int x, int y) const {
+SDL_Surface* Canvas::surface() {
+    flush();
+    return screen_;
+}
+
+Rgb Canvas::pixel(int x, int y) {
+    flush();
     SDL_LockSurface(screen_);
     const SDL_PixelFormat* f = screen_->format;
     const auto* row = static_cast<const Uint8*>(screen_->pixels) + y * screen_->pitch;
@@ -138,7 +229,8 @@ Rgb Canvas::pixel(int x, int y) const {
     return colour;
 }
 
-std::uint64_t Canvas::pixelDigest() const {
+std::uint64_t Canvas::pixelDigest() {
+    flush();
     // FNV-1a over the visible bytes of every row (the pitch padding is not part of the picture).
     std::uint64_t hash = 1469598103934665603ULL;
     SDL_LockSurface(screen_);
@@ -153,7 +245,8 @@ std::uint64_t Canvas::pixelDigest() const {
     return hash;
 }
 
-bool Canvas::saveBmp(const std::string& path) const {
+bool Canvas::saveBmp(const std::string& path) {
+    flush();
     return SDL_SaveBMP(screen_, path.c_str()) == 0;
 }
 

@@ -1,11 +1,17 @@
 // The pictures-and-text seam: the window surface, its pictures and fonts.
 // Everything that reaches the screen goes through a Canvas.
+//
+// With kept pictures a Canvas draws a frame's commands when the frame is
+// shown or read, and only where they differ from the last frame's: the
+// pixels come out exactly as if every command had been drawn in order. The
+// surface is the Canvas's own; nothing else may draw onto it.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
 
+#include "frame/platform/draw_list.h"
 #include "frame/platform/picture_store.h"
 #include "frame/platform/text_cache.h"
 
@@ -77,12 +83,13 @@ class Canvas {
 
     int width() const;
     int height() const;
-    SDL_Surface* surface() const { return screen_; }
+    // The frame with everything drawn so far on it.
+    SDL_Surface* surface();
     // A digest of every pixel, to compare frames without storing them.
-    std::uint64_t pixelDigest() const;
+    std::uint64_t pixelDigest();
     // Reads one pixel back; tests and frame checks use it.
-    Rgb pixel(int x, int y) const;
-    bool saveBmp(const std::string& path) const;
+    Rgb pixel(int x, int y);
+    bool saveBmp(const std::string& path);
     // Bytes of the frame written by draws and fills so far (after clipping).
     std::uint64_t bytesDrawn() const { return bytesDrawn_; }
     std::size_t textsKept() const { return texts_.size(); }
@@ -91,6 +98,12 @@ class Canvas {
     _TTF_Font* font(FontSize size) const;
     void countDrawn(const SDL_Rect& area);
     void blitText(FontSize size, const std::string& text, Rgb colour, int x, int y, bool centred);
+    // Draws now, or keeps the command for the frame's end.
+    void draw(DrawCommand command);
+    void carryOut(const DrawCommand& command);
+    void blitAt(SDL_Surface* picture, int x, int y);
+    // Brings the surface up to date with the commands kept since the last time.
+    void flush();
 
     SDL_Surface* screen_;
     Presentation* presentation_ = nullptr;
@@ -98,6 +111,8 @@ class Canvas {
     const Fonts& fonts_;
     TextCache texts_;
     std::uint64_t bytesDrawn_ = 0;
+    std::vector<DrawCommand> pending_;  // drawn since the frame was last brought up to date
+    std::vector<DrawCommand> shown_;    // what the surface shows
 };
 
 }  // namespace qz
