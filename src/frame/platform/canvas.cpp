@@ -118,6 +118,7 @@ void Canvas::flush() {
         if (area.empty()) {
             continue;
         }
+        unshown_.push_back(area);
         SDL_Rect clip = sdlRect(area.x0, area.y0, area.x1 - area.x0, area.y1 - area.y0);
         SDL_SetClipRect(screen_, &clip);
         for (const DrawCommand& command : pending_) {
@@ -194,11 +195,14 @@ Canvas::Canvas(Presentation& presentation, PictureStore& pictures, const Fonts& 
 
 void Canvas::present() {
     flush();
-    if (presentation_) {
-        presentation_->present();
-    } else {
+    if (!presentation_) {
         SDL_Flip(screen_);
+    } else if (pictures_.keepsDecoded()) {
+        presentation_->present(unshown_);
+    } else {
+        presentation_->present();
     }
+    unshown_.clear();
 }
 
 int Canvas::width() const {

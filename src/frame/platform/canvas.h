@@ -113,6 +113,7 @@ class Canvas {
     std::uint64_t bytesDrawn_ = 0;
     std::vector<DrawCommand> pending_;  // drawn since the frame was last brought up to date
     std::vector<DrawCommand> shown_;    // what the surface shows
+    std::vector<ScreenArea> unshown_;   // drawn since the frame was last presented
 };
 
 }  // namespace qz

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "frame/platform/pixel_copy.h"
-
 struct SDL_Surface;
 struct _TTF_Font;
 

@@ -174,13 +174,18 @@ bool widensTo(const SDL_Surface* frame, const SDL_Surface* target) {
 }
 
 void widenPixels(const SDL_Surface* frame, SDL_Surface* target, int left, int top) {
+    widenPixels(frame, target, left, top, ScreenArea{0, 0, frame->w, frame->h});
+}
+
+void widenPixels(const SDL_Surface* frame, SDL_Surface* target, int left, int top,
+                 const ScreenArea& part) {
     SDL_LockSurface(target);
-    for (int y = 0; y < frame->h; ++y) {
-        const auto* from = static_cast<const Uint8*>(frame->pixels) + y * frame->pitch;
-        auto* to = reinterpret_cast<Uint8*>(static_cast<Uint8*>(target->pixels) +
-                                            (top + y) * target->pitch) +
-                   left * 4;
-        for (int x = 0; x < frame->w; ++x, from += 3, to += 4) {
+    for (int y = part.y0; y < part.y1; ++y) {
+        const auto* from =
+            static_cast<const Uint8*>(frame->pixels) + y * frame->pitch + part.x0 * 3;
+        auto* to =
+            static_cast<Uint8*>(target->pixels) + (top + y) * target->pitch + (left + part.x0) * 4;
+        for (int x = part.x0; x < part.x1; ++x, from += 3, to += 4) {
             const Uint32 pixel = Uint32(from[0]) | Uint32(from[1]) << 8 | Uint32(from[2]) << 16;
             std::memcpy(to, &pixel, 4);
         }

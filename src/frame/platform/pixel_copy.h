@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "frame/platform/draw_list.h"
+
 struct SDL_Surface;
 struct SDL_Rect;
 
@@ -48,6 +50,9 @@ bool widensTo(const SDL_Surface* frame, const SDL_Surface* target);
 
 // Copies the frame to (left, top) of `target`, each pixel's three bytes into
 // four with the fourth 0, as the display library converts them, only faster.
+// Only `part` of the frame, when given, to its own place.
 void widenPixels(const SDL_Surface* frame, SDL_Surface* target, int left, int top);
+void widenPixels(const SDL_Surface* frame, SDL_Surface* target, int left, int top,
+                 const ScreenArea& part);
 
 }  // namespace qz

@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 
 #include <cstring>
+#include <vector>
 
 #include "frame/platform/display.h"
 #include "frame/platform/pixel_copy.h"
@@ -32,27 +33,33 @@ bool fullscreenModeHolds(int w, int h) {
 }  // namespace
 
 void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top) {
+    replicatePixels(frame, target, n, left, top, ScreenArea{0, 0, frame->w, frame->h});
+}
+
+void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top,
+                     const ScreenArea& part) {
     SDL_LockSurface(frame);
     SDL_LockSurface(target);
     const int bpp = frame->format->BytesPerPixel;
-    for (int y = 0; y < frame->h; ++y) {
-        const auto* source = static_cast<const Uint8*>(frame->pixels) + y * frame->pitch;
-        auto* first =
-            static_cast<Uint8*>(target->pixels) + (top + y * n) * target->pitch + left * bpp;
+    const auto width = static_cast<std::size_t>(part.x1 - part.x0);
+    for (int y = part.y0; y < part.y1; ++y) {
+        const auto* source =
+            static_cast<const Uint8*>(frame->pixels) + y * frame->pitch + part.x0 * bpp;
+        auto* first = static_cast<Uint8*>(target->pixels) + (top + y * n) * target->pitch +
+                      (left + part.x0 * n) * bpp;
         if (n == 1) {
-            std::memcpy(first, source, static_cast<std::size_t>(frame->w * bpp));
+            std::memcpy(first, source, width * bpp);
             continue;
         }
         Uint8* out = first;
-        for (int x = 0; x < frame->w; ++x, source += bpp) {
+        for (int x = part.x0; x < part.x1; ++x, source += bpp) {
             for (int k = 0; k < n; ++k, out += bpp) {
                 std::memcpy(out, source, static_cast<std::size_t>(bpp));
             }
         }
         // The other rows of the block are copies of the first.
         for (int k = 1; k < n; ++k) {
-            std::memcpy(first + k * target->pitch, first,
-                        static_cast<std::size_t>(frame->w * n * bpp));
+            std::memcpy(first + k * target->pitch, first, width * n * bpp);
         }
     }
     SDL_UnlockSurface(target);
@@ -114,7 +121,19 @@ void Presentation::toggleFullscreen() {
     if (window_) {
         SDL_FillRect(window_, nullptr, SDL_MapRGB(window_->format, 0, 0, 0));
     }
+    wholeDue_ = true;
     present();
+}
+
+bool Presentation::copyPart(const ScreenArea& part, int left, int top) {
+    if (samePixelFormat(frame_, window_)) {
+        replicatePixels(frame_, window_, shownAt_, left, top, part);
+    } else if (shownAt_ == 1 && widensTo(frame_, window_)) {
+        widenPixels(frame_, window_, left, top, part);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void Presentation::present() {
@@ -126,15 +145,43 @@ void Presentation::present() {
     if (left < 0 || top < 0) {
         return;  // a mode smaller than asked for: nothing sensible to show
     }
-    if (samePixelFormat(frame_, window_)) {
-        replicatePixels(frame_, window_, shownAt_, left, top);
-    } else if (shownAt_ == 1 && widensTo(frame_, window_)) {
-        widenPixels(frame_, window_, left, top);
-    } else if (SDL_Surface* converted = SDL_ConvertSurface(frame_, window_->format, 0)) {
-        replicatePixels(converted, window_, shownAt_, left, top);
-        SDL_FreeSurface(converted);
+    if (!copyPart(ScreenArea{0, 0, FrameWidth, FrameHeight}, left, top)) {
+        if (SDL_Surface* converted = SDL_ConvertSurface(frame_, window_->format, 0)) {
+            replicatePixels(converted, window_, shownAt_, left, top);
+            SDL_FreeSurface(converted);
+        }
     }
     SDL_Flip(window_);
+    wholeDue_ = false;
+}
+
+void Presentation::present(std::span<const ScreenArea> changed) {
+    // A double-buffered screen shows a whole other buffer at each flip.
+    if (wholeDue_ || !window_ || !frame_ || (window_->flags & SDL_DOUBLEBUF)) {
+        present();
+        return;
+    }
+    const int left = (window_->w - FrameWidth * shownAt_) / 2;
+    const int top = (window_->h - FrameHeight * shownAt_) / 2;
+    std::vector<SDL_Rect> shown;
+    for (const ScreenArea& changedPart : changed) {
+        const ScreenArea part = changedPart.clippedTo(ScreenArea{0, 0, FrameWidth, FrameHeight});
+        if (part.empty()) {
+            continue;
+        }
+        if (left < 0 || top < 0 || !copyPart(part, left, top)) {
+            present();
+            return;
+        }
+        const int n = shownAt_;
+        shown.push_back(SDL_Rect{static_cast<Sint16>(left + part.x0 * n),
+                                 static_cast<Sint16>(top + part.y0 * n),
+                                 static_cast<Uint16>((part.x1 - part.x0) * n),
+                                 static_cast<Uint16>((part.y1 - part.y0) * n)});
+    }
+    if (!shown.empty()) {
+        SDL_UpdateRects(window_, static_cast<int>(shown.size()), shown.data());
+    }
 }
 
 }  // namespace qz

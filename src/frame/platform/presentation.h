@@ -2,6 +2,10 @@
 // or not, and switching between the two while the game runs.
 #pragma once
 
+#include <span>
+
+#include "frame/platform/draw_list.h"
+
 struct SDL_Surface;
 
 namespace qz {
@@ -25,6 +29,8 @@ class Presentation {
     SDL_Surface* frame() const { return frame_; }
     // Copies the frame onto the window, scaled and centred, and shows it.
     void present();
+    // The same when only `changed` differs from the frame last shown.
+    void present(std::span<const ScreenArea> changed);
     // Window to full screen or back. When the mode cannot be had the game
     // goes on in the mode it had; it never ends here.
     void toggleFullscreen();
@@ -32,17 +38,23 @@ class Presentation {
 
   private:
     SDL_Surface* setMode(bool fullscreen);
+    // Copies `part` of the frame onto the window; false when it cannot be
+    // done part by part.
+    bool copyPart(const ScreenArea& part, int left, int top);
 
     SDL_Surface* window_ = nullptr;
     SDL_Surface* frame_ = nullptr;
     int scale_ = 1;    // as asked for
     int shownAt_ = 1;  // as the current mode allows
     bool fullscreen_ = false;
+    bool wholeDue_ = true;  // the window does not show the last frame
 };
 
 // Copies `frame` onto `target` with every pixel an n x n block, its top-left
 // corner at (left, top). Both surfaces have the same pixel format and the
-// target is large enough.
+// target is large enough. Only `part` of the frame, when given.
 void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top);
+void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top,
+                     const ScreenArea& part);
 
 }  // namespace qz
