@@ -194,8 +194,12 @@ std::vector<int> walkTowards(const GameState& s, int area, int x, int y) {
     return keys;
 }
 
+bool keysSteer(const GameState& s) {
+    return s.mode == PlayMode::Play && !s.jorrin.alienCollapsed && !s.zones.powerActive;
+}
+
 TurnInput playToWin(const GameState& s, const TurnInput& last) {
-    if (s.mode != PlayMode::Play || s.jorrin.alienCollapsed || s.zones.powerActive) {
+    if (!keysSteer(s)) {
         return {};
     }
     if (s.area == InsideHole) {
@@ -216,7 +220,7 @@ TurnInput playToWin(const GameState& s, const TurnInput& last) {
 }
 
 TurnInput playToLose(const GameState& s, const TurnInput& last) {
-    if (s.mode != PlayMode::Play || s.jorrin.alienCollapsed || s.zones.powerActive) {
+    if (!keysSteer(s)) {
         return {};
     }
     const Spot nothing = zoneSpot(s, NoZone).value();

@@ -16,6 +16,11 @@ namespace qz::test {
 // scientist waits), then straight to the spot. Empty once there.
 std::vector<int> walkTowards(const GameState& state, int area, int x, int y);
 
+// Whether the keys steer the alien this turn: in play, with no power
+// animation running and Jorrin not reviving it. The players below hold
+// nothing when they do not.
+bool keysSteer(const GameState& state);
+
 // Going home: fetches each phone piece from its hole, calls the ship from the
 // Call Ship zone while a pursuer is about, then waits in the Landing zone,
 // keeping out of the pursuer's reach, until the ship lands.

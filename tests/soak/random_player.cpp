@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "frame/platform/keyboard.h"
+#include "scenario/autopilot.h"
 #include "world/area_map.h"
 #include "world/hole_geometry.h"
 #include "world/play_field.h"
@@ -17,6 +18,14 @@ constexpr std::array<int, 9> AllKeys{KeyEscape, KeyI,    KeyS,    KeyX,    KeyZ,
 constexpr std::array<int, 4> Arrows{KeyUp, KeyDown, KeyLeft, KeyRight};
 // Inside a hole, where the alien reaches what lies there.
 constexpr int ItemReachX = 155;
+// The share of spells spent going home, and their length: time enough to
+// fetch the pieces, call the ship and wait out the call from a new game.
+constexpr double GoHomeShare = 0.1;
+constexpr int GoHomeTurns = 2000;
+// Of the spells seeking goals, those that burn energy until the lives run out.
+constexpr double BurnShare = 0.3;
+// Going home, the disturbances come this much less often per turn.
+constexpr double GoHomeCalm = 0.1;
 
 }  // namespace
 
@@ -45,7 +54,7 @@ std::vector<int> RandomPlayer::titleKeys(const GameState& s) {
                           : std::vector<int>{};
     }
     const int pick = below(20);
-    return pick < 12   ? std::vector<int>{KeyS}
+    return pick < 6    ? std::vector<int>{KeyS}
            : pick < 16 ? std::vector<int>{KeyI}
                        : std::vector<int>{};
 }
@@ -63,7 +72,7 @@ std::vector<int> RandomPlayer::towards(const GameState& s, int x, int y) {
 }
 
 std::vector<int> RandomPlayer::seek(const GameState& s) {
-    if (burning_ && s.area != InsideHole) {
+    if (spell_ == Spell::Burn && s.area != InsideHole) {
         // Spend energy on powers until Jorrin has to come, and lives run out.
         return s.zones.inZoneCell ? std::vector<int>{KeyZ}
                                   : std::vector<int>{Arrows[static_cast<std::size_t>(below(4))]};
@@ -153,32 +162,50 @@ std::vector<int> RandomPlayer::playKeys(const GameState& s) {
     return {arrow};
 }
 
+void RandomPlayer::chooseSpell() {
+    if (chance(GoHomeShare)) {
+        spell_ = Spell::GoHome;
+        spellTurns_ = GoHomeTurns + below(GoHomeTurns / 2);
+        return;
+    }
+    spell_ = !chance(0.6) ? Spell::Wander : chance(BurnShare) ? Spell::Burn : Spell::Seek;
+    spellTurns_ = 100 + below(600);
+}
+
 TurnInput RandomPlayer::next(const GameState& s) {
+    last_ = nextTurn(s);
+    return last_;
+}
+
+TurnInput RandomPlayer::nextTurn(const GameState& s) {
     TurnInput turn;
     if (heldTurns_ > 0) {
         --heldTurns_;
         turn.held = held_;
         return turn;
     }
-    if (chance(0.001)) {
+    if (spellTurns_ == 0) {
+        chooseSpell();
+    }
+    --spellTurns_;
+    // Going home decides every turn, so its disturbances are thinned out.
+    const double calm = spell_ == Spell::GoHome ? GoHomeCalm : 1.0;
+    if (chance(0.001 * calm)) {
         turn.closeWindow = true;
         return turn;
     }
-    // Spells of heading for goals and of wandering about.
-    if (purposeTurns_ == 0) {
-        purposeTurns_ = chance(0.6) ? 100 + below(600) : -100 - below(600);
-        burning_ = chance(0.3);
-    }
-    purposeTurns_ += purposeTurns_ > 0 ? -1 : 1;
-    const bool seeking = purposeTurns_ > 0;
     // A turn with nothing held between presses lets the next one go down again.
-    if (chance(seeking ? 0.05 : 0.25)) {
+    if (chance((spell_ == Spell::Wander ? 0.25 : 0.05) * calm)) {
         holdFor({}, 6);
-    } else if (chance(0.05)) {
+    } else if (chance(0.05 * calm)) {
         holdFor(mash(), 4);
     } else if (s.mode == PlayMode::Title) {
         holdFor(titleKeys(s), 3);
-    } else if (s.mode == PlayMode::Play && seeking) {
+    } else if (s.mode == PlayMode::Play && spell_ == Spell::GoHome) {
+        // The autopilot's keys while they steer the alien, and one turn at a
+        // time of the seeking keys while they do not.
+        holdFor(test::keysSteer(s) ? test::playToWin(s, last_).held : seek(s), 1);
+    } else if (s.mode == PlayMode::Play && spell_ != Spell::Wander) {
         // Out of the hole areas, a longer walk over an edge.
         holdFor(seek(s), isHoleArea(s.area) || s.area == InsideHole ? 3 : 40);
     } else if (s.mode == PlayMode::Play) {

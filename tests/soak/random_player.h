@@ -1,6 +1,7 @@
 // A player who mashes keys: random presses and held keys, leaning towards
-// what leads somewhere (S on the title, X on a hole, Z in a zone), so a long
-// run reaches the rare states of every mode.
+// what leads somewhere (S on the title, X on a hole, Z in a zone), and in
+// long spells playing the game home as the autopilot does, so a long run
+// reaches the rare states of every mode, the ship call and a won game.
 #pragma once
 
 #include <random>
@@ -19,6 +20,16 @@ class RandomPlayer {
     TurnInput next(const GameState& state);
 
   private:
+    // What the player is after for a stretch of turns.
+    enum class Spell {
+        Wander,  // random keys
+        Seek,    // holes, the pieces in them, the ship zones
+        Burn,    // energy spent on powers until the lives run out
+        GoHome,  // the autopilot's way to a won game, with rarer disturbances
+    };
+
+    void chooseSpell();
+    TurnInput nextTurn(const GameState& state);
     bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     // Keeps `keys` held for a random stretch of turns.
@@ -36,9 +47,9 @@ class RandomPlayer {
     std::vector<int> held_;
     int heldTurns_ = 0;
     int targetHole_ = 0;  // the hole headed for, among the area's
-    // Turns left of heading for a goal (when positive) or of wandering.
-    int purposeTurns_ = 0;
-    bool burning_ = false;  // the goal of this spell is to use up energy
+    Spell spell_ = Spell::Wander;
+    int spellTurns_ = 0;  // turns left of the spell
+    TurnInput last_;      // the keys of the turn before, for the autopilot's fresh presses
 };
 
 }  // namespace qz::soak
