@@ -1,6 +1,7 @@
 #include "characters/capture.h"
 
 #include "items/hole_contents.h"
+#include "world/play_field.h"
 
 namespace qz {
 namespace {
@@ -28,7 +29,11 @@ void carry(GameState& s) {
         s.alienX += dx;
     }
     ++p.pursuerY;
-    ++s.alienY;
+    // An alien moved away by a power while held (or caught low in Washington
+    // DC) is not carried past the bottom of the play field.
+    if (s.alienY < AlienBottomLimit) {
+        ++s.alienY;
+    }
 }
 
 }  // namespace

@@ -145,6 +145,19 @@ TEST_F(Capture, AMoveZoneEndingDuringTheCarryTakesTheScientistAlongStillHolding)
     EXPECT_EQ(s.area, WashingtonDC);
 }
 
+TEST_F(Capture, AnAlienHeldLowIsNotCarriedPastTheBottomOfThePlayField) {
+    // Held by the scientist waiting in Washington DC, the alien having been
+    // moved to the bottom edge by a power: the soak found it let go at y 425.
+    pursuerOnAlien(WashingtonDC, 600, 150, true);
+    GameState& s = state();
+    s.pursuer.alienCaught = true;
+    s.alienX = 320;
+    s.alienY = AlienBottomLimit - 2;
+    play(KeyScript().idle(51));
+    EXPECT_FALSE(s.pursuer.alienCaught);
+    EXPECT_EQ(s.alienY, AlienBottomLimit);
+}
+
 TEST_F(Capture, InWashingtonACaptureAboveTheReleaseLineEndsThereWithoutAJump) {
     pursuerOnAlien(WashingtonDC, 650, 150, true);
     GameState& s = state();
