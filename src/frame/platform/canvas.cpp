@@ -8,15 +8,6 @@
 
 namespace qz {
 
-namespace {
-
-SDL_Rect sdlRect(int x, int y, int w, int h) {
-    return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                    static_cast<Uint16>(h)};
-}
-
-}  // namespace
-
 void Canvas::drawSprite(const char* path, bool colourKeyed, const FrameRect* frame,
                         std::span<const Point> positions) {
     SDL_Surface* picture = pictures_.open(path, colourKeyed);
@@ -65,7 +56,7 @@ void Canvas::carryOut(const DrawCommand& c) {
         case DrawCommand::Kind::Picture: {
             auto* picture = const_cast<SDL_Surface*>(c.picture);
             SDL_Rect source = sdlRect(c.sourceX, c.sourceY, c.w, c.h);
-            const SDL_Rect* part = c.partial ? &source : nullptr;
+            SDL_Rect* part = c.partial ? &source : nullptr;
             SDL_Rect destination = sdlRect(c.x, c.y, c.w, c.h);
             if (kept && plainCopyFits(picture, screen_)) {
                 // The display library copies these with uncached 8-byte stores.
@@ -76,7 +67,7 @@ void Canvas::carryOut(const DrawCommand& c) {
                 // Its runs of a few dozen pixels, too, go faster through memcpy.
                 copyOpaqueRuns(picture, *opaque, part, screen_, c.x, c.y, destination);
             } else {
-                SDL_UpperBlit(picture, c.partial ? &source : nullptr, screen_, &destination);
+                SDL_UpperBlit(picture, part, screen_, &destination);
             }
             countDrawn(destination);
             break;

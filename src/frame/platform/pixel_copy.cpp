@@ -6,6 +6,12 @@
 #include <cstring>
 
 namespace qz {
+
+SDL_Rect sdlRect(int x, int y, int w, int h) {
+    return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+                    static_cast<Uint16>(h)};
+}
+
 namespace {
 
 // Clips a w x h block going to (x, y) to the target's clip rectangle,
@@ -25,11 +31,6 @@ bool clipToTarget(const SDL_Surface* target, int& sx, int& sy, int& x, int& y, i
     w = std::min(w, clip.x + clip.w - x);
     h = std::min(h, clip.y + clip.h - y);
     return w > 0 && h > 0;
-}
-
-SDL_Rect rect(int x, int y, int w, int h) {
-    return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                    static_cast<Uint16>(h)};
 }
 
 }  // namespace
@@ -76,7 +77,7 @@ bool clipCopy(const SDL_Surface* picture, const SDL_Rect* source, const SDL_Surf
 
 void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface* target, int x,
                  int y, SDL_Rect& drawn) {
-    drawn = rect(x, y, 0, 0);
+    drawn = sdlRect(x, y, 0, 0);
     int sx = 0, sy = 0, w = 0, h = 0;
     if (!clipCopy(picture, source, target, sx, sy, x, y, w, h)) {
         return;
@@ -88,7 +89,7 @@ void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface
         std::memcpy(to + row * target->pitch, from + row * picture->pitch,
                     static_cast<std::size_t>(w) * bpp);
     }
-    drawn = rect(x, y, w, h);
+    drawn = sdlRect(x, y, w, h);
 }
 
 OpaqueRuns findOpaqueRuns(const SDL_Surface* picture) {
@@ -122,7 +123,7 @@ OpaqueRuns findOpaqueRuns(const SDL_Surface* picture) {
 
 void copyOpaqueRuns(const SDL_Surface* picture, const OpaqueRuns& opaque, const SDL_Rect* source,
                     SDL_Surface* target, int x, int y, SDL_Rect& drawn) {
-    drawn = rect(x, y, 0, 0);
+    drawn = sdlRect(x, y, 0, 0);
     int sx = 0, sy = 0, w = 0, h = 0;
     if (!clipCopy(picture, source, target, sx, sy, x, y, w, h)) {
         return;
@@ -141,12 +142,12 @@ void copyOpaqueRuns(const SDL_Surface* picture, const OpaqueRuns& opaque, const 
             }
         }
     }
-    drawn = rect(x, y, w, h);
+    drawn = sdlRect(x, y, w, h);
 }
 
 void fillThreeByteRect(SDL_Surface* target, int x, int y, int w, int h, std::uint32_t value,
                        SDL_Rect& drawn) {
-    drawn = rect(x, y, 0, 0);
+    drawn = sdlRect(x, y, 0, 0);
     int sx = 0;
     int sy = 0;
     if (w <= 0 || h <= 0 || !clipToTarget(target, sx, sy, x, y, w, h)) {
@@ -162,7 +163,7 @@ void fillThreeByteRect(SDL_Surface* target, int x, int y, int w, int h, std::uin
     for (int row = 1; row < h; ++row) {
         std::memcpy(first + row * target->pitch, first, static_cast<std::size_t>(w) * 3);
     }
-    drawn = rect(x, y, w, h);
+    drawn = sdlRect(x, y, w, h);
 }
 
 bool widensTo(const SDL_Surface* frame, const SDL_Surface* target) {

@@ -13,6 +13,9 @@ struct SDL_Rect;
 
 namespace qz {
 
+// The display library's rectangle, its fields narrowed as it keeps them.
+SDL_Rect sdlRect(int x, int y, int w, int h);
+
 // Whether two surfaces hold their pixels alike: bytes a pixel and channel masks.
 bool samePixelFormat(const SDL_Surface* a, const SDL_Surface* b);
 

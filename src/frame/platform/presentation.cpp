@@ -174,10 +174,8 @@ void Presentation::present(std::span<const ScreenArea> changed) {
             return;
         }
         const int n = shownAt_;
-        shown.push_back(SDL_Rect{static_cast<Sint16>(left + part.x0 * n),
-                                 static_cast<Sint16>(top + part.y0 * n),
-                                 static_cast<Uint16>((part.x1 - part.x0) * n),
-                                 static_cast<Uint16>((part.y1 - part.y0) * n)});
+        shown.push_back(sdlRect(left + part.x0 * n, top + part.y0 * n, (part.x1 - part.x0) * n,
+                                (part.y1 - part.y0) * n));
     }
     if (!shown.empty()) {
         SDL_UpdateRects(window_, static_cast<int>(shown.size()), shown.data());
