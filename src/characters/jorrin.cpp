@@ -62,9 +62,14 @@ void stepColumn(GameState& s) {
     j.jorrinAtX = stepTowards(j.jorrinX, target);
 }
 
+// Only ever sets the flag: inside a hole a rescue counts him on the row once
+// he is down the hole, and the called visit's own row step that follows must
+// not take that back, or he would bob about the floor for ever.
 void stepRow(GameState& s) {
     JorrinState& j = s.jorrin;
-    j.jorrinAtY = stepTowards(j.jorrinY, alienOnScreen(s).y - StandAbove);
+    if (stepTowards(j.jorrinY, alienOnScreen(s).y - StandAbove)) {
+        j.jorrinAtY = true;
+    }
 }
 
 void dropDownHole(JorrinState& j) {

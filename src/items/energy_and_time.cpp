@@ -7,6 +7,12 @@
 namespace qz {
 
 void spendTimeUnits(GameState& state, int n) {
+    // Spending nothing costs nothing. The counter rests at 9999, itself a
+    // multiple of 99, after every lost point, so the test below would
+    // otherwise take a point for every turn spent standing still in a hole.
+    if (n == 0) {
+        return;
+    }
     state.timeUnits -= n;
     if (state.timeUnits % 99 <= 0) {
         state.energy = std::max(0, state.energy - 1);

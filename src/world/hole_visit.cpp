@@ -92,6 +92,11 @@ void leaveHole(GameState& s) {
     s.holeVisit.holeY = fresh.holeY;
     s.holeVisit.holeLanded = fresh.holeLanded;
     s.holeVisit.levitating = fresh.levitating;
+    // Levitation stops here, and so does its pose: the next power shows all
+    // four frames. A power animation still running goes on from where it is.
+    if (!s.zones.powerActive) {
+        s.zones.powerAnim = 0;
+    }
 }
 
 std::optional<int> fallStep(GameState& s) {

@@ -86,6 +86,43 @@ TEST(JorrinInsideAHole, DropsInOnTheFarSideAndRevivesTheAlienWhereItLies) {
 
 using JorrinCalledVisit = GameTest;
 
+TEST_F(JorrinCalledVisit, ARescueThatStartsOnItsWayEndsInsideAHoleAndOutside) {
+    for (const bool inHole : {true, false}) {
+        start();
+        startPlaying();
+        GameState& s = state();
+        s.area = AreaFour;
+        s.alienX = 500;
+        s.alienY = 300;
+        if (inHole) {
+            s.area = InsideHole;
+            s.holeVisit.areaBeforeHole = AreaFour;
+            s.holeVisit.holeX = 500;
+            s.holeVisit.holeY = 330;
+            s.holeVisit.holeLanded = true;
+        }
+        s.candyCount = 2;
+        s.zones.powerRequest[CallJorrin] = true;
+        s.jorrin.jorrinX = 0;
+        s.jorrin.jorrinY = 0;
+        s.jorrin.jorrinExitDir = ExitLeft;
+        startCalledVisit(s);
+        s.energy = 0;  // the alien collapses while he is on his way
+
+        int turns = 0;
+        while ((s.jorrin.alienCollapsed || s.jorrin.jorrinCalled || s.energy == 0) &&
+               turns < 2000) {
+            play(KeyScript().idle(1));
+            ++turns;
+        }
+        EXPECT_LT(turns, 2000) << (inHole ? "in a hole" : "outside") << ": Jorrin at "
+                               << s.jorrin.jorrinX << ", " << s.jorrin.jorrinY;
+        EXPECT_EQ(s.energy, RevivalEnergy);
+        EXPECT_EQ(s.lives, 2);
+        EXPECT_EQ(s.candyCount, 0);
+    }
+}
+
 TEST_F(JorrinCalledVisit, PaysEveryPieceOnceJorrinHasLeftThePlayField) {
     // Nine pieces and more used to keep the visit running for ever.
     for (const int candy : {3, 12}) {

@@ -68,6 +68,21 @@ TEST_F(Energy, NinetyNineWalkingTurnsCostExactlyOnePoint) {
     EXPECT_EQ(state().timeUnits, 9999);
 }
 
+TEST_F(Energy, InsideAHoleLandingAndStandingStillCostNothingWhenTheCounterIsFull) {
+    startPlaying();
+    GameState& s = state();
+    s.area = InsideHole;
+    s.holeVisit.areaBeforeHole = AreaFour;
+    s.holeVisit.holeX = 340;
+    s.holeVisit.holeY = 330;  // one turn above the floor
+    s.energy = 100;
+    s.timeUnits = TimeUnitsFull;  // as just after a lost point
+    play(KeyScript().idle(21));
+    EXPECT_TRUE(s.holeVisit.holeLanded);
+    EXPECT_EQ(s.energy, 100);
+    EXPECT_EQ(s.timeUnits, TimeUnitsFull);
+}
+
 // The ship call with all three pieces held and nothing in the way.
 GameState callingShip() {
     GameState s;

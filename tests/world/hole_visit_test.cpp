@@ -107,6 +107,8 @@ TEST_F(Holes, LevitatingCostsFiftyATurnAndRisingAHundredUntilTheAlienLeavesOnIts
     EXPECT_EQ(state().holeVisit.holeY, 20);
     EXPECT_FALSE(state().holeVisit.levitating);
     EXPECT_FALSE(state().holeVisit.holeLanded);
+    EXPECT_EQ(state().zones.powerAnim, 0)
+        << "the pose ends with levitation: a power shows four frames";
 
     play(KeyScript().hold({KeyX}, 1));
     EXPECT_EQ(state().area, InsideHole) << "the same hole takes the alien in again";
