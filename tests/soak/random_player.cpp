@@ -26,6 +26,17 @@ constexpr int GoHomeTurns = 2000;
 constexpr double BurnShare = 0.3;
 // Going home, the disturbances come this much less often per turn.
 constexpr double GoHomeCalm = 0.1;
+// Of the other spells, those that bring lasting states together.
+constexpr double MeetShare = 0.15;
+// A pursuer this close (twice as far up or down) catches the alien within
+// the four turns of a power animation, give or take.
+constexpr int CloseIn = 30;
+// Energy left, before Jorrin is called, for some 40 turns of hovering.
+constexpr int LowEnergy = 30;
+
+bool allPiecesHeld(const GameState& s) {
+    return s.phonePieceHeld[0] && s.phonePieceHeld[1] && s.phonePieceHeld[2];
+}
 
 }  // namespace
 
@@ -71,6 +82,17 @@ std::vector<int> RandomPlayer::towards(const GameState& s, int x, int y) {
     return {dy > 0 ? KeyDown : KeyUp};
 }
 
+std::optional<std::vector<int>> RandomPlayer::towardsZone(const GameState& s, int kind) {
+    const auto& area = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
+    for (std::size_t cell = 0; cell < ZoneGrid.size(); ++cell) {
+        if (area[cell / 3][cell % 3] == kind) {
+            const ZoneCellRect& c = ZoneGrid[cell];
+            return towards(s, c.x + c.w / 2 - AlienWidth / 2, c.y + c.h / 2 - AlienHeight / 2);
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<int> RandomPlayer::seek(const GameState& s) {
     if (spell_ == Spell::Burn && s.area != InsideHole) {
         // Spend energy on powers until Jorrin has to come, and lives run out.
@@ -93,21 +115,14 @@ std::vector<int> RandomPlayer::seek(const GameState& s) {
         }
         return {v.holeX > ItemReachX ? KeyLeft : KeyRight};
     }
-    const bool allPieces = s.phonePieceHeld[0] && s.phonePieceHeld[1] && s.phonePieceHeld[2];
-    if (allPieces) {
+    if (allPiecesHeld(s)) {
         // Call the ship, then wait in the Landing zone for it.
         const int kind = s.shipCall.callActive ? Landing : CallShip;
-        const auto& area = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
-        for (std::size_t cell = 0; cell < ZoneGrid.size(); ++cell) {
-            if (area[cell / 3][cell % 3] == kind) {
-                const ZoneCellRect& c = ZoneGrid[cell];
-                std::vector<int> keys =
-                    towards(s, c.x + c.w / 2 - AlienWidth / 2, c.y + c.h / 2 - AlienHeight / 2);
-                if (keys.empty() && kind == CallShip) {
-                    keys.push_back(KeyZ);
-                }
-                return keys;
+        if (auto keys = towardsZone(s, kind)) {
+            if (keys->empty() && kind == CallShip) {
+                keys->push_back(KeyZ);
             }
+            return *keys;
         }
         // Another area: cross edges in one direction for a while.
         return {Arrows[static_cast<std::size_t>(below(4))]};
@@ -133,6 +148,86 @@ std::vector<int> RandomPlayer::seek(const GameState& s) {
     const HoleRect& hole = selectedHoleRects(s)[static_cast<std::size_t>(targetHole_)];
     std::vector<int> keys = towards(s, hole.x + 25, hole.y - 70);
     return keys.empty() ? std::vector<int>{KeyX} : keys;
+}
+
+std::vector<int> RandomPlayer::intoNearestHole(const GameState& s) {
+    if (s.areaHoles.onHole) {
+        return {KeyX};
+    }
+    if (!isHoleArea(s.area) || s.areaHoles.holeCount == 0) {
+        return {towardsArea(s.area, AreaFour)};
+    }
+    const auto& holes = selectedHoleRects(s);
+    int best = 0;
+    int bestDistance = 0;
+    for (int i = 0; i < s.areaHoles.holeCount; ++i) {
+        const HoleRect& hole = holes[static_cast<std::size_t>(i)];
+        const int distance = std::abs(hole.x + 25 - s.alienX) + std::abs(hole.y - 70 - s.alienY);
+        if (i == 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    const HoleRect& hole = holes[static_cast<std::size_t>(best)];
+    std::vector<int> keys = towards(s, hole.x + 25, hole.y - 70);
+    return keys.empty() ? std::vector<int>{KeyX} : keys;
+}
+
+int RandomPlayer::towardsArea(int from, int to) const {
+    for (std::size_t edge = 0; edge < Arrows.size(); ++edge) {
+        if (neighbourArea(from, static_cast<Edge>(edge)) == to) {
+            return Arrows[edge];
+        }
+    }
+    return heading_;
+}
+
+std::vector<int> RandomPlayer::meet(const GameState& s) {
+    const PursuerState& p = s.pursuer;
+    if (!meetJorrin_ && s.area != InsideHole && p.pursuerActive && p.pursuerDelay == 0 &&
+        !p.alienCaught && !p.pushBackInForce) {
+        // A catch during a power animation; with the pieces held, during the
+        // ship's call. Any zone will do without them.
+        const int kind = allPiecesHeld(s) ? CallShip : s.zones.zoneKind;
+        const auto keys = s.zones.inZoneCell && s.zones.zoneKind == kind
+                              ? std::optional<std::vector<int>>(std::vector<int>{})
+                              : towardsZone(s, kind);
+        if (!keys) {
+            return {heading_};
+        }
+        const bool closing = std::abs(p.pursuerX - s.alienX) < CloseIn &&
+                             std::abs(p.pursuerY - s.alienY) < 2 * CloseIn;
+        if (keys->empty() && closing && !s.zones.powerActive) {
+            return {KeyZ};
+        }
+        return *keys;
+    }
+    // A collapse in a hole while Jorrin is on his way: spend most of the
+    // energy, call him, drop into a hole and rise, which spends the rest
+    // fastest.
+    if (s.area == InsideHole) {
+        if (!s.jorrin.jorrinCalled) {
+            return {s.holeVisit.levitating ? KeyUp : KeyX};  // out again
+        }
+        // While he visits, only the keys spend: rising costs 50 a turn.
+        return {s.holeVisit.levitating ? KeyUp : KeyX};
+    }
+    if (s.jorrin.jorrinCalled) {
+        return intoNearestHole(s);
+    }
+    if (s.candyCount == 0) {
+        // He only comes for candy: fetch the piece lying about first.
+        if (s.area == s.candy.candyArea) {
+            return towards(s, s.candy.candyX + 5, s.candy.candyY - 62);
+        }
+        return {towardsArea(s.area, s.candy.candyArea)};
+    }
+    if (s.energy > LowEnergy && s.zones.inZoneCell && s.zones.zoneKind != CallJorrin &&
+        !s.zones.powerActive) {
+        return {KeyZ};  // so that hovering soon spends the rest
+    }
+    const auto keys = towardsZone(s, CallJorrin);
+    return !keys ? std::vector<int>{heading_} : keys->empty() ? std::vector<int>{KeyZ} : *keys;
 }
 
 std::vector<int> RandomPlayer::playKeys(const GameState& s) {
@@ -165,7 +260,15 @@ std::vector<int> RandomPlayer::playKeys(const GameState& s) {
 void RandomPlayer::chooseSpell() {
     if (chance(GoHomeShare)) {
         spell_ = Spell::GoHome;
+        meetOnTheWay_ = chance(0.5);
         spellTurns_ = GoHomeTurns + below(GoHomeTurns / 2);
+        return;
+    }
+    heading_ = Arrows[static_cast<std::size_t>(below(4))];
+    if (chance(MeetShare)) {
+        spell_ = Spell::Meet;
+        meetJorrin_ = chance(0.5);
+        spellTurns_ = GoHomeTurns / 2 + below(GoHomeTurns / 2);
         return;
     }
     spell_ = !chance(0.6) ? Spell::Wander : chance(BurnShare) ? Spell::Burn : Spell::Seek;
@@ -201,10 +304,17 @@ TurnInput RandomPlayer::nextTurn(const GameState& s) {
         holdFor(mash(), 4);
     } else if (s.mode == PlayMode::Title) {
         holdFor(titleKeys(s), 3);
+    } else if (s.mode == PlayMode::Play && spell_ == Spell::GoHome && meetOnTheWay_ &&
+               allPiecesHeld(s) && !s.shipCall.callActive && s.pursuer.pursuerActive &&
+               towardsZone(s, CallShip)) {
+        // The ship called just as the pursuer catches the alien.
+        holdFor(meet(s), 1);
     } else if (s.mode == PlayMode::Play && spell_ == Spell::GoHome) {
         // The autopilot's keys while they steer the alien, and one turn at a
         // time of the seeking keys while they do not.
         holdFor(test::keysSteer(s) ? test::playToWin(s, last_).held : seek(s), 1);
+    } else if (s.mode == PlayMode::Play && spell_ == Spell::Meet) {
+        holdFor(meet(s), 1);
     } else if (s.mode == PlayMode::Play && spell_ != Spell::Wander) {
         // Out of the hole areas, a longer walk over an edge.
         holdFor(seek(s), isHoleArea(s.area) || s.area == InsideHole ? 3 : 40);

@@ -4,6 +4,7 @@
 // reaches the rare states of every mode, the ship call and a won game.
 #pragma once
 
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -26,6 +27,7 @@ class RandomPlayer {
         Seek,    // holes, the pieces in them, the ship zones
         Burn,    // energy spent on powers until the lives run out
         GoHome,  // the autopilot's way to a won game, with rarer disturbances
+        Meet,    // two lasting states at once: the meetings where faults hide
     };
 
     void chooseSpell();
@@ -40,16 +42,31 @@ class RandomPlayer {
     // The arrow that brings the alien's top-left corner closer to (x, y),
     // none once there.
     std::vector<int> towards(const GameState& state, int x, int y);
+    // The arrow towards the middle of the area's zone cell of `kind`, none
+    // once there; nothing when the area has no such cell.
+    std::optional<std::vector<int>> towardsZone(const GameState& state, int kind);
+    // The arrow across the edge that joins `from` to `to`; the spell's
+    // heading when none does.
+    int towardsArea(int from, int to) const;
+    // Heads for the nearest hole and drops in.
+    std::vector<int> intoNearestHole(const GameState& state);
     // Heads for a hole, or for the ship zones once the pieces are all held.
     std::vector<int> seek(const GameState& state);
+    // Waits in a zone for the pursuer and uses it as the pursuer closes in;
+    // or calls Jorrin, drops into a hole and hovers there until the energy
+    // runs out.
+    std::vector<int> meet(const GameState& state);
 
     std::mt19937 random_;
     std::vector<int> held_;
     int heldTurns_ = 0;
     int targetHole_ = 0;  // the hole headed for, among the area's
     Spell spell_ = Spell::Wander;
-    int spellTurns_ = 0;  // turns left of the spell
-    TurnInput last_;      // the keys of the turn before, for the autopilot's fresh presses
+    int spellTurns_ = 0;         // turns left of the spell
+    int heading_ = 0;            // the arrow that takes the spell to other areas
+    bool meetOnTheWay_ = false;  // going home, wait for the pursuer to call the ship
+    bool meetJorrin_ = false;    // meeting Jorrin rather than the pursuer
+    TurnInput last_;             // the keys of the turn before, for the autopilot's fresh presses
 };
 
 }  // namespace qz::soak

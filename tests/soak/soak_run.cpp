@@ -1,5 +1,6 @@
 #include "soak/soak_run.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -12,6 +13,7 @@
 
 #include "frame/invariants.h"
 #include "frame/replay/scenario_runner.h"
+#include "soak/progress_bounds.h"
 #include "soak/random_player.h"
 
 namespace qz::soak {
@@ -71,7 +73,9 @@ struct Before {
     bool called;
     bool callActive;
     bool flowerRevived;
+    bool powerActive;
     int piecesHeld;
+    int candyCount;
 
     explicit Before(const GameState& s)
         : mode(s.mode),
@@ -82,7 +86,9 @@ struct Before {
           called(s.jorrin.jorrinCalled),
           callActive(s.shipCall.callActive),
           flowerRevived(s.items.flowerRevived),
-          piecesHeld(s.phonePieceHeld[0] + s.phonePieceHeld[1] + s.phonePieceHeld[2]) {}
+          powerActive(s.zones.powerActive),
+          piecesHeld(s.phonePieceHeld[0] + s.phonePieceHeld[1] + s.phonePieceHeld[2]),
+          candyCount(s.candyCount) {}
 };
 
 const char* modeName(const GameState& s) {
@@ -122,6 +128,19 @@ void countEvents(std::map<std::string, long>& reached, const Before& b, const Ga
           "event capture by the FBI agent");
     count(!b.collapsed && s.jorrin.alienCollapsed, "event rescue by Jorrin");
     count(!b.called && s.jorrin.jorrinCalled, "event called visit by Jorrin");
+    // Rare meetings of two lasting states, where faults hide.
+    const bool caught = !b.caught && s.pursuer.alienCaught;
+    const int pieces = s.phonePieceHeld[0] + s.phonePieceHeld[1] + s.phonePieceHeld[2];
+    const bool theft = s.pursuer.alienCaught && !s.pursuer.pursuerIsScientist &&
+                       (pieces < b.piecesHeld || s.candyCount < b.candyCount);
+    count(!b.collapsed && s.jorrin.alienCollapsed && s.area == InsideHole && b.called,
+          "meeting collapse inside a hole while Jorrin is called");
+    count(caught && b.powerActive, "meeting capture during a power animation");
+    count(theft && b.collapsed && s.jorrin.alienCollapsed, "meeting theft during a rescue");
+    // The call's request stays raised: every power that ends calls again.
+    count(b.powerActive && !s.zones.powerActive && s.zones.powerRequest[CallShip] &&
+              (b.caught || s.pursuer.alienCaught),
+          "meeting ship called during a capture");
     const bool ended = b.mode == PlayMode::Play && s.mode == PlayMode::GameOver;
     count(ended && s.lives > 0, "event game won");
     count(ended && s.lives <= 0, "event game lost");
@@ -134,6 +153,9 @@ std::string SoakTally::report() const {
     out << "turns " << turns << "\n";
     for (const auto& [name, count] : reached) {
         out << name << " " << count << "\n";
+    }
+    for (const auto& [name, most] : longest) {
+        out << "longest " << name << " " << most << "\n";
     }
     out << "failures " << failureCount << "\n";
     for (const std::string& failure : failures) {
@@ -163,9 +185,11 @@ SoakTally runSoak(Canvas& canvas, const SoakOptions& options) {
         // a seed of its own.
         runSeed = seed;
         auto runner = std::make_unique<ScenarioRunner>(canvas, runSeed);
+        ProgressWatch progress;
         for (long turn = 1; turn <= options.turnsPerSeed; ++turn) {
             watchdog.turnStarts(runSeed, turn);
-            const Before before(runner->state());
+            const GameState previous = runner->state();
+            const Before before(previous);
             const std::uint32_t startTicks = runner->clock().ticks();
             runner->step(player.next(runner->state()));
             const GameState& s = runner->state();
@@ -185,15 +209,24 @@ SoakTally runSoak(Canvas& canvas, const SoakOptions& options) {
             for (const std::string& broken : checkInvariants(s)) {
                 fail(turn, broken);
             }
+            for (const std::string& stuck : progress.afterTurn(previous, s)) {
+                fail(turn, stuck);
+            }
             if (s.quitRequested) {
                 ++tally.reached["event quit"];
                 runSeed = runSeed * 2654435761u + 1;
                 runner = std::make_unique<ScenarioRunner>(canvas, runSeed);
+                progress.reset();
             }
             if (options.progress && options.progressEvery > 0 &&
                 tally.turns % options.progressEvery == 0) {
                 options.progress(tally);
             }
+        }
+        const std::vector<ProgressBound>& bounds = progressBounds();
+        for (std::size_t b = 0; b < bounds.size(); ++b) {
+            int& longest = tally.longest[bounds[b].name];
+            longest = std::max(longest, progress.longest()[b]);
         }
     }
     return tally;

@@ -16,6 +16,8 @@ struct SoakTally {
     long turns = 0;
     // Turns spent in each mode, and how often each event happened.
     std::map<std::string, long> reached;
+    // The longest stretch each lasting state ran, in turns.
+    std::map<std::string, int> longest;
     long failureCount = 0;
     std::vector<std::string> failures;  // the first few, each with seed and turn
 

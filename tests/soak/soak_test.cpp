@@ -2,6 +2,7 @@
 // side by side. Its size comes from the build: QZ_SOAK_TURNS turns in all.
 #include <gtest/gtest.h>
 
+#include "soak/progress_bounds.h"
 #include "soak/soak_run.h"
 #include "support/game_fixture.h"
 
@@ -34,6 +35,35 @@ TEST_P(Soak, MashedKeysKeepEveryInvariantInEveryMode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, Soak, ::testing::Range(0, QZ_SOAK_SHARDS));
+
+// Without this the soak could pass with bounds that never fire.
+TEST(ProgressWatch, NamesAStuckStateOnceButNotOneHeldByThePlayer) {
+    GameState lying;
+    lying.mode = PlayMode::Play;
+    lying.area = AreaFour;
+    lying.jorrin.alienCollapsed = true;
+    soak::ProgressWatch watch;
+    std::vector<std::string> stuck;
+    for (int turn = 0; turn < 3000; ++turn) {
+        for (const std::string& what : watch.afterTurn(lying, lying)) {
+            stuck.push_back(what);
+        }
+    }
+    ASSERT_EQ(stuck.size(), 1u);
+    EXPECT_EQ(stuck[0].rfind("collapse", 0), 0u) << stuck[0];
+
+    // A called visit follows a walking alien for as long as it walks.
+    GameState walking;
+    walking.mode = PlayMode::Play;
+    walking.jorrin.jorrinCalled = true;
+    watch.reset();
+    for (int turn = 0; turn < 3000; ++turn) {
+        GameState after = walking;
+        after.alienX = walking.alienX == 100 ? 105 : 100;
+        EXPECT_TRUE(watch.afterTurn(walking, after).empty()) << "turn " << turn;
+        walking = after;
+    }
+}
 
 }  // namespace
 }  // namespace qz::test
