@@ -27,30 +27,6 @@ constexpr std::array<std::array<int, 4>, 6> expectedNeighbours{{
     {AreaThree, AreaOne, AreaTwo, AreaFour},
 }};
 
-struct QuarterTurnCase {
-    int from;
-    Edge edge;
-    bool fixesX;                // the alien comes out at a left or right edge
-    int fixed;                  // the coordinate across the new edge
-    std::array<int, 4> byBand;  // the coordinate along it, by band of the old one
-};
-
-constexpr std::array<QuarterTurnCase, 8> quarterTurnCases{{
-    {AreaTwo, Edge::Top, true, 748, {350, 250, 150, 75}},
-    {AreaFour, Edge::Top, true, 2, {75, 150, 250, 350}},
-    {AreaTwo, Edge::Bottom, true, 748, {75, 150, 250, 350}},
-    {AreaFour, Edge::Bottom, true, 2, {350, 250, 150, 75}},
-    {AreaOne, Edge::Left, false, 52, {100, 300, 500, 700}},
-    {AreaThree, Edge::Left, false, 373, {700, 500, 300, 100}},
-    {AreaOne, Edge::Right, false, 52, {700, 500, 300, 100}},
-    {AreaThree, Edge::Right, false, 373, {100, 300, 500, 700}},
-}};
-
-bool isQuarterTurn(int area, Edge edge) {
-    return std::any_of(quarterTurnCases.begin(), quarterTurnCases.end(),
-                       [&](const auto& c) { return c.from == area && c.edge == edge; });
-}
-
 // Crossing a top or bottom edge changes y, and x runs along the edge.
 bool runsAlongX(Edge edge) {
     return edge == Edge::Top || edge == Edge::Bottom;
@@ -100,7 +76,7 @@ TEST(AreaMap, NeighbourTableJoinsTheAreasLikeTheFacesOfACube) {
             }
             EXPECT_TRUE(back) << "no way back from " << to << " to " << area;
             // Straight edges lead back through the opposite edge.
-            if (!isQuarterTurn(area, edge)) {
+            if (!isQuarterTurnEdge(area, edge)) {
                 const Edge reverse = edge == Edge::Top      ? Edge::Bottom
                                      : edge == Edge::Bottom ? Edge::Top
                                      : edge == Edge::Left   ? Edge::Right
@@ -144,51 +120,90 @@ TEST(AreaMap, TheDocumentedQuarterTurnsLandWhereThePlayerExpects) {
     }
 }
 
-TEST(AreaMap, QuarterTurnBandsIncludeBothBoundsAndOutsideValuesKeepTheReentryLine) {
-    for (const auto& c : quarterTurnCases) {
-        const bool alongX = runsAlongX(c.edge);
-        const int width = alongX ? 200 : 100;
-        const std::array<int, 8> inside{
-            0, width, width + 1, 2 * width, 2 * width + 1, 3 * width, 3 * width + 1, 4 * width};
-        for (int along : inside) {
-            GameState s = atEdge(c.from, c.edge, along);
-            crossEdge(s, c.edge);
-            const int fixedNow = c.fixesX ? s.alienX : s.alienY;
-            const int alongNow = c.fixesX ? s.alienY : s.alienX;
-            EXPECT_EQ(fixedNow, c.fixed) << "from " << c.from << " at " << along;
-            EXPECT_EQ(alongNow, c.byBand[static_cast<std::size_t>(bandOf(along, alongX))])
-                << "from " << c.from << " at " << along;
-        }
-        // Past the last band, and below zero (compared unsigned), no band
-        // matches: the re-entry value stays, the fixed coordinate is set.
-        for (int along : {4 * width + 1, -5}) {
-            GameState s = atEdge(c.from, c.edge, along);
-            crossEdge(s, c.edge);
-            EXPECT_EQ(alongX ? s.alienY : s.alienX, reentryOf(c.edge))
-                << "from " << c.from << " at " << along;
-            EXPECT_EQ(c.fixesX ? s.alienX : s.alienY, c.fixed)
-                << "from " << c.from << " at " << along;
+// Where a crossing over a quarter-turn edge puts the alien: one coordinate
+// on a border line of the new area, the other by band of where it left.
+struct Landing {
+    int fixed;  // the coordinate on the border line
+    int along;  // the other one
+};
+
+Landing landAfterCrossing(int area, Edge edge, int along) {
+    GameState s = atEdge(area, edge, along);
+    crossEdge(s, edge);
+    const bool fixesX = s.alienX == 2 || s.alienX == 748;
+    return fixesX ? Landing{s.alienX, s.alienY} : Landing{s.alienY, s.alienX};
+}
+
+TEST(AreaMap, QuarterTurnsLandOnOneBorderLineInFourBandsThatIncludeBothBounds) {
+    int quarterTurns = 0;
+    for (int area = Forest; area <= WashingtonDC; ++area) {
+        for (Edge edge : allEdges) {
+            if (!isQuarterTurnEdge(area, edge)) {
+                continue;
+            }
+            ++quarterTurns;
+            const int width = runsAlongX(edge) ? 200 : 100;
+            const int fixed = landAfterCrossing(area, edge, width / 2).fixed;
+            EXPECT_TRUE(fixed == 2 || fixed == 748 || fixed == 52 || fixed == 373)
+                << "from " << area << ": " << fixed << " is no border line";
+            std::array<int, 4> byBand{};
+            for (int band = 0; band < 4; ++band) {
+                byBand[static_cast<std::size_t>(band)] =
+                    landAfterCrossing(area, edge, band * width + width / 2).along;
+            }
+            // Four places in a row, one band a step, whichever way they run.
+            const bool rising = std::is_sorted(byBand.begin(), byBand.end());
+            const bool falling = std::is_sorted(byBand.rbegin(), byBand.rend());
+            EXPECT_TRUE((rising || falling) &&
+                        std::set<int>(byBand.begin(), byBand.end()).size() == 4u)
+                << "from " << area;
+            // A band runs from just past one bound up to the next one, inclusive.
+            for (int band = 0; band < 4; ++band) {
+                const int first = band == 0 ? 0 : band * width + 1;
+                for (int along : {first, (band + 1) * width}) {
+                    const Landing landing = landAfterCrossing(area, edge, along);
+                    EXPECT_EQ(landing.fixed, fixed) << "from " << area << " at " << along;
+                    EXPECT_EQ(landing.along, byBand[static_cast<std::size_t>(band)])
+                        << "from " << area << " at " << along;
+                }
+            }
+            // Past the last band, and below zero (compared unsigned), no band
+            // matches: the re-entry value stays, the border line is set.
+            for (int along : {4 * width + 1, -5}) {
+                GameState s = atEdge(area, edge, along);
+                crossEdge(s, edge);
+                EXPECT_EQ(runsAlongX(edge) ? s.alienY : s.alienX, reentryOf(edge))
+                    << "from " << area << " at " << along;
+                EXPECT_EQ(landAfterCrossing(area, edge, along).fixed, fixed)
+                    << "from " << area << " at " << along;
+            }
         }
     }
+    EXPECT_EQ(quarterTurns, 8);
 }
 
 TEST(AreaMap, GoingStraightBackOverAQuarterTurnEdgeReturnsToTheSameBand) {
     // The new fixed coordinate says which edge the alien stands at; crossing
     // it again must lead home, into the band the alien left from.
-    for (const auto& c : quarterTurnCases) {
-        const bool alongX = runsAlongX(c.edge);
-        for (int band = 0; band < 4; ++band) {
-            const int along = (alongX ? 200 : 100) * band + 50;
-            GameState s = atEdge(c.from, c.edge, along);
-            crossEdge(s, c.edge);
-            const Edge back = s.alienX == 748  ? Edge::Right
-                              : s.alienX == 2  ? Edge::Left
-                              : s.alienY == 52 ? Edge::Top
-                                               : Edge::Bottom;
-            crossEdge(s, back);
-            ASSERT_EQ(s.area, c.from) << "from " << c.from << " at " << along;
-            EXPECT_EQ(bandOf(alongX ? s.alienX : s.alienY, alongX), band)
-                << "from " << c.from << " at " << along;
+    for (int area = Forest; area <= WashingtonDC; ++area) {
+        for (Edge edge : allEdges) {
+            if (!isQuarterTurnEdge(area, edge)) {
+                continue;
+            }
+            const bool alongX = runsAlongX(edge);
+            for (int band = 0; band < 4; ++band) {
+                const int along = (alongX ? 200 : 100) * band + 50;
+                GameState s = atEdge(area, edge, along);
+                crossEdge(s, edge);
+                const Edge back = s.alienX == 748  ? Edge::Right
+                                  : s.alienX == 2  ? Edge::Left
+                                  : s.alienY == 52 ? Edge::Top
+                                                   : Edge::Bottom;
+                crossEdge(s, back);
+                ASSERT_EQ(s.area, area) << "from " << area << " at " << along;
+                EXPECT_EQ(bandOf(alongX ? s.alienX : s.alienY, alongX), band)
+                    << "from " << area << " at " << along;
+            }
         }
     }
 }
@@ -196,7 +211,7 @@ TEST(AreaMap, GoingStraightBackOverAQuarterTurnEdgeReturnsToTheSameBand) {
 TEST(AreaMap, StraightEdgesSetOnlyTheReentryLine) {
     for (int area = Forest; area <= WashingtonDC; ++area) {
         for (Edge edge : allEdges) {
-            if (isQuarterTurn(area, edge)) {
+            if (isQuarterTurnEdge(area, edge)) {
                 continue;
             }
             GameState s = atEdge(area, edge, 123);
