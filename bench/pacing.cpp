@@ -63,7 +63,7 @@ int measurePacing(const std::string& dataFolder, int turns) {
             std::vector<double> cpu;
             double previous = 0;
             bool measured = false;  // the previous turn is one to count
-            for (const TurnInput& turn : script.turns()) {
+            for (const ScriptedTurn& turn : script.turns()) {
                 const double now = millis(CLOCK_MONOTONIC);
                 if (measured && int(periods.size()) < turns) {
                     periods.push_back(now - previous);

@@ -81,14 +81,14 @@ int startupChild(const std::string& data, std::int64_t spawnedAt) {
     }
     Canvas canvas(display.screen(), pictures, display.fonts());
     ScenarioRunner runner(canvas, 1);
-    runner.runTurn(TurnInput{});
+    runner.runTurn(ScriptedTurn{});
     const std::int64_t firstFrame = nanos(CLOCK_MONOTONIC);
     const double firstFrameMs = double(firstFrame - spawnedAt) / 1e6;
     const double inProgramMs = double(firstFrame - entered) / 1e6;
     const long firstRss = statusKb("VmHWM:");
     const int opensAtFirstFrame = pictures.filesOpened();
     const KeyScript game = bench::longGame();
-    for (const TurnInput& turn : game.turns()) {
+    for (const ScriptedTurn& turn : game.turns()) {
         runner.runTurn(turn);
     }
     std::printf(
@@ -129,7 +129,7 @@ struct Player {
         c.adjust(runner.state());
         lead = runner.state();
     }
-    void play(const TurnInput& keys) {
+    void play(const ScriptedTurn& keys) {
         runner.sound().clearRequests();
         runner.input().beginTurn(keys);
         qz::runTurn(runner.runtime());

@@ -9,7 +9,7 @@ KeyScript toPlay() {
     return KeyScript().hold({KeyS}, 1).idle(59);
 }
 
-TurnInput walkingRight() {
+ScriptedTurn walkingRight() {
     return KeyScript().hold({KeyRight}, 1).turns().front();
 }
 

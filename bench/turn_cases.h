@@ -16,11 +16,11 @@ struct TurnCase {
     unsigned seed;
     KeyScript setup;                                // from the title
     std::function<void(GameState&)> adjust;         // after the script
-    TurnInput turn;                                 // the measured turn's keys
+    ScriptedTurn turn;                              // the measured turn's keys
     std::function<bool(const GameState&)> reached;  // the state is the one meant
     // Played before each measured turn, unmeasured, so the frame on screen is
     // the one that comes before the measured turn in play.
-    TurnInput leadIn = turn;
+    ScriptedTurn leadIn = turn;
 };
 
 std::vector<TurnCase> turnCases();

@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "characters/character_sprites.h"
-#include "frame/platform/keyboard.h"
 #include "world/area_map.h"
 #include "world/play_field.h"
 
@@ -108,9 +107,9 @@ void walk(PursuerState& p, int dx) {
 // While the player steers sideways the pursuer always closes in, standing
 // still only exactly 10 pixels left of the alien; otherwise it stops within
 // 10 pixels either side.
-void chaseHorizontally(GameState& s, const std::uint8_t* keys) {
+void chaseHorizontally(GameState& s, HeldKeys held) {
     PursuerState& p = s.pursuer;
-    if (!keys[KeyLeft] && !keys[KeyRight]) {
+    if (!held[GameKey::Left] && !held[GameKey::Right]) {
         if (p.pursuerX < s.alienX - ChaseOffset) {
             walk(p, ChaseStep);
         }
@@ -123,7 +122,7 @@ void chaseHorizontally(GameState& s, const std::uint8_t* keys) {
         return;
     }
     // Left is looked at first.
-    if (keys[KeyLeft]) {
+    if (held[GameKey::Left]) {
         if (s.alienX <= AlienLeftLimit) {
             followCrossing(s, Edge::Left);
         } else {
@@ -138,13 +137,13 @@ void chaseHorizontally(GameState& s, const std::uint8_t* keys) {
 
 // While the player steers up or down the pursuer keeps its height, except to
 // follow a crossing; otherwise it settles just above the alien's top.
-void chaseVertically(GameState& s, const std::uint8_t* keys) {
+void chaseVertically(GameState& s, HeldKeys held) {
     PursuerState& p = s.pursuer;
-    if (keys[KeyUp]) {
+    if (held[GameKey::Up]) {
         if (s.alienY <= AlienTopLimit) {
             followCrossing(s, Edge::Top);
         }
-    } else if (keys[KeyDown]) {
+    } else if (held[GameKey::Down]) {
         if (s.alienY >= AlienBottomLimit) {
             followCrossing(s, Edge::Bottom);
         }
@@ -183,16 +182,15 @@ bool touchesAlien(const GameState& s) {
            p.pursuerY <= s.alienY + 30 && p.pursuerY + 100 >= s.alienY + 60;
 }
 
-std::optional<PursuerPicture> updatePursuer(GameState& s, const std::uint8_t* keys,
-                                            bool isScientist) {
+std::optional<PursuerPicture> updatePursuer(GameState& s, HeldKeys held, bool isScientist) {
     PursuerState& p = s.pursuer;
     if (p.alienCaught) {
         // The capture step moves a pursuer that holds the alien.
     } else if (p.pushBackInForce) {
         pushBackStep(s);
     } else {
-        chaseHorizontally(s, keys);
-        chaseVertically(s, keys);
+        chaseHorizontally(s, held);
+        chaseVertically(s, held);
         if (touchesAlien(s)) {
             p.alienCaught = true;
         }
@@ -216,7 +214,7 @@ std::optional<PursuerPicture> updatePursuer(GameState& s, const std::uint8_t* ke
     return picture;
 }
 
-std::optional<PursuerPicture> pursuerStep(GameState& s, const std::uint8_t* keys) {
+std::optional<PursuerPicture> pursuerStep(GameState& s, HeldKeys held) {
     PursuerState& p = s.pursuer;
     if (p.pursuerDelay > 0) {
         --p.pursuerDelay;
@@ -229,7 +227,7 @@ std::optional<PursuerPicture> pursuerStep(GameState& s, const std::uint8_t* keys
         placePursuer(s);
         return std::nullopt;
     }
-    return updatePursuer(s, keys, p.pursuerIsScientist);
+    return updatePursuer(s, held, p.pursuerIsScientist);
 }
 
 void drawPursuer(Canvas& canvas, const PursuerPicture& picture) {

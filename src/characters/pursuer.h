@@ -7,6 +7,7 @@
 
 #include "frame/game_state.h"
 #include "frame/platform/canvas.h"
+#include "frame/turn_input.h"
 
 namespace qz {
 
@@ -21,15 +22,14 @@ struct PursuerPicture {
 };
 
 // Once per Play turn, also inside a hole: the appearance delay, else the
-// placement of a new pursuer, else its update. `keys` is the held-key array.
+// placement of a new pursuer, else its update. `held` are the keys held now.
 // Gives the pursuer to draw, if it shows; the count of drawn humans has
 // already moved on past it.
-std::optional<PursuerPicture> pursuerStep(GameState& state, const std::uint8_t* keys);
+std::optional<PursuerPicture> pursuerStep(GameState& state, HeldKeys held);
 
 // The chase, the push-back or the wait of a caught alien, then the hiding
 // countdown; gives the pursuer to draw unless it is hidden or gone.
-std::optional<PursuerPicture> updatePursuer(GameState& state, const std::uint8_t* keys,
-                                            bool isScientist);
+std::optional<PursuerPicture> updatePursuer(GameState& state, HeldKeys held, bool isScientist);
 
 // The catch: the pursuer lies within 10 pixels left to 15 right of the
 // alien, and 40 above to 30 below it.

@@ -1,6 +1,5 @@
 #include "frame/key_press.h"
 
-#include "frame/platform/keyboard.h"
 #include "frame/sound_cues.h"
 #include "items/energy_and_time.h"
 #include "items/hole_contents.h"
@@ -10,11 +9,11 @@
 namespace qz {
 namespace {
 
-void titleKeys(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
-    if (keys[KeyI]) {
+void titleKeys(GameState& s, HeldKeys held, SoundBoard& sound) {
+    if (held[GameKey::Instructions]) {
         s.instructionsShown = true;
     }
-    if (keys[KeyS] && !s.instructionsShown) {
+    if (held[GameKey::Start] && !s.instructionsShown) {
         sound.halt(ChannelTheme);
         s.newGamePending = true;
         s.mode = PlayMode::Arrival;
@@ -32,15 +31,15 @@ void titleKeys(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
 
 }  // namespace
 
-void handleKeyPress(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
+void handleKeyPress(GameState& s, HeldKeys held, SoundBoard& sound) {
     if (s.mode == PlayMode::GameOver) {
         // The same press then counts as a title key: S starts the next game at once.
         s.mode = PlayMode::Title;
     }
     if (s.mode == PlayMode::Title) {
-        titleKeys(s, keys, sound);
+        titleKeys(s, held, sound);
     }
-    if (keys[KeyZ]) {
+    if (held[GameKey::Power]) {
         if (s.area == InsideHole) {
             reviveFlower(s);
         } else if (s.zones.inZoneCell) {
@@ -48,7 +47,7 @@ void handleKeyPress(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
             activateZone(s);
         }
     }
-    if (keys[KeyX]) {
+    if (held[GameKey::Drop]) {
         startLevitation(s);
     }
 }

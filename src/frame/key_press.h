@@ -1,15 +1,14 @@
 // The key-press handler: one call per key-down event, reading the held keys.
 #pragma once
 
-#include <cstdint>
-
 #include "frame/game_state.h"
 #include "frame/platform/sound_board.h"
+#include "frame/turn_input.h"
 
 namespace qz {
 
 // The event only says that some key went down; every test here reads the
-// key-state array. Called only while walking is allowed.
-void handleKeyPress(GameState& state, const std::uint8_t* keys, SoundBoard& sound);
+// keys held as it was taken. Called only while walking is allowed.
+void handleKeyPress(GameState& state, HeldKeys held, SoundBoard& sound);
 
 }  // namespace qz

@@ -47,15 +47,14 @@ void pace(Runtime& rt) {
 
 namespace {
 
-void drainEvents(Runtime& rt) {
+void takeEvents(Runtime& rt) {
     GameState& s = rt.state;
-    InputEvent event;
-    while (rt.input.poll(event)) {
+    for (const InputEvent& event : rt.turnInput.events) {
         if (event.type == InputEvent::Type::Quit) {
             s.quitRequested = true;
         }
         // Looked at for every event while Escape is held, not just its own key-down.
-        if (rt.input.keyState()[KeyEscape]) {
+        if (event.held[GameKey::Quit]) {
             if (s.instructionsShown) {
                 s.instructionsShown = false;
                 s.instructionPage = 0;
@@ -64,7 +63,7 @@ void drainEvents(Runtime& rt) {
             }
         }
         if (event.type == InputEvent::Type::KeyDown && walkingAllowed(s)) {
-            handleKeyPress(s, rt.input.keyState(), rt.sound);
+            handleKeyPress(s, event.held, rt.sound);
         }
     }
 }
@@ -76,10 +75,10 @@ bool runTurn(Runtime& rt) {
     rt.frameTimer.start(rt.clock);
     rt.turnStartUs = turnStart(rt, rt.clock.microseconds());
     rt.turnEndUs = -1;
-    drainEvents(rt);
+    rt.turnInput = rt.input.readTurn();
+    takeEvents(rt);
     if (s.energy > 0 && s.mode != PlayMode::Arrival) {
-        rt.input.pump();
-        movementStep(s, rt.input.keyState(), rt.sound);
+        movementStep(s, rt.turnInput.held, rt.sound);
     }
     if (runModeTurn(rt) == TurnEnd::PresentAndPace) {
         rt.canvas.present();

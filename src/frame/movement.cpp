@@ -1,7 +1,6 @@
 #include "frame/movement.h"
 
 #include "characters/pursuer.h"
-#include "frame/platform/keyboard.h"
 #include "items/candy.h"
 #include "items/energy_and_time.h"
 #include "world/area_map.h"
@@ -59,32 +58,32 @@ void runHitTests(GameState& s, SoundBoard& sound) {
     }
 }
 
-void movementStep(GameState& s, const std::uint8_t* keys, SoundBoard& sound) {
+void movementStep(GameState& s, HeldKeys held, SoundBoard& sound) {
     if (!walkingAllowed(s)) {
         return;
     }
     const bool play = s.mode == PlayMode::Play;
 
-    if (keys[KeyUp] && play) {
+    if (held[GameKey::Up] && play) {
         arrowStep(s, sound, Up, s.alienY > AlienTopLimit);
     }
-    if (keys[KeyDown] && play) {
+    if (held[GameKey::Down] && play) {
         arrowStep(s, sound, Down, s.alienY < AlienBottomLimit);
     }
-    if (keys[KeyLeft] && play) {
+    if (held[GameKey::Left] && play) {
         s.alienFacing = FacingLeft;
         s.alienWalking = true;
         arrowStep(s, sound, Left, s.alienX > AlienLeftLimit);
     }
-    if (!keys[KeyLeft]) {
+    if (!held[GameKey::Left]) {
         s.alienWalking = false;
     }
-    if (keys[KeyRight] && play) {
+    if (held[GameKey::Right] && play) {
         s.alienFacing = FacingRight;
         s.alienWalking = true;
         arrowStep(s, sound, Right, s.alienX < AlienRightLimit);
     }
-    if (keys[KeyX] && s.areaHoles.onHole) {
+    if (held[GameKey::Drop] && s.areaHoles.onHole) {
         dropIntoHole(s);
     }
 }

@@ -126,7 +126,7 @@ void pickUpOrDrawCandy(Runtime& rt) {
 // 6. The pursuer's appearance countdown, its placement, or its chase. It
 // reads the arrows held now, as the movement step did.
 void runPursuer(Runtime& rt) {
-    if (const auto picture = pursuerStep(rt.state, rt.input.keyState())) {
+    if (const auto picture = pursuerStep(rt.state, rt.turnInput.held)) {
         drawPursuer(rt.canvas, *picture);
     }
 }

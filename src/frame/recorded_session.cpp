@@ -1,5 +1,6 @@
 #include "frame/recorded_session.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <fstream>
@@ -13,25 +14,25 @@ namespace {
 
 constexpr const char* Magic = "quillo-zoruri replay";
 
-char kindLetter(RecordedStep::Kind kind) {
-    switch (kind) {
-        case RecordedStep::Kind::KeyDown:
+// The letters of the events; P is the keys held once they are all taken.
+constexpr char HeldLetter = 'P';
+
+char letterOf(InputEvent::Type type) {
+    switch (type) {
+        case InputEvent::Type::KeyDown:
             return 'D';
-        case RecordedStep::Kind::Quit:
+        case InputEvent::Type::Quit:
             return 'Q';
-        case RecordedStep::Kind::Other:
-            return 'O';
-        case RecordedStep::Kind::Pump:
-            return 'P';
+        case InputEvent::Type::Other:
+            break;
     }
-    return '?';
+    return 'O';
 }
 
-bool kindOf(char letter, RecordedStep::Kind& kind) {
-    for (auto k : {RecordedStep::Kind::KeyDown, RecordedStep::Kind::Quit, RecordedStep::Kind::Other,
-                   RecordedStep::Kind::Pump}) {
-        if (kindLetter(k) == letter) {
-            kind = k;
+bool typeOf(char letter, InputEvent::Type& type) {
+    for (auto t : {InputEvent::Type::KeyDown, InputEvent::Type::Quit, InputEvent::Type::Other}) {
+        if (letterOf(t) == letter) {
+            type = t;
             return true;
         }
     }
@@ -53,7 +54,9 @@ bool readNumber(const std::string& text, std::uint64_t limit, std::uint64_t& val
     return value <= limit;
 }
 
-bool readHeld(const std::string& text, std::vector<int>& held) {
+// Key codes, comma-separated, or "-" for none; other keys than the game's
+// are skipped.
+bool readHeld(const std::string& text, HeldKeys& held) {
     if (text == "-") {
         return true;
     }
@@ -61,15 +64,33 @@ bool readHeld(const std::string& text, std::vector<int>& held) {
     std::string code;
     std::uint64_t value = 0;
     while (std::getline(codes, code, ',')) {
-        if (!readNumber(code, KeyStateSize - 1, value)) {
+        if (!readNumber(code, KeyCodeCount - 1, value)) {
             return false;
         }
-        held.push_back(static_cast<int>(value));
+        if (const auto key = gameKeyOfCode(static_cast<int>(value))) {
+            held.press(*key);
+        }
     }
-    return !held.empty() && text.back() != ',';
+    return !text.empty() && text.back() != ',';
 }
 
-bool readTurn(const std::string& line, RecordedTurn& turn) {
+std::string heldText(HeldKeys held) {
+    std::vector<int> codes;
+    for (const KeyBinding& binding : KeyboardKeys) {
+        if (held[binding.key]) {
+            codes.push_back(binding.code);
+        }
+    }
+    std::sort(codes.begin(), codes.end());
+    std::string text;
+    for (int code : codes) {
+        text += (text.empty() ? "" : ",") + std::to_string(code);
+    }
+    return text.empty() ? "-" : text;
+}
+
+// `held` comes in as the keys held at the end of the turn before.
+bool readTurn(const std::string& line, RecordedTurn& turn, HeldKeys& held) {
     std::istringstream words(line);
     std::string word;
     if (!(words >> word) || word != "t") {
@@ -87,12 +108,22 @@ bool readTurn(const std::string& line, RecordedTurn& turn) {
             turn.soundAnswers = rest;
             continue;
         }
-        RecordedStep step;
-        if (!kindOf(word[0], step.kind) || !readHeld(rest, step.held)) {
+        HeldKeys now;
+        if (!readHeld(rest, now)) {
             return false;
         }
-        turn.steps.push_back(std::move(step));
+        held = now;
+        if (word[0] == HeldLetter) {
+            continue;
+        }
+        InputEvent event;
+        if (!typeOf(word[0], event.type)) {
+            return false;
+        }
+        event.held = now;
+        turn.input.events.push_back(event);
     }
+    turn.input.held = held;
     return true;
 }
 
@@ -128,17 +159,14 @@ std::string headerLine(unsigned seed) {
 
 std::string turnLine(const RecordedTurn& turn) {
     std::string line = "t";
-    for (const RecordedStep& step : turn.steps) {
+    for (const InputEvent& event : turn.input.events) {
         line += ' ';
-        line += kindLetter(step.kind);
-        line += '=';
-        for (std::size_t i = 0; i < step.held.size(); ++i) {
-            line += (i ? "," : "") + std::to_string(step.held[i]);
-        }
-        if (step.held.empty()) {
-            line += '-';
-        }
+        line += letterOf(event.type);
+        line += '=' + heldText(event.held);
     }
+    line += ' ';
+    line += HeldLetter;
+    line += '=' + heldText(turn.input.held);
     if (!turn.soundAnswers.empty()) {
         line += " s=" + turn.soundAnswers;
     }
@@ -180,13 +208,14 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
     }
     loaded.session.seed = static_cast<unsigned>(number);
     int lineNumber = 1;
+    HeldKeys held;
     while (nextLine(lines, line)) {
         ++lineNumber;
         RecordedTurn turn;
         std::string digest;
         if (loaded.session.finalDigest ||
             !(line.rfind("end ", 0) == 0 ? readEnd(line, loaded.session.turns.size(), digest)
-                                         : readTurn(line, turn))) {
+                                         : readTurn(line, turn, held))) {
             loaded.error = name + ": line " + std::to_string(lineNumber) + " is damaged";
             return loaded;
         }

@@ -12,7 +12,8 @@
 // A turn line starts with "t"; D, Q and O are a key-down, a window close and
 // any other event, P an update of the key array, each followed by the held
 // key codes (comma-separated, "-" for none); s= lists the answers to "is
-// this channel playing?", 1 for yes. The optional end line gives the number
+// this channel playing?", 1 for yes. Only the game's keys are read back, and
+// a turn without a P keeps the keys held before. The optional end line gives the number
 // of turns and a digest of the final state, which a replay checks.
 #pragma once
 
@@ -28,14 +29,8 @@ namespace qz {
 
 constexpr int ReplayFormatVersion = 1;
 
-struct RecordedStep {
-    enum class Kind { KeyDown, Quit, Other, Pump };
-    Kind kind = Kind::Pump;
-    std::vector<int> held;  // key codes held after the step
-};
-
 struct RecordedTurn {
-    std::vector<RecordedStep> steps;
+    TurnInput input;
     std::string soundAnswers;  // '0' or '1' per question, in order
 };
 

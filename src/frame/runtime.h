@@ -1,4 +1,4 @@
-// Runtime: what a turn works with, the game state and the platform seams.
+// Runtime: what a turn works with, the game state, its input and the platform seams.
 #pragma once
 
 #include "frame/game_state.h"
@@ -18,6 +18,7 @@ struct Runtime {
     Clock& clock;
     InputSource& input;
     SoundBoard& sound;
+    TurnInput turnInput{};  // this turn's, read at its start
     Timer frameTimer{};
     std::int64_t turnStartUs = -1;  // the clock's fine reading at the turn's start
     std::int64_t turnEndUs = -1;    // where the last paced turn was meant to end

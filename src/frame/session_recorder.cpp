@@ -3,50 +3,15 @@
 #include "frame/main_loop.h"
 
 namespace qz {
-namespace {
-
-RecordedStep::Kind kindOf(InputEvent::Type type) {
-    switch (type) {
-        case InputEvent::Type::KeyDown:
-            return RecordedStep::Kind::KeyDown;
-        case InputEvent::Type::Quit:
-            return RecordedStep::Kind::Quit;
-        case InputEvent::Type::Other:
-            break;
-    }
-    return RecordedStep::Kind::Other;
-}
-
-}  // namespace
-
 SessionRecorder::SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out,
                                  unsigned seed)
     : SoundPassThrough(sound), input_(input), out_(out) {
     std::fprintf(out_, "%s\n", headerLine(seed).c_str());
 }
 
-void SessionRecorder::note(RecordedStep::Kind kind) {
-    RecordedStep step{kind, {}};
-    const std::uint8_t* keys = input_.keyState();
-    for (int code = 0; code < KeyStateSize; ++code) {
-        if (keys[code]) {
-            step.held.push_back(code);
-        }
-    }
-    turn_.steps.push_back(std::move(step));
-}
-
-bool SessionRecorder::poll(InputEvent& event) {
-    if (!input_.poll(event)) {
-        return false;
-    }
-    note(kindOf(event.type));
-    return true;
-}
-
-void SessionRecorder::pump() {
-    input_.pump();
-    note(RecordedStep::Kind::Pump);
+TurnInput SessionRecorder::readTurn() {
+    turn_.input = input_.readTurn();
+    return turn_.input;
 }
 
 bool SessionRecorder::playing(int channel) {
@@ -72,49 +37,24 @@ SessionPlayer::SessionPlayer(const RecordedSession& session, InputSource& live, 
     : SoundPassThrough(sound), session_(session), live_(live) {}
 
 bool SessionPlayer::startTurn() {
-    InputEvent event;
-    while (live_.poll(event)) {
+    for (const InputEvent& event : live_.readTurn().events) {
         closed_ = closed_ || event.type == InputEvent::Type::Quit;
     }
     if (static_cast<std::size_t>(next_) >= session_.turns.size() || (closed_ && closeSent_)) {
         return false;
     }
     turn_ = &session_.turns[static_cast<std::size_t>(next_++)];
-    step_ = 0;
     answer_ = 0;
     return true;
 }
 
-void SessionPlayer::take(const RecordedStep& step) {
-    keys_.fill(0);
-    for (int code : step.held) {
-        keys_[static_cast<std::size_t>(code)] = 1;
-    }
-}
-
-bool SessionPlayer::poll(InputEvent& event) {
-    if (turn_ && step_ < turn_->steps.size() &&
-        turn_->steps[step_].kind != RecordedStep::Kind::Pump) {
-        const RecordedStep& step = turn_->steps[step_++];
-        take(step);
-        event.type = step.kind == RecordedStep::Kind::KeyDown ? InputEvent::Type::KeyDown
-                     : step.kind == RecordedStep::Kind::Quit  ? InputEvent::Type::Quit
-                                                              : InputEvent::Type::Other;
-        return true;
-    }
+TurnInput SessionPlayer::readTurn() {
+    TurnInput input = turn_ ? turn_->input : TurnInput{};
     if (closed_ && !closeSent_) {
         closeSent_ = true;
-        event.type = InputEvent::Type::Quit;
-        return true;
+        input.events.push_back(InputEvent{InputEvent::Type::Quit, input.held});
     }
-    return false;
-}
-
-void SessionPlayer::pump() {
-    if (turn_ && step_ < turn_->steps.size() &&
-        turn_->steps[step_].kind == RecordedStep::Kind::Pump) {
-        take(turn_->steps[step_++]);
-    }
+    return input;
 }
 
 bool SessionPlayer::playing(int channel) {

@@ -3,7 +3,6 @@
 // real turns exactly what the recorded game took from outside.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 
@@ -38,15 +37,10 @@ class SessionRecorder final : public InputSource, public SoundPassThrough {
     void finish(const GameState& state);
     int turns() const { return turns_; }
 
-    bool poll(InputEvent& event) override;
-    void pump() override;
-    const std::uint8_t* keyState() override { return input_.keyState(); }
-
+    TurnInput readTurn() override;
     bool playing(int channel) override;
 
   private:
-    void note(RecordedStep::Kind kind);
-
     InputSource& input_;
     std::FILE* out_;
     RecordedTurn turn_;
@@ -64,20 +58,13 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     int turnsPlayed() const { return next_; }
     bool stoppedByPlayer() const { return closed_; }
 
-    bool poll(InputEvent& event) override;
-    void pump() override;
-    const std::uint8_t* keyState() override { return keys_.data(); }
-
+    TurnInput readTurn() override;
     bool playing(int channel) override;
 
   private:
-    void take(const RecordedStep& step);
-
     const RecordedSession& session_;
     InputSource& live_;
-    std::array<std::uint8_t, KeyStateSize> keys_{};
     const RecordedTurn* turn_ = nullptr;
-    std::size_t step_ = 0;
     std::size_t answer_ = 0;
     int next_ = 0;
     bool closed_ = false;

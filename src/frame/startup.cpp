@@ -162,7 +162,6 @@ int runGame(const Options& options) {
         say("warning: cannot read " + missing + "; those sounds stay silent");
     }
     SdlInput input([&presentation] { presentation.toggleFullscreen(); });
-    input.keyState();
     SdlClock clock;
     int status = 0;
     {

@@ -18,15 +18,15 @@ namespace {
 
 class Held {
   public:
-    Held(std::initializer_list<int> keys) {
-        for (int key : keys) {
-            keys_[static_cast<std::size_t>(key)] = 1;
+    Held(std::initializer_list<GameKey> keys) {
+        for (GameKey key : keys) {
+            held_.press(key);
         }
     }
-    operator const std::uint8_t*() const { return keys_.data(); }
+    operator HeldKeys() const { return held_; }
 
   private:
-    std::array<std::uint8_t, KeyStateSize> keys_{};
+    HeldKeys held_;
 };
 const Held None{};
 
@@ -68,7 +68,7 @@ TEST(Catching, AStandingAlienIsCaughtOnTheSecondStepFromFifteenLeft) {
 
 TEST(Chasing, SteeringSidewaysItStandsStillOnlyExactlyTenLeftOfTheAlien) {
     struct Case {
-        std::initializer_list<int> keys;
+        std::initializer_list<GameKey> keys;
         int from;
         int to;
         int facing;
@@ -95,7 +95,7 @@ TEST(Chasing, SteeringSidewaysItStandsStillOnlyExactlyTenLeftOfTheAlien) {
 }
 
 TEST(Chasing, UpOrDownHeldKeepsItsHeightAndOtherwiseItSettlesOnTheAliensTop) {
-    for (int key : {KeyUp, KeyDown}) {
+    for (GameKey key : {KeyUp, KeyDown}) {
         GameState s = chase(Forest, 300, 200, 600, 100);
         for (int turn = 0; turn < 50; ++turn) {
             pursuerStep(s, Held{key});

@@ -12,7 +12,7 @@ TEST_F(Arrival, TheTurnOfSOnlyResetsAndDrawsNothing) {
     const std::uint64_t titleFrame = canvas().pixelDigest();
     const std::uint32_t before = runner().clock().ticks();
     state().score = 99;
-    runner().runTurn(TurnInput{{KeyS}});
+    runner().runTurn(ScriptedTurn{{KeyS}});
     EXPECT_EQ(state().mode, PlayMode::Arrival);
     EXPECT_EQ(state().score, 0);
     EXPECT_EQ(canvas().pixelDigest(), titleFrame);
@@ -22,7 +22,7 @@ TEST_F(Arrival, TheTurnOfSOnlyResetsAndDrawsNothing) {
 }
 
 TEST_F(Arrival, TheShipComesDownTo45HoldsAndLeavesTo235) {
-    runner().runTurn(TurnInput{{KeyS}});
+    runner().runTurn(ScriptedTurn{{KeyS}});
     std::vector<int> drawnAt;
     std::vector<std::uint32_t> turnLengths;
     int turns = 0;
@@ -60,7 +60,7 @@ TEST_F(Arrival, TheShipComesDownTo45HoldsAndLeavesTo235) {
 }
 
 TEST_F(Arrival, TheDropOffKeepsTheLandedShipInView) {
-    runner().runTurn(TurnInput{{KeyS}});
+    runner().runTurn(ScriptedTurn{{KeyS}});
     for (int i = 0; i < 28; ++i) {
         runner().runTurn({});
     }
@@ -86,7 +86,7 @@ TEST_F(Arrival, TheDropOffKeepsTheLandedShipInView) {
 }
 
 TEST_F(Arrival, ArrowsDoNothingWhileTheShipIsAbout) {
-    runner().runTurn(TurnInput{{KeyS}});
+    runner().runTurn(ScriptedTurn{{KeyS}});
     play(KeyScript().hold({KeyRight, KeyUp}, 40));
     EXPECT_EQ(state().alienX, 340);
     EXPECT_EQ(state().alienY, 160);

@@ -35,7 +35,7 @@ std::string record(Canvas& canvas, unsigned seed, const KeyScript& script) {
         RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
         SessionRecorder recorder(input, sound, out, seed);
         Runtime rt{state, canvas, clock, recorder, recorder};
-        for (const TurnInput& turn : script.turns()) {
+        for (const ScriptedTurn& turn : script.turns()) {
             input.beginTurn(turn);
             const bool goOn = runTurn(rt);
             recorder.endTurn();
@@ -90,6 +90,18 @@ TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
         "quillo-zoruri replay 1 seed 5\nt D=115 P=115,273 s=01\nt O=-\nend 2 "
         "0123456789abcdef\n";
     ASSERT_TRUE(parseSession(good, "f").error.empty()) << parseSession(good, "f").error;
+    // Only the game's keys are read back (113 is Q), and a turn that took
+    // nothing keeps the keys held before.
+    const RecordedSession carried =
+        parseSession("quillo-zoruri replay 1 seed 5\nt D=115,113 P=115,273\nt\n", "f").session;
+    ASSERT_EQ(carried.turns.size(), 2u);
+    HeldKeys start;
+    start.press(GameKey::Start);
+    HeldKeys startAndUp = start;
+    startAndUp.press(GameKey::Up);
+    EXPECT_EQ(carried.turns[0].input,
+              (TurnInput{{InputEvent{InputEvent::Type::KeyDown, start}}, startAndUp}));
+    EXPECT_EQ(carried.turns[1].input, (TurnInput{{}, startAndUp}));
     const std::string mailed = "quillo-zoruri replay 1 seed 5\r\nt P=- s=1\r\n";
     EXPECT_TRUE(parseSession(mailed, "f").error.empty()) << parseSession(mailed, "f").error;
     const std::vector<std::pair<std::string, std::string>> bad{

@@ -43,7 +43,7 @@ TEST_F(SoundCues, AThemeLongerThanTheCountdownIsCutOffAndRestartedEvery1001Turns
 TEST_F(SoundCues, STheThemeStopsAtOnceAndTheShipHumsFromTheNextTurn) {
     play(KeyScript().idle(30));
     const int countdown = state().themeCountdown;
-    const auto sTurn = runner().runTurn(TurnInput{{KeyS}});
+    const auto sTurn = runner().runTurn(ScriptedTurn{{KeyS}});
     EXPECT_EQ(sTurn.sounds, (std::vector<std::string>{"halt 4 0"}));
     EXPECT_FALSE(runner().sound().playing(ChannelTheme));
     EXPECT_EQ(state().themeCountdown, countdown) << "the countdown carries over to the next title";
@@ -53,7 +53,7 @@ TEST_F(SoundCues, STheThemeStopsAtOnceAndTheShipHumsFromTheNextTurn) {
 }
 
 TEST_F(SoundCues, TheShipHumRepeatsThroughTheArrivalAndFadesInPlay) {
-    runner().runTurn(TurnInput{{KeyS}});
+    runner().runTurn(ScriptedTurn{{KeyS}});
     int ufoPlays = 0;
     while (state().mode == PlayMode::Arrival) {
         for (const auto& s : runner().runTurn({}).sounds) {

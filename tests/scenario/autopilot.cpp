@@ -14,7 +14,7 @@ namespace qz::test {
 namespace {
 
 constexpr std::array<Edge, 4> Edges{Edge::Top, Edge::Bottom, Edge::Left, Edge::Right};
-constexpr std::array<int, 4> EdgeKeys{KeyUp, KeyDown, KeyLeft, KeyRight};
+constexpr std::array<GameKey, 4> EdgeKeys{KeyUp, KeyDown, KeyLeft, KeyRight};
 // Steps are 5 pixels, so within 2 of a spot is as close as a walk gets.
 constexpr int Near = 2;
 // Zone cells: 266 x 133 from (0, 50); the alien's box lies wholly inside a
@@ -50,12 +50,12 @@ Edge firstEdgeTowards(int from, int to) {
     return firstEdge[static_cast<std::size_t>(to)].value_or(Edge::Top);
 }
 
-int keyOf(Edge edge) {
+GameKey keyOf(Edge edge) {
     return EdgeKeys[static_cast<std::size_t>(edge)];
 }
 
-bool held(const TurnInput& turn, int key) {
-    for (int k : turn.held) {
+bool held(const ScriptedTurn& turn, GameKey key) {
+    for (GameKey k : turn.held) {
         if (k == key) {
             return true;
         }
@@ -64,8 +64,8 @@ bool held(const TurnInput& turn, int key) {
 }
 
 // A fresh press: the key goes down this turn, so it is let go for a turn first.
-TurnInput press(const TurnInput& last, int key) {
-    return held(last, key) ? TurnInput{} : TurnInput{{key}};
+ScriptedTurn press(const ScriptedTurn& last, GameKey key) {
+    return held(last, key) ? ScriptedTurn{} : ScriptedTurn{{key}};
 }
 
 struct Spot {
@@ -99,7 +99,7 @@ bool holdsPiece(int content) {
 }
 
 // Inside a hole: take the piece lying there, then levitate out.
-TurnInput climbOutOfHole(const GameState& s, const TurnInput& last) {
+ScriptedTurn climbOutOfHole(const GameState& s, const ScriptedTurn& last) {
     const HoleVisit& v = s.holeVisit;
     if (!v.holeLanded) {
         return {};
@@ -110,7 +110,7 @@ TurnInput climbOutOfHole(const GameState& s, const TurnInput& last) {
         holdsPiece(s.items.holeContents[static_cast<std::size_t>(row)]
                                        [static_cast<std::size_t>(s.areaHoles.holeIndex)]);
     if (pieceHere && !v.levitating) {
-        return v.holeX > PieceReachX ? TurnInput{{KeyLeft}} : TurnInput{};
+        return v.holeX > PieceReachX ? ScriptedTurn{{KeyLeft}} : ScriptedTurn{};
     }
     if (!v.levitating) {
         return press(last, KeyX);
@@ -139,7 +139,7 @@ std::optional<Spot> missingPieceHole(const GameState& s) {
 // Waiting in the Landing zone: always Up or Down held, so the pursuer never
 // moves up or down and cannot close in on the row kept clear of it. The
 // alien may use the gaps above and below the cell, which lie in no cell.
-TurnInput waitForTheShip(const GameState& s, const TurnInput& last) {
+ScriptedTurn waitForTheShip(const GameState& s, const ScriptedTurn& last) {
     const int row = (s.zones.zoneCell / 3);
     const int cellTop = PlayFieldTop + CellHeight * row;
     // From the gap above the cell's row (or the top of the walk) to the gap below it.
@@ -169,18 +169,18 @@ TurnInput waitForTheShip(const GameState& s, const TurnInput& last) {
     return {{held(last, KeyUp) ? KeyDown : KeyUp}};
 }
 
-TurnInput walkOrAct(const GameState& s, const Spot& spot, const TurnInput& act) {
-    const std::vector<int> keys = walkTowards(s, spot.area, spot.x, spot.y);
-    return keys.empty() ? act : TurnInput{keys};
+ScriptedTurn walkOrAct(const GameState& s, const Spot& spot, const ScriptedTurn& act) {
+    const std::vector<GameKey> keys = walkTowards(s, spot.area, spot.x, spot.y);
+    return keys.empty() ? act : ScriptedTurn{keys};
 }
 
 }  // namespace
 
-std::vector<int> walkTowards(const GameState& s, int area, int x, int y) {
+std::vector<GameKey> walkTowards(const GameState& s, int area, int x, int y) {
     if (s.area != area) {
         return {keyOf(firstEdgeTowards(s.area, area))};
     }
-    std::vector<int> keys;
+    std::vector<GameKey> keys;
     if (s.alienY < y - Near) {
         keys.push_back(KeyDown);
     } else if (s.alienY > y + Near) {
@@ -198,7 +198,7 @@ bool keysSteer(const GameState& s) {
     return s.mode == PlayMode::Play && !s.jorrin.alienCollapsed && !s.zones.powerActive;
 }
 
-TurnInput playToWin(const GameState& s, const TurnInput& last) {
+ScriptedTurn playToWin(const GameState& s, const ScriptedTurn& last) {
     if (!keysSteer(s)) {
         return {};
     }
@@ -206,25 +206,25 @@ TurnInput playToWin(const GameState& s, const TurnInput& last) {
         return climbOutOfHole(s, last);
     }
     if (const auto hole = missingPieceHole(s)) {
-        return walkOrAct(s, *hole, s.areaHoles.onHole ? press(last, KeyX) : TurnInput{});
+        return walkOrAct(s, *hole, s.areaHoles.onHole ? press(last, KeyX) : ScriptedTurn{});
     }
     if (!s.shipCall.callActive) {
         const auto callShip = zoneSpot(s, CallShip);
         const bool canCall = standsInZone(s, CallShip) && s.pursuer.pursuerActive;
-        return walkOrAct(s, callShip.value(), canCall ? press(last, KeyZ) : TurnInput{});
+        return walkOrAct(s, callShip.value(), canCall ? press(last, KeyZ) : ScriptedTurn{});
     }
     if (s.zones.zoneKind == Landing && s.area == zoneSpot(s, Landing).value().area) {
         return waitForTheShip(s, last);
     }
-    return walkOrAct(s, zoneSpot(s, Landing).value(), TurnInput{});
+    return walkOrAct(s, zoneSpot(s, Landing).value(), ScriptedTurn{});
 }
 
-TurnInput playToLose(const GameState& s, const TurnInput& last) {
+ScriptedTurn playToLose(const GameState& s, const ScriptedTurn& last) {
     if (!keysSteer(s)) {
         return {};
     }
     const Spot nothing = zoneSpot(s, NoZone).value();
-    return walkOrAct(s, nothing, standsInZone(s, NoZone) ? press(last, KeyZ) : TurnInput{});
+    return walkOrAct(s, nothing, standsInZone(s, NoZone) ? press(last, KeyZ) : ScriptedTurn{});
 }
 
 }  // namespace qz::test

@@ -14,7 +14,7 @@ namespace qz::test {
 // The keys to hold on the way to (x, y) in `area`: towards the area's
 // neighbour on the way there first (never through Washington DC, where the
 // scientist waits), then straight to the spot. Empty once there.
-std::vector<int> walkTowards(const GameState& state, int area, int x, int y);
+std::vector<GameKey> walkTowards(const GameState& state, int area, int x, int y);
 
 // Whether the keys steer the alien this turn: in play, with no power
 // animation running and Jorrin not reviving it. The players below hold
@@ -24,10 +24,10 @@ bool keysSteer(const GameState& state);
 // Going home: fetches each phone piece from its hole, calls the ship from the
 // Call Ship zone while a pursuer is about, then waits in the Landing zone,
 // keeping out of the pursuer's reach, until the ship lands.
-TurnInput playToWin(const GameState& state, const TurnInput& last);
+ScriptedTurn playToWin(const GameState& state, const ScriptedTurn& last);
 
 // Losing: stands in a cell of the Forest where Z does nothing but cost
 // energy and presses Z until Jorrin has no lives left to give.
-TurnInput playToLose(const GameState& state, const TurnInput& last);
+ScriptedTurn playToLose(const GameState& state, const ScriptedTurn& last);
 
 }  // namespace qz::test

@@ -23,14 +23,14 @@ constexpr unsigned Seed = 20240611;
 
 class FindingThePieces : public GameTest {
   protected:
-    void turn(std::vector<int> keys) {
-        records_.push_back(runner().runTurn(TurnInput{std::move(keys), false}));
+    void turn(std::vector<GameKey> keys) {
+        records_.push_back(runner().runTurn(ScriptedTurn{std::move(keys), false}));
         ASSERT_EQ(checkInvariants(state()), NothingBroken) << "turn " << records_.size();
     }
 
     // Holds the keys until `done` holds, at most `limit` turns.
     template <typename Done>
-    void holdUntil(std::vector<int> keys, Done done, int limit) {
+    void holdUntil(std::vector<GameKey> keys, Done done, int limit) {
         for (int i = 0; i < limit && !done(); ++i) {
             turn(keys);
         }
@@ -40,7 +40,7 @@ class FindingThePieces : public GameTest {
     void walkTo(int x, int y) {
         const GameState& s = state();
         for (int i = 0; i < 400 && (s.alienX != x || s.alienY != y); ++i) {
-            std::vector<int> keys;
+            std::vector<GameKey> keys;
             if (s.alienY != y) {
                 keys.push_back(s.alienY > y ? KeyUp : KeyDown);
             }
@@ -78,8 +78,8 @@ TEST_F(FindingThePieces, AllThreeFromTheirHolesInASeededGame) {
 
     // From the Forest each of Areas One to Three is one crossing away.
     struct Way {
-        int there;
-        int back;
+        GameKey there;
+        GameKey back;
     };
     constexpr std::array<Way, 3> ways{{{KeyUp, KeyDown}, {KeyRight, KeyLeft}, {KeyDown, KeyUp}}};
     for (int piece = PhonePiece1; piece <= PhonePiece3; ++piece) {

@@ -80,7 +80,7 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileAfterStartUp) {
     int marksShown = 0;
     // Both runs draw the same numbers in each turn, whatever the order of draws.
     auto play = [&](const KeyScript& script) {
-        for (const TurnInput& input : script.turns()) {
+        for (const ScriptedTurn& input : script.turns()) {
             ++turn;
             std::srand(Seed + static_cast<unsigned>(turn));
             const TurnRecord record = shipped.runTurn(input);

@@ -16,7 +16,7 @@ namespace {
 struct Golden {
     std::string name;
     unsigned seed = 0;
-    std::vector<TurnInput> script;
+    std::vector<ScriptedTurn> script;
 };
 
 // The seed and script lines of a golden file; nothing when it lacks them.
@@ -46,7 +46,7 @@ class GoldenReplays : public GameTest {
     std::vector<TurnRecord> replay(const Golden& golden, bool restore) {
         start(golden.seed).restoreEveryTurn(restore);
         std::vector<TurnRecord> records;
-        for (const TurnInput& input : golden.script) {
+        for (const ScriptedTurn& input : golden.script) {
             records.push_back(runner().runTurn(input));
         }
         return records;

@@ -35,7 +35,7 @@ class Walks : public GameTest {
         const auto turns = play(script);
         records_.insert(records_.end(), turns.begin(), turns.end());
     }
-    void walk(int key, int turns) { go(KeyScript().hold({key}, turns)); }
+    void walk(GameKey key, int turns) { go(KeyScript().hold({key}, turns)); }
 
     void expectAt(int area, int x, int y) {
         EXPECT_EQ(state().area, area) << "turn " << records_.size();

@@ -13,7 +13,7 @@
 namespace qz::test {
 namespace {
 
-using Player = TurnInput (*)(const GameState&, const TurnInput&);
+using Player = ScriptedTurn (*)(const GameState&, const ScriptedTurn&);
 
 class WholeGames : public GameTest {
   protected:
@@ -22,7 +22,7 @@ class WholeGames : public GameTest {
     std::vector<TurnRecord> playToTheEnd(unsigned seed, Player player, int turnLimit) {
         start(seed);
         std::vector<TurnRecord> records = play(KeyScript().hold({KeyS}, 1).idle(59));
-        TurnInput last;
+        ScriptedTurn last;
         while (state().mode == PlayMode::Play && static_cast<int>(records.size()) < turnLimit) {
             last = player(state(), last);
             records.push_back(runner().runTurn(last));

@@ -13,9 +13,9 @@
 namespace qz::soak {
 namespace {
 
-constexpr std::array<int, 9> AllKeys{KeyEscape, KeyI,    KeyS,    KeyX,    KeyZ,
-                                     KeyUp,     KeyDown, KeyLeft, KeyRight};
-constexpr std::array<int, 4> Arrows{KeyUp, KeyDown, KeyLeft, KeyRight};
+constexpr std::array<GameKey, 9> AllKeys{KeyEscape, KeyI,    KeyS,    KeyX,    KeyZ,
+                                         KeyUp,     KeyDown, KeyLeft, KeyRight};
+constexpr std::array<GameKey, 4> Arrows{KeyUp, KeyDown, KeyLeft, KeyRight};
 // Inside a hole, where the alien reaches what lies there.
 constexpr int ItemReachX = 155;
 // The share of spells spent going home, and their length: time enough to
@@ -40,14 +40,14 @@ bool allPiecesHeld(const GameState& s) {
 
 }  // namespace
 
-void RandomPlayer::holdFor(std::vector<int> keys, int maxTurns) {
+void RandomPlayer::holdFor(Keys keys, int maxTurns) {
     held_ = std::move(keys);
     heldTurns_ = 1 + below(maxTurns);
 }
 
-std::vector<int> RandomPlayer::mash() {
-    std::vector<int> keys;
-    for (int key : AllKeys) {
+Keys RandomPlayer::mash() {
+    Keys keys;
+    for (GameKey key : AllKeys) {
         // Escape quits outside the instruction pages: keep it rare.
         if (chance(key == KeyEscape ? 0.0005 : 0.3)) {
             keys.push_back(key);
@@ -56,21 +56,17 @@ std::vector<int> RandomPlayer::mash() {
     return keys;
 }
 
-std::vector<int> RandomPlayer::titleKeys(const GameState& s) {
+Keys RandomPlayer::titleKeys(const GameState& s) {
     if (s.instructionsShown) {
         // Turn the pages, or go back to the title with Escape.
         const int pick = below(10);
-        return pick < 6   ? std::vector<int>{chance(0.5) ? KeyS : KeyI}
-               : pick < 8 ? std::vector<int>{KeyEscape}
-                          : std::vector<int>{};
+        return pick < 6 ? Keys{chance(0.5) ? KeyS : KeyI} : pick < 8 ? Keys{KeyEscape} : Keys{};
     }
     const int pick = below(20);
-    return pick < 6    ? std::vector<int>{KeyS}
-           : pick < 16 ? std::vector<int>{KeyI}
-                       : std::vector<int>{};
+    return pick < 6 ? Keys{KeyS} : pick < 16 ? Keys{KeyI} : Keys{};
 }
 
-std::vector<int> RandomPlayer::towards(const GameState& s, int x, int y) {
+Keys RandomPlayer::towards(const GameState& s, int x, int y) {
     const int dx = x - s.alienX;
     const int dy = y - s.alienY;
     if (std::abs(dx) < AlienStep && std::abs(dy) < AlienStep) {
@@ -82,7 +78,7 @@ std::vector<int> RandomPlayer::towards(const GameState& s, int x, int y) {
     return {dy > 0 ? KeyDown : KeyUp};
 }
 
-std::optional<std::vector<int>> RandomPlayer::towardsZone(const GameState& s, int kind) {
+std::optional<Keys> RandomPlayer::towardsZone(const GameState& s, int kind) {
     const auto& area = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
     for (std::size_t cell = 0; cell < ZoneGrid.size(); ++cell) {
         if (area[cell / 3][cell % 3] == kind) {
@@ -93,11 +89,10 @@ std::optional<std::vector<int>> RandomPlayer::towardsZone(const GameState& s, in
     return std::nullopt;
 }
 
-std::vector<int> RandomPlayer::seek(const GameState& s) {
+Keys RandomPlayer::seek(const GameState& s) {
     if (spell_ == Spell::Burn && s.area != InsideHole) {
         // Spend energy on powers until Jorrin has to come, and lives run out.
-        return s.zones.inZoneCell ? std::vector<int>{KeyZ}
-                                  : std::vector<int>{Arrows[static_cast<std::size_t>(below(4))]};
+        return s.zones.inZoneCell ? Keys{KeyZ} : Keys{Arrows[static_cast<std::size_t>(below(4))]};
     }
     if (s.area == InsideHole) {
         // Over to a piece lying here; Z for a flower not yet revived.
@@ -146,11 +141,11 @@ std::vector<int> RandomPlayer::seek(const GameState& s) {
         }
     }
     const HoleRect& hole = selectedHoleRects(s)[static_cast<std::size_t>(targetHole_)];
-    std::vector<int> keys = towards(s, hole.x + 25, hole.y - 70);
-    return keys.empty() ? std::vector<int>{KeyX} : keys;
+    Keys keys = towards(s, hole.x + 25, hole.y - 70);
+    return keys.empty() ? Keys{KeyX} : keys;
 }
 
-std::vector<int> RandomPlayer::intoNearestHole(const GameState& s) {
+Keys RandomPlayer::intoNearestHole(const GameState& s) {
     if (s.areaHoles.onHole) {
         return {KeyX};
     }
@@ -169,11 +164,11 @@ std::vector<int> RandomPlayer::intoNearestHole(const GameState& s) {
         }
     }
     const HoleRect& hole = holes[static_cast<std::size_t>(best)];
-    std::vector<int> keys = towards(s, hole.x + 25, hole.y - 70);
-    return keys.empty() ? std::vector<int>{KeyX} : keys;
+    Keys keys = towards(s, hole.x + 25, hole.y - 70);
+    return keys.empty() ? Keys{KeyX} : keys;
 }
 
-int RandomPlayer::towardsArea(int from, int to) const {
+GameKey RandomPlayer::towardsArea(int from, int to) const {
     for (std::size_t edge = 0; edge < Arrows.size(); ++edge) {
         if (neighbourArea(from, static_cast<Edge>(edge)) == to) {
             return Arrows[edge];
@@ -182,7 +177,7 @@ int RandomPlayer::towardsArea(int from, int to) const {
     return heading_;
 }
 
-std::vector<int> RandomPlayer::meet(const GameState& s) {
+Keys RandomPlayer::meet(const GameState& s) {
     const PursuerState& p = s.pursuer;
     if (!meetJorrin_ && s.area != InsideHole && p.pursuerActive && p.pursuerDelay == 0 &&
         !p.alienCaught && !p.pushBackInForce) {
@@ -190,7 +185,7 @@ std::vector<int> RandomPlayer::meet(const GameState& s) {
         // ship's call. Any zone will do without them.
         const int kind = allPiecesHeld(s) ? CallShip : s.zones.zoneKind;
         const auto keys = s.zones.inZoneCell && s.zones.zoneKind == kind
-                              ? std::optional<std::vector<int>>(std::vector<int>{})
+                              ? std::optional<Keys>(Keys{})
                               : towardsZone(s, kind);
         if (!keys) {
             return {heading_};
@@ -227,11 +222,11 @@ std::vector<int> RandomPlayer::meet(const GameState& s) {
         return {KeyZ};  // so that hovering soon spends the rest
     }
     const auto keys = towardsZone(s, CallJorrin);
-    return !keys ? std::vector<int>{heading_} : keys->empty() ? std::vector<int>{KeyZ} : *keys;
+    return !keys ? Keys{heading_} : keys->empty() ? Keys{KeyZ} : *keys;
 }
 
-std::vector<int> RandomPlayer::playKeys(const GameState& s) {
-    const int arrow = Arrows[static_cast<std::size_t>(below(4))];
+Keys RandomPlayer::playKeys(const GameState& s) {
+    const GameKey arrow = Arrows[static_cast<std::size_t>(below(4))];
     if (s.area == InsideHole) {
         const HoleVisit& v = s.holeVisit;
         if (v.levitating && chance(0.8)) {
@@ -275,13 +270,13 @@ void RandomPlayer::chooseSpell() {
     spellTurns_ = 100 + below(600);
 }
 
-TurnInput RandomPlayer::next(const GameState& s) {
+ScriptedTurn RandomPlayer::next(const GameState& s) {
     last_ = nextTurn(s);
     return last_;
 }
 
-TurnInput RandomPlayer::nextTurn(const GameState& s) {
-    TurnInput turn;
+ScriptedTurn RandomPlayer::nextTurn(const GameState& s) {
+    ScriptedTurn turn;
     if (heldTurns_ > 0) {
         --heldTurns_;
         turn.held = held_;
@@ -319,13 +314,13 @@ TurnInput RandomPlayer::nextTurn(const GameState& s) {
         // Out of the hole areas, a longer walk over an edge.
         holdFor(seek(s), isHoleArea(s.area) || s.area == InsideHole ? 3 : 40);
     } else if (s.mode == PlayMode::Play) {
-        const std::vector<int> keys = playKeys(s);
+        const Keys keys = playKeys(s);
         const bool walking = keys.size() >= 1 && keys[0] != KeyX && keys[0] != KeyZ;
         holdFor(keys, !walking ? 2 : s.area == InsideHole ? 20 : 60);
     } else if (s.mode == PlayMode::GameOver) {
-        holdFor(chance(0.7) ? std::vector<int>{KeyS} : mash(), 2);
+        holdFor(chance(0.7) ? Keys{KeyS} : mash(), 2);
     } else {
-        holdFor(chance(0.9) ? std::vector<int>{} : mash(), 10);
+        holdFor(chance(0.9) ? Keys{} : mash(), 10);
     }
     turn.held = held_;
     --heldTurns_;

@@ -13,12 +13,14 @@
 
 namespace qz::soak {
 
+using Keys = std::vector<GameKey>;
+
 class RandomPlayer {
   public:
     explicit RandomPlayer(unsigned seed) : random_(seed) {}
 
     // The keys of the next turn, chosen by looking at the state.
-    TurnInput next(const GameState& state);
+    ScriptedTurn next(const GameState& state);
 
   private:
     // What the player is after for a stretch of turns.
@@ -31,42 +33,42 @@ class RandomPlayer {
     };
 
     void chooseSpell();
-    TurnInput nextTurn(const GameState& state);
+    ScriptedTurn nextTurn(const GameState& state);
     bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     // Keeps `keys` held for a random stretch of turns.
-    void holdFor(std::vector<int> keys, int maxTurns);
-    std::vector<int> titleKeys(const GameState& state);
-    std::vector<int> playKeys(const GameState& state);
-    std::vector<int> mash();
+    void holdFor(Keys keys, int maxTurns);
+    Keys titleKeys(const GameState& state);
+    Keys playKeys(const GameState& state);
+    Keys mash();
     // The arrow that brings the alien's top-left corner closer to (x, y),
     // none once there.
-    std::vector<int> towards(const GameState& state, int x, int y);
+    Keys towards(const GameState& state, int x, int y);
     // The arrow towards the middle of the area's zone cell of `kind`, none
     // once there; nothing when the area has no such cell.
-    std::optional<std::vector<int>> towardsZone(const GameState& state, int kind);
+    std::optional<Keys> towardsZone(const GameState& state, int kind);
     // The arrow across the edge that joins `from` to `to`; the spell's
     // heading when none does.
-    int towardsArea(int from, int to) const;
+    GameKey towardsArea(int from, int to) const;
     // Heads for the nearest hole and drops in.
-    std::vector<int> intoNearestHole(const GameState& state);
+    Keys intoNearestHole(const GameState& state);
     // Heads for a hole, or for the ship zones once the pieces are all held.
-    std::vector<int> seek(const GameState& state);
+    Keys seek(const GameState& state);
     // Waits in a zone for the pursuer and uses it as the pursuer closes in;
     // or calls Jorrin, drops into a hole and hovers there until the energy
     // runs out.
-    std::vector<int> meet(const GameState& state);
+    Keys meet(const GameState& state);
 
     std::mt19937 random_;
-    std::vector<int> held_;
+    Keys held_;
     int heldTurns_ = 0;
     int targetHole_ = 0;  // the hole headed for, among the area's
     Spell spell_ = Spell::Wander;
-    int spellTurns_ = 0;         // turns left of the spell
-    int heading_ = 0;            // the arrow that takes the spell to other areas
-    bool meetOnTheWay_ = false;  // going home, wait for the pursuer to call the ship
-    bool meetJorrin_ = false;    // meeting Jorrin rather than the pursuer
-    TurnInput last_;             // the keys of the turn before, for the autopilot's fresh presses
+    int spellTurns_ = 0;                // turns left of the spell
+    GameKey heading_ = GameKey::Right;  // the arrow that takes the spell to other areas
+    bool meetOnTheWay_ = false;         // going home, wait for the pursuer to call the ship
+    bool meetJorrin_ = false;           // meeting Jorrin rather than the pursuer
+    ScriptedTurn last_;  // the keys of the turn before, for the autopilot's fresh presses
 };
 
 }  // namespace qz::soak

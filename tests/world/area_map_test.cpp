@@ -264,7 +264,7 @@ TEST_F(AreaWalks, FourCrossingsUpFromTheForestComeBackToIt) {
     std::vector<int> visited;
     for (int turn = 0; turn < 400 && visited.size() < 4; ++turn) {
         const int before = state().area;
-        runner().runTurn(TurnInput{{KeyUp}});
+        runner().runTurn(ScriptedTurn{{KeyUp}});
         if (state().area != before) {
             visited.push_back(state().area);
             EXPECT_EQ(state().alienY, 375);

@@ -42,7 +42,7 @@ TEST_F(Walking, LeftAndRightTogetherEndFacingRightWhereItStarted) {
 TEST_F(Walking, TheWalkingFlagFollowsTheSidewaysKeysOnly) {
     startPlaying();
     struct Turn {
-        std::initializer_list<int> keys;
+        std::initializer_list<GameKey> keys;
         bool walking;
     };
     const std::array<Turn, 7> turns{{
@@ -71,7 +71,7 @@ TEST_F(Walking, TheWalkingFlagFollowsTheSidewaysKeysOnly) {
 
 TEST_F(Walking, EachEdgeIsReachedByAStepAndCrossedOnTheNextTurn) {
     struct Case {
-        int key;
+        GameKey key;
         int x;
         int y;
         int edgeX;
@@ -230,14 +230,14 @@ GameState insideHole(int holeX, int holeY, bool levitating) {
     return s;
 }
 
-void stepWith(GameState& s, std::initializer_list<int> keys) {
-    std::array<std::uint8_t, KeyStateSize> held{};
-    for (int key : keys) {
-        held[static_cast<std::size_t>(key)] = 1;
+void stepWith(GameState& s, std::initializer_list<GameKey> keys) {
+    HeldKeys held;
+    for (GameKey key : keys) {
+        held.press(key);
     }
     VirtualClock clock;
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
-    movementStep(s, held.data(), sound);
+    movementStep(s, held, sound);
 }
 
 TEST(Crossing, AnEdgeCrossingEndsThePushBackButLeavesAnOrdinaryPursuerAlone) {

@@ -1,40 +1,78 @@
-// The input seam: key codes, events and the held-key array.
+// The input seam: the keyboard's keys for the game's words, and the source of
+// each turn's input record.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
+
+#include "frame/turn_input.h"
 
 namespace qz {
 
-// Key codes as the display library numbers them; they index the key-state array.
-enum Key : int {
-    KeyEscape = 27,
-    KeyI = 105,
-    KeyS = 115,
-    KeyX = 120,
-    KeyZ = 122,
-    KeyUp = 273,
-    KeyDown = 274,
-    KeyRight = 275,
-    KeyLeft = 276,
-};
-constexpr int KeyStateSize = 323;
+// The display library numbers keys with these codes; its key-state array has
+// KeyCodeCount entries. Recordings keep keys by these codes.
+constexpr int KeyCodeCount = 323;
 
-struct InputEvent {
-    enum class Type { Quit, KeyDown, Other };
-    Type type = Type::Other;
+struct KeyBinding {
+    int code;
+    GameKey key;
+    const char* name;  // the key's name on the keyboard
 };
+
+// The one table of the game's keys.
+constexpr std::array<KeyBinding, GameKeyCount> KeyboardKeys{{
+    {276, GameKey::Left, "Left"},
+    {275, GameKey::Right, "Right"},
+    {273, GameKey::Up, "Up"},
+    {274, GameKey::Down, "Down"},
+    {120, GameKey::Drop, "X"},
+    {122, GameKey::Power, "Z"},
+    {115, GameKey::Start, "S"},
+    {105, GameKey::Instructions, "I"},
+    {27, GameKey::Quit, "Escape"},
+}};
+
+constexpr const KeyBinding& bindingOf(GameKey key) {
+    return KeyboardKeys[static_cast<std::size_t>(key)];
+}
+static_assert([] {
+    for (std::size_t i = 0; i < KeyboardKeys.size(); ++i) {
+        if (static_cast<std::size_t>(KeyboardKeys[i].key) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+// The game word of a key code, nothing for another key.
+constexpr std::optional<GameKey> gameKeyOfCode(int code) {
+    for (const KeyBinding& binding : KeyboardKeys) {
+        if (binding.code == code) {
+            return binding.key;
+        }
+    }
+    return std::nullopt;
+}
+
+// The game keys held in a key-state array of KeyCodeCount entries.
+inline HeldKeys heldKeysOf(const std::uint8_t* state) {
+    HeldKeys held;
+    for (const KeyBinding& binding : KeyboardKeys) {
+        if (state[binding.code]) {
+            held.press(binding.key);
+        }
+    }
+    return held;
+}
 
 class InputSource {
   public:
     virtual ~InputSource() = default;
-    // Takes the next event, false when the queue is empty.
-    virtual bool poll(InputEvent& event) = 0;
-    // Brings the held-key array up to date.
-    virtual void pump() = 0;
-    // KeyStateSize entries, non-zero while held. Stays valid for the whole run.
-    virtual const std::uint8_t* keyState() = 0;
+    // Everything the game takes from outside at the start of a turn.
+    virtual TurnInput readTurn() = 0;
 };
 
 // The display library's events and keys. F11 and Alt+Enter belong to the
@@ -44,9 +82,7 @@ class SdlInput final : public InputSource {
   public:
     explicit SdlInput(std::function<void()> onWindowKey = {})
         : onWindowKey_(std::move(onWindowKey)) {}
-    bool poll(InputEvent& event) override;
-    void pump() override;
-    const std::uint8_t* keyState() override;
+    TurnInput readTurn() override;
 
   private:
     std::function<void()> onWindowKey_;

@@ -4,14 +4,15 @@
 
 namespace qz {
 
-constexpr bool sameCode(Key ours, SDLKey theirs) {
-    return static_cast<int>(ours) == static_cast<int>(theirs);
-}
-static_assert(sameCode(KeyEscape, SDLK_ESCAPE) && sameCode(KeyI, SDLK_i) &&
-              sameCode(KeyS, SDLK_s) && sameCode(KeyX, SDLK_x) && sameCode(KeyZ, SDLK_z));
-static_assert(sameCode(KeyUp, SDLK_UP) && sameCode(KeyDown, SDLK_DOWN) &&
-              sameCode(KeyRight, SDLK_RIGHT) && sameCode(KeyLeft, SDLK_LEFT));
-static_assert(KeyStateSize == static_cast<int>(SDLK_LAST));
+static_assert(bindingOf(GameKey::Quit).code == SDLK_ESCAPE &&
+              bindingOf(GameKey::Instructions).code == SDLK_i &&
+              bindingOf(GameKey::Start).code == SDLK_s && bindingOf(GameKey::Drop).code == SDLK_x &&
+              bindingOf(GameKey::Power).code == SDLK_z);
+static_assert(bindingOf(GameKey::Up).code == SDLK_UP &&
+              bindingOf(GameKey::Down).code == SDLK_DOWN &&
+              bindingOf(GameKey::Right).code == SDLK_RIGHT &&
+              bindingOf(GameKey::Left).code == SDLK_LEFT);
+static_assert(KeyCodeCount == static_cast<int>(SDLK_LAST));
 
 namespace {
 
@@ -30,38 +31,29 @@ WindowKey windowKey(const SDL_Event& e) {
 
 }  // namespace
 
-bool SdlInput::poll(InputEvent& event) {
+TurnInput SdlInput::readTurn() {
+    TurnInput turn;
     SDL_Event e;
-    WindowKey kind = WindowKey::None;
-    do {
-        if (!SDL_PollEvent(&e)) {
-            return false;
-        }
-        kind = windowKey(e);
+    // Taking an event brings the key-state array up to date with every event
+    // pumped so far: each event carries the keys held as it was taken.
+    while (SDL_PollEvent(&e)) {
+        const WindowKey kind = windowKey(e);
         if (kind == WindowKey::Toggle && onWindowKey_) {
             onWindowKey_();
         }
-    } while (kind != WindowKey::None);
-    switch (e.type) {
-        case SDL_QUIT:
-            event.type = InputEvent::Type::Quit;
-            break;
-        case SDL_KEYDOWN:
-            event.type = InputEvent::Type::KeyDown;
-            break;
-        default:
-            event.type = InputEvent::Type::Other;
-            break;
+        if (kind != WindowKey::None) {
+            continue;
+        }
+        InputEvent event;
+        event.type = e.type == SDL_QUIT      ? InputEvent::Type::Quit
+                     : e.type == SDL_KEYDOWN ? InputEvent::Type::KeyDown
+                                             : InputEvent::Type::Other;
+        event.held = heldKeysOf(SDL_GetKeyState(nullptr));
+        turn.events.push_back(event);
     }
-    return true;
-}
-
-void SdlInput::pump() {
     SDL_PumpEvents();
-}
-
-const std::uint8_t* SdlInput::keyState() {
-    return SDL_GetKeyState(nullptr);
+    turn.held = heldKeysOf(SDL_GetKeyState(nullptr));
+    return turn;
 }
 
 }  // namespace qz

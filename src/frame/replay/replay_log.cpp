@@ -133,7 +133,7 @@ std::string quoted(const std::vector<std::string>& sounds) {
 }  // namespace
 
 std::string writeReplayLog(unsigned seed, const std::vector<TurnRecord>& records) {
-    std::vector<TurnInput> inputs;
+    std::vector<ScriptedTurn> inputs;
     for (const TurnRecord& record : records) {
         inputs.push_back(record.input);
     }

@@ -19,7 +19,7 @@ ScenarioRunner::ScenarioRunner(Canvas& canvas, unsigned seed,
     state_.mode = PlayMode::Title;
 }
 
-void ScenarioRunner::step(const TurnInput& input) {
+void ScenarioRunner::step(const ScriptedTurn& input) {
     sound_.clearRequests();
     input_.beginTurn(input);
     qz::runTurn(runtime_);
@@ -31,7 +31,7 @@ void ScenarioRunner::step(const TurnInput& input) {
     }
 }
 
-TurnRecord ScenarioRunner::runTurn(const TurnInput& input) {
+TurnRecord ScenarioRunner::runTurn(const ScriptedTurn& input) {
     const std::uint32_t startTicks = clock_.ticks();
     step(input);
     TurnRecord record;
@@ -54,7 +54,7 @@ TurnRecord ScenarioRunner::runTurn(const TurnInput& input) {
 
 std::vector<TurnRecord> ScenarioRunner::run(const KeyScript& script) {
     std::vector<TurnRecord> records;
-    for (const TurnInput& input : script.turns()) {
+    for (const ScriptedTurn& input : script.turns()) {
         records.push_back(runTurn(input));
         if (state_.quitRequested) {
             break;

@@ -19,7 +19,7 @@ struct TurnRecord {
     int turn = 0;
     std::uint32_t ticks = 0;   // virtual time at the end of the turn
     std::uint32_t turnMs = 0;  // virtual time the turn took
-    TurnInput input;
+    ScriptedTurn input;
     std::vector<FieldValue> state;  // at the end of the turn
     std::vector<std::string> sounds;
     std::vector<std::string> brokenInvariants;  // checkInvariants at the end of the turn
@@ -35,10 +35,10 @@ class ScenarioRunner {
     ScenarioRunner(Canvas& canvas, unsigned seed,
                    std::array<std::uint32_t, SoundCount> soundLengthsMs = DefaultSoundLengthsMs);
 
-    TurnRecord runTurn(const TurnInput& input);
+    TurnRecord runTurn(const ScriptedTurn& input);
     // Runs one turn and records nothing: for long runs that look at the
     // state themselves.
-    void step(const TurnInput& input);
+    void step(const ScriptedTurn& input);
     // Runs the script until it ends or the player quits.
     std::vector<TurnRecord> run(const KeyScript& script);
 

@@ -7,37 +7,13 @@
 namespace qz {
 namespace {
 
-constexpr std::array<int, 9> NamedKeys{KeyEscape, KeyI,    KeyS,     KeyX,   KeyZ,
-                                       KeyUp,     KeyDown, KeyRight, KeyLeft};
-
-std::string keyName(int key) {
-    switch (key) {
-        case KeyEscape:
-            return "Escape";
-        case KeyI:
-            return "I";
-        case KeyS:
-            return "S";
-        case KeyX:
-            return "X";
-        case KeyZ:
-            return "Z";
-        case KeyUp:
-            return "Up";
-        case KeyDown:
-            return "Down";
-        case KeyRight:
-            return "Right";
-        case KeyLeft:
-            return "Left";
-        default:
-            return "key" + std::to_string(key);
-    }
+std::string keyName(GameKey key) {
+    return bindingOf(key).name;
 }
 
-std::string describeInput(const TurnInput& turn) {
+std::string describeInput(const ScriptedTurn& turn) {
     std::string text;
-    for (int key : turn.held) {
+    for (GameKey key : turn.held) {
         text += (text.empty() ? "" : "+") + keyName(key);
     }
     if (turn.closeWindow) {
@@ -48,7 +24,11 @@ std::string describeInput(const TurnInput& turn) {
 
 }  // namespace
 
-std::string describeInputs(const std::vector<TurnInput>& turns) {
+std::ostream& operator<<(std::ostream& out, GameKey key) {
+    return out << keyName(key);
+}
+
+std::string describeInputs(const std::vector<ScriptedTurn>& turns) {
     std::string text;
     for (std::size_t i = 0; i < turns.size();) {
         std::size_t run = 1;
@@ -61,8 +41,8 @@ std::string describeInputs(const std::vector<TurnInput>& turns) {
     return text;
 }
 
-std::optional<std::vector<TurnInput>> parseInputs(const std::string& text) {
-    std::vector<TurnInput> turns;
+std::optional<std::vector<ScriptedTurn>> parseInputs(const std::string& text) {
+    std::vector<ScriptedTurn> turns;
     std::istringstream runs(text);
     std::string run;
     while (std::getline(runs, run, ',')) {
@@ -72,7 +52,7 @@ std::optional<std::vector<TurnInput>> parseInputs(const std::string& text) {
         if (!(words >> chord >> times) || times.size() < 2 || times[0] != 'x') {
             return std::nullopt;
         }
-        TurnInput turn;
+        ScriptedTurn turn;
         std::istringstream names(chord);
         std::string name;
         while (chord != "idle" && std::getline(names, name, '+')) {
@@ -80,12 +60,13 @@ std::optional<std::vector<TurnInput>> parseInputs(const std::string& text) {
                 turn.closeWindow = true;
                 continue;
             }
-            const auto key = std::find_if(NamedKeys.begin(), NamedKeys.end(),
-                                          [&](int k) { return keyName(k) == name; });
-            if (key == NamedKeys.end()) {
+            const auto key =
+                std::find_if(KeyboardKeys.begin(), KeyboardKeys.end(),
+                             [&](const KeyBinding& binding) { return binding.name == name; });
+            if (key == KeyboardKeys.end()) {
                 return std::nullopt;
             }
-            turn.held.push_back(*key);
+            turn.held.push_back(key->key);
         }
         const int count = std::atoi(times.c_str() + 1);
         if (count < 1) {
@@ -96,34 +77,27 @@ std::optional<std::vector<TurnInput>> parseInputs(const std::string& text) {
     return turns;
 }
 
-void ScriptedInput::beginTurn(const TurnInput& turn) {
-    std::array<std::uint8_t, KeyStateSize> next{};
-    for (int key : turn.held) {
-        next[static_cast<std::size_t>(key)] = 1;
+void ScriptedInput::beginTurn(const ScriptedTurn& turn) {
+    HeldKeys held;
+    for (GameKey key : turn.held) {
+        held.press(key);
     }
-    for (int key : turn.held) {
-        if (!keys_[static_cast<std::size_t>(key)]) {
-            queue_.push_back(InputEvent{InputEvent::Type::KeyDown});
+    next_ = TurnInput{};
+    next_.held = held;
+    for (GameKey key : turn.held) {
+        if (!held_[key]) {
+            next_.events.push_back(InputEvent{InputEvent::Type::KeyDown, held});
         }
     }
     if (turn.closeWindow) {
-        queue_.push_back(InputEvent{InputEvent::Type::Quit});
+        next_.events.push_back(InputEvent{InputEvent::Type::Quit, held});
     }
-    keys_ = next;
+    held_ = held;
 }
 
-bool ScriptedInput::poll(InputEvent& event) {
-    if (queue_.empty()) {
-        return false;
-    }
-    event = queue_.front();
-    queue_.pop_front();
-    return true;
-}
-
-KeyScript& KeyScript::hold(std::initializer_list<int> keys, int turns) {
+KeyScript& KeyScript::hold(std::initializer_list<GameKey> keys, int turns) {
     for (int i = 0; i < turns; ++i) {
-        turns_.push_back(TurnInput{std::vector<int>(keys), false});
+        turns_.push_back(ScriptedTurn{std::vector<GameKey>(keys), false});
     }
     return *this;
 }
@@ -132,12 +106,12 @@ KeyScript& KeyScript::idle(int turns) {
     return hold({}, turns);
 }
 
-KeyScript& KeyScript::tap(std::initializer_list<int> keys) {
+KeyScript& KeyScript::tap(std::initializer_list<GameKey> keys) {
     return hold(keys, 1).idle(1);
 }
 
 KeyScript& KeyScript::closeWindow() {
-    turns_.push_back(TurnInput{{}, true});
+    turns_.push_back(ScriptedTurn{{}, true});
     return *this;
 }
 
