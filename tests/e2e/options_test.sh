@@ -60,12 +60,20 @@ case "$case_name" in
             grep -q -- "--$option" <(sed 's/\\-/-/g' "$e2e_dir/../../man/quillo-zoruri.6") ||
                 fail "the manual page does not list --$option"
         done
+        grep -q -- '-h, --help' "$work/stdout" || fail "--help does not mention -h"
+        grep -qE -- '(^|[^-])-h([^a-z]|$)' <(sed 's/\\-/-/g' "$e2e_dir/../../man/quillo-zoruri.6") ||
+            fail "the manual page does not list -h"
+        # Asked for anywhere, even after a mistake, the help is what comes.
+        run_plain --frobnicate stray -h
+        [[ "$game_status" == 0 && ! -s "$work/stderr" ]] || fail "-h after mistakes: $game_status"
+        grep -q -- '--replay' "$work/stdout" || fail "-h after mistakes shows no help"
         run_plain --version
         [[ "$game_status" == 0 ]] || fail "--version: exit code $game_status"
         grep -qx 'quillo-zoruri 1\.2' "$work/stdout" || fail "--version says $(cat "$work/stdout")"
         ;;
     bad-usage)
         expect_usage_error 'unknown option --frobnicate' --frobnicate
+        expect_usage_error 'unexpected argument "foo"' foo
         expect_usage_error 'bad value "5" for --scale' --scale 5
         expect_usage_error 'bad value "two" for --scale' --scale=two
         expect_usage_error '--scale needs a value' --scale
