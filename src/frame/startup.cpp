@@ -172,7 +172,8 @@ int runGame(const Options& options) {
         InputSource* turnInput = &input;
         SoundBoard* turnSound = &sound;
         if (session.record) {
-            recorder = std::make_unique<SessionRecorder>(input, sound, session.record, seed);
+            recorder = std::make_unique<SessionRecorder>(input, sound, session.record,
+                                                         options.recordFile, seed, say);
             turnInput = recorder.get();
             turnSound = recorder.get();
         } else if (session.replay) {
@@ -182,13 +183,13 @@ int runGame(const Options& options) {
         }
         Runtime rt{state, canvas, clock, *turnInput, *turnSound};
         runRecordedLoop(rt, recorder.get(), player.get());
-        if (recorder) {
-            recorder->finish(state);
+        if (recorder && recorder->failed()) {
+            status = 1;  // said when the first write failed
         }
-        if (player && !player->stoppedByPlayer() && session.replay->finalDigest &&
-            *session.replay->finalDigest != stateDigestText(state)) {
+        if (player && !player->stoppedByPlayer() &&
+            session.replay->finalDigest != stateDigestText(state)) {
             say("the replay ended in another state than the recording (digest " +
-                stateDigestText(state) + ", recorded " + *session.replay->finalDigest + ")");
+                stateDigestText(state) + ", recorded " + session.replay->finalDigest + ")");
             status = 3;
         }
     }

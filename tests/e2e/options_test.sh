@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line of the real game: help and version without a display,
 # mistakes refused with their line and the usage, the data folder, full
-# screen, scaling, and a recorded game replayed to the same end.
+# screen, scaling, a recorded game replayed to the same end, and recordings
+# that cannot be written or are left without their end.
 #   options_test.sh <case> <executable> <build-folder>
 set -euo pipefail
 case_name=$1
@@ -166,10 +167,48 @@ case "$case_name" in
         head -c 200 "$work/game.replay" >"$work/cut.replay"
         run_plain --replay "$work/cut.replay"
         expect_one_line 2 "cut.replay: (line [0-9]+ is damaged|the file is cut short)"
+        head -n 5 "$work/game.replay" >"$work/lines.replay"
+        run_plain --replay "$work/lines.replay"
+        expect_one_line 2 "lines.replay: the file stops after line 5 without its end line"
         run_plain --replay "$executable"
         expect_one_line 2 "is not a Quillo Zoruri replay"
         run_plain --replay "$work/none.replay"
         expect_one_line 2 "cannot read the replay"
+        ;;
+    record-to-the-end)
+        start_xvfb
+        note "a full disk: one line, the game goes on, exit code 1"
+        game_args=(--record /dev/full)
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        press s
+        sleep 5
+        press Right
+        screenshot playing
+        frame_check playing "share 0 0 800 50 255,0,0 min 0.5" "share 0 50 800 450 green min 0.3"
+        press Escape
+        wait_for_exit 5
+        expect_one_line 1 "cannot write the recording /dev/full: No space left on device"
+        note "a game stopped by a signal still writes its end line"
+        game_args=(--record "$work/stopped.replay")
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        kill -TERM "$game_pid"
+        wait_for_exit 5
+        [[ "$game_status" == 0 ]] || fail "exit code $game_status after SIGTERM, not 0"
+        grep -q '^end [0-9]* [0-9a-f]*$' <(tail -n 1 "$work/stopped.replay") ||
+            fail "the stopped game's recording has no end line"
+        note "a killed game cannot: its file is refused, and the message says why it may be"
+        game_args=(--record "$work/killed.replay")
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        kill -KILL "$game_pid"
+        wait_for_exit 5
+        run_plain --replay "$work/killed.replay"
+        expect_one_line 2 "stops after line [0-9]+ without its end line: .* killed"
         ;;
     *)
         fail "unknown case $case_name"
