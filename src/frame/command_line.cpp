@@ -129,6 +129,7 @@ Options:
   --data DIR       read the pictures, sounds and font from DIR
   --fullscreen     start in full screen (F11 or Alt+Enter switches at any time)
   --scale N        show each game pixel as an N x N block, N from 1 to 4
+                   (or the largest that fits, on a smaller screen)
   --record FILE    write the seed and every turn's keys to FILE, for bug reports
   --replay FILE    play a recorded game back, then exit
 

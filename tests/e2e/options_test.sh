@@ -111,6 +111,27 @@ case "$case_name" in
         [[ $(compare -metric AE "$work/scaled.ppm" "$work/resampled.ppm" null: 2>&1) == 0 ]] ||
             fail "the scaled window is not made of 2 x 2 blocks"
         quit_with_escape
+        note "full screen at 4 cannot be had: 2 can, centred, said in one line"
+        game_args=(--fullscreen --scale 4)
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        screenshot full root
+        frame_check full "share 0 0 100 1300 0,0,0 min 0.99" \
+            "share 100 50 1700 1250 0,0,0 max 0.2" "share 1700 0 1800 1300 0,0,0 min 0.99"
+        quit_with_escape
+        expect_one_line 0 "--scale 4 does not fit any full-screen mode; showing scale 2 instead"
+        ;;
+    scale-too-large)
+        start_xvfb 1024x768x24
+        game_args=(--scale 2)
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        expect_window_size 800x600
+        sleep 1
+        expect_title title
+        quit_with_escape
+        expect_one_line 0 "--scale 2 does not fit the 1024x768 screen; showing scale 1 instead"
         ;;
     fullscreen)
         # 800 x 600 cannot be had on a 1024 x 768 screen: centred, unscaled.
