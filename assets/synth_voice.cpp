@@ -55,6 +55,9 @@ void addVoice(StereoBuffer& out, double startSeconds, const Voice& v) {
         switch (v.wave) {
             case Wave::Square:
                 s = phase < v.duty ? 0.8 : -0.8;
+                if (v.centred) {
+                    s -= 0.8 * (2 * v.duty - 1);
+                }
                 break;
             case Wave::Saw:
                 s = 1.6 * phase - 0.8;

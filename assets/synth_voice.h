@@ -23,6 +23,9 @@ struct Voice {
     double pan = 0.0;        // -1 left, 0 centre, 1 right
     double lowpass = 0.0;    // cut-off in Hz, 0 for none
     std::uint32_t seed = 1;  // noise only
+    // Square waves only: shift the wave so it averages zero. A duty other than
+    // 0.5 otherwise gives every note a DC offset, which adds up in a long tune.
+    bool centred = false;
 };
 
 double voiceLength(const Voice& v);

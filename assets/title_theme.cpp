@@ -65,6 +65,7 @@ void addMelody(StereoBuffer& out) {
             Voice v;
             v.wave = Wave::Square;
             v.duty = 0.25;
+            v.centred = true;
             v.frequency = noteFrequency(n.pitch);
             v.vibratoDepth = n.eighths >= 3 ? 0.006 : 0.0;
             v.vibratoRate = 5.5;

@@ -20,6 +20,10 @@ Argument split(std::string_view arg) {
     return {arg, {}, false};
 }
 
+bool asksForHelp(std::string_view arg) {
+    return arg == "--help" || arg == "-h";
+}
+
 bool readScale(std::string_view text, int& scale) {
     if (text.size() != 1 || text[0] < '1' || text[0] > '0' + MaxScale) {
         return false;
@@ -33,6 +37,13 @@ bool readScale(std::string_view text, int& scale) {
 ParsedOptions parseCommandLine(int argc, const char* const* argv) {
     ParsedOptions parsed;
     Options& o = parsed.options;
+    // Whoever asks for help gets it, whatever else the line holds.
+    for (int i = 1; i < argc; ++i) {
+        if (asksForHelp(argv[i])) {
+            o.help = true;
+            return parsed;
+        }
+    }
     for (int i = 1; i < argc; ++i) {
         const Argument arg = split(argv[i]);
         const std::string name(arg.name);
@@ -60,7 +71,7 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
             return true;
         };
         std::string text;
-        if (name == "--help" || name == "-h") {
+        if (name == "--help") {
             flag(o.help);
         } else if (name == "--version") {
             flag(o.version);
@@ -78,8 +89,11 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
                                "\" for --scale: give a whole number from 1 to " +
                                std::to_string(MaxScale);
             }
-        } else {
+        } else if (name.size() > 1 && name[0] == '-') {
             parsed.error = "unknown option " + std::string(argv[i]);
+        } else {
+            parsed.error =
+                "unexpected argument \"" + std::string(argv[i]) + "\": the game takes options only";
         }
         if (!parsed.error.empty()) {
             return parsed;
@@ -92,7 +106,7 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string usageLine() {
-    return "usage: quillo-zoruri [--help] [--version] [--data DIR] [--fullscreen] [--scale N] "
+    return "usage: quillo-zoruri [-h | --help] [--version] [--data DIR] [--fullscreen] [--scale N] "
            "[--record FILE | --replay FILE]";
 }
 
@@ -110,11 +124,12 @@ std::string helpText() {
 Quillo, a stranded alien, looks for the three pieces of its phone.
 
 Options:
-  --help           show this text and exit
+  -h, --help       show this text and exit, whatever else is given
   --version        show the version and exit
   --data DIR       read the pictures, sounds and font from DIR
   --fullscreen     start in full screen (F11 or Alt+Enter switches at any time)
   --scale N        show each game pixel as an N x N block, N from 1 to 4
+                   (or the largest that fits, on a smaller screen)
   --record FILE    write the seed and every turn's keys to FILE, for bug reports
   --replay FILE    play a recorded game back, then exit
 

@@ -213,7 +213,7 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
         ++lineNumber;
         RecordedTurn turn;
         std::string digest;
-        if (loaded.session.finalDigest ||
+        if (!loaded.session.finalDigest.empty() ||
             !(line.rfind("end ", 0) == 0 ? readEnd(line, loaded.session.turns.size(), digest)
                                          : readTurn(line, turn, held))) {
             loaded.error = name + ": line " + std::to_string(lineNumber) + " is damaged";
@@ -227,6 +227,11 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
     }
     if (!text.empty() && text.back() != '\n') {
         loaded.error = name + ": the file is cut short at line " + std::to_string(lineNumber);
+    } else if (loaded.session.finalDigest.empty()) {
+        // A file cut at a line's end and the file of a killed game look alike.
+        loaded.error = name + ": the file stops after line " + std::to_string(lineNumber) +
+                       " without its end line: it was cut short, or the game that recorded it "
+                       "was killed before it could end";
     }
     return loaded;
 }

@@ -13,12 +13,13 @@
 // any other event, P an update of the key array, each followed by the held
 // key codes (comma-separated, "-" for none); s= lists the answers to "is
 // this channel playing?", 1 for yes. Only the game's keys are read back, and
-// a turn without a P keeps the keys held before. The optional end line gives the number
-// of turns and a digest of the final state, which a replay checks.
+// a turn without a P keeps the keys held before. The end line gives the number
+// of turns and a digest of the final state, which a replay checks. The game
+// writes it however the player quits, so a file without it was cut short, or
+// comes from a game that was killed before it could end.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ struct RecordedTurn {
 struct RecordedSession {
     unsigned seed = 0;
     std::vector<RecordedTurn> turns;
-    std::optional<std::string> finalDigest;  // from the end line, when present
+    std::string finalDigest;  // from the end line
 };
 
 std::string headerLine(unsigned seed);

@@ -1,12 +1,35 @@
 #include "frame/session_recorder.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "frame/main_loop.h"
 
 namespace qz {
 SessionRecorder::SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out,
-                                 unsigned seed)
-    : SoundPassThrough(sound), input_(input), out_(out) {
-    std::fprintf(out_, "%s\n", headerLine(seed).c_str());
+                                 std::string name, unsigned seed, Say say)
+    : SoundPassThrough(sound),
+      input_(input),
+      out_(out),
+      name_(std::move(name)),
+      say_(std::move(say)) {
+    write(headerLine(seed));
+}
+
+void SessionRecorder::write(const std::string& line) {
+    if (failed_) {
+        return;
+    }
+    // Flushed line by line, so a game that dies still leaves its turns behind
+    // and a full disk is noticed at the turn it fills up.
+    errno = 0;
+    if (std::fputs(line.c_str(), out_) < 0 || std::fputc('\n', out_) == EOF ||
+        std::fflush(out_) != 0) {
+        failed_ = true;
+        say_("cannot write the recording " + name_ + ": " +
+             (errno ? std::strerror(errno) : "write error") +
+             "; the game goes on, but the recording stops here");
+    }
 }
 
 TurnInput SessionRecorder::readTurn() {
@@ -21,16 +44,13 @@ bool SessionRecorder::playing(int channel) {
 }
 
 void SessionRecorder::endTurn() {
-    // Written turn by turn, so a game that dies still leaves its turns behind.
-    std::fprintf(out_, "%s\n", turnLine(turn_).c_str());
-    std::fflush(out_);
+    write(turnLine(turn_));
     turn_ = RecordedTurn{};
     ++turns_;
 }
 
 void SessionRecorder::finish(const GameState& state) {
-    std::fprintf(out_, "%s\n", endLine(turns_, state).c_str());
-    std::fflush(out_);
+    write(endLine(turns_, state));
 }
 
 SessionPlayer::SessionPlayer(const RecordedSession& session, InputSource& live, SoundBoard& sound)
@@ -66,17 +86,19 @@ bool SessionPlayer::playing(int channel) {
 }
 
 void runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player) {
-    for (;;) {
+    for (bool goOn = true; goOn;) {
         if (player && !player->startTurn()) {
             return;
         }
-        const bool goOn = runTurn(rt);
+        goOn = runTurn(rt);
         if (recorder) {
             recorder->endTurn();
         }
-        if (!goOn) {
-            return;
-        }
+    }
+    // Escape and the window's close button alike (and the signals that the
+    // display library turns into a close) leave the loop here.
+    if (recorder) {
+        recorder->finish(rt.state);
     }
 }
 

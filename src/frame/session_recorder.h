@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <string>
 
 #include "frame/platform/keyboard.h"
 #include "frame/platform/sound_board.h"
@@ -28,23 +30,37 @@ class SoundPassThrough : public SoundBoard {
 };
 
 // Passes everything through and writes each turn's line as the turn ends.
+// The first write that fails is told through `say`, once, naming the file
+// and the reason; the game goes on, but nothing more is written, since a
+// recording with a gap would replay another game.
 class SessionRecorder final : public InputSource, public SoundPassThrough {
   public:
-    // Writes the header at once; `out` stays the caller's.
-    SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out, unsigned seed);
+    using Say = std::function<void(const std::string& line)>;
+
+    // Writes the header at once; `out` stays the caller's, `name` is for the message.
+    SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out, std::string name,
+                    unsigned seed, Say say);
 
     void endTurn();
+    // The end line; every way out of the game ends with it.
     void finish(const GameState& state);
     int turns() const { return turns_; }
+    // Some write failed: the recording is incomplete.
+    bool failed() const { return failed_; }
 
     TurnInput readTurn() override;
     bool playing(int channel) override;
 
   private:
+    void write(const std::string& line);
+
     InputSource& input_;
     std::FILE* out_;
+    std::string name_;
+    Say say_;
     RecordedTurn turn_;
     int turns_ = 0;
+    bool failed_ = false;
 };
 
 // Serves the recorded turns one by one. The live input is still drained
@@ -71,7 +87,8 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     bool closeSent_ = false;
 };
 
-// The main loop with a recorder or a player (or neither) in between.
+// The main loop with a recorder or a player (or neither) in between; the
+// recorder's end line is written when the player quits.
 void runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player);
 
 }  // namespace qz

@@ -70,6 +70,22 @@ bool enterDataFolder(const std::string& asked) {
     return false;
 }
 
+// One line when the screen cannot hold the scale asked for: at the start,
+// and at each switch of mode that makes the game smaller than it was.
+void tellShrunkScale(const Presentation& presentation, int asked, int& shownBefore) {
+    const int shown = presentation.shownScale();
+    if (shown < asked && shown != shownBefore) {
+        const ScreenSize screen = presentation.screen();
+        const std::string where =
+            presentation.fullscreen()
+                ? "any full-screen mode"
+                : "the " + std::to_string(screen.w) + "x" + std::to_string(screen.h) + " screen";
+        say("--scale " + std::to_string(asked) + " does not fit " + where + "; showing scale " +
+            std::to_string(shown) + " instead");
+    }
+    shownBefore = shown;
+}
+
 void shutDown(SdlSoundBoard& sound, Presentation& presentation, Fonts& fonts) {
     sound.close();
     presentation.close();
@@ -161,7 +177,12 @@ int runGame(const Options& options) {
     if (const std::string missing = sound.loadAll(); !missing.empty()) {
         say("warning: cannot read " + missing + "; those sounds stay silent");
     }
-    SdlInput input([&presentation] { presentation.toggleFullscreen(); });
+    int shownScale = options.scale;
+    tellShrunkScale(presentation, options.scale, shownScale);
+    SdlInput input([&] {
+        presentation.toggleFullscreen();
+        tellShrunkScale(presentation, options.scale, shownScale);
+    });
     SdlClock clock;
     int status = 0;
     {
@@ -171,7 +192,8 @@ int runGame(const Options& options) {
         InputSource* turnInput = &input;
         SoundBoard* turnSound = &sound;
         if (session.record) {
-            recorder = std::make_unique<SessionRecorder>(input, sound, session.record, seed);
+            recorder = std::make_unique<SessionRecorder>(input, sound, session.record,
+                                                         options.recordFile, seed, say);
             turnInput = recorder.get();
             turnSound = recorder.get();
         } else if (session.replay) {
@@ -181,13 +203,13 @@ int runGame(const Options& options) {
         }
         Runtime rt{state, canvas, clock, *turnInput, *turnSound};
         runRecordedLoop(rt, recorder.get(), player.get());
-        if (recorder) {
-            recorder->finish(state);
+        if (recorder && recorder->failed()) {
+            status = 1;  // said when the first write failed
         }
-        if (player && !player->stoppedByPlayer() && session.replay->finalDigest &&
-            *session.replay->finalDigest != stateDigestText(state)) {
+        if (player && !player->stoppedByPlayer() &&
+            session.replay->finalDigest != stateDigestText(state)) {
             say("the replay ended in another state than the recording (digest " +
-                stateDigestText(state) + ", recorded " + *session.replay->finalDigest + ")");
+                stateDigestText(state) + ", recorded " + session.replay->finalDigest + ")");
             status = 3;
         }
     }

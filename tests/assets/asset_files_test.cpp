@@ -339,17 +339,25 @@ TEST(AssetSounds, AreStereo16BitPcmAt44100Hz) {
     }
 }
 
-TEST(AssetSounds, AreAudibleWithoutClipping) {
+TEST(AssetSounds, AreAudibleWithoutClippingOrDcOffset) {
     for (const ExpectedSound& expected : kSounds) {
         SCOPED_TRACE(expected.file);
         const Wave wave = loadSound(expected.file);
         int peak = 0;
-        for (std::int16_t s : wave.samples) {
-            peak = std::max(peak, std::abs(static_cast<int>(s)));
+        double sum[2] = {0, 0};
+        for (std::size_t i = 0; i < wave.samples.size(); ++i) {
+            peak = std::max(peak, std::abs(static_cast<int>(wave.samples[i])));
+            sum[i % 2] += wave.samples[i];
         }
         EXPECT_GT(peak, 8000);
         EXPECT_LT(peak, 30000) << "no headroom left";
         EXPECT_GT(rms(wave.samples, 0, wave.samples.size()), 800.0);
+        // An offset wastes headroom and thumps when the sound starts and stops.
+        const double frames = std::max<double>(1, wave.samples.size() / 2);
+        for (int channel = 0; channel < 2; ++channel) {
+            EXPECT_LT(std::fabs(sum[channel] / frames), 0.01 * 32768)
+                << "DC offset in channel " << channel;
+        }
     }
 }
 

@@ -13,6 +13,7 @@ allocation of gigabytes: the game runs under a 512 MB address-space limit.
 Prints the matrix of files and faults with each outcome.
 """
 import os
+import re
 import resource
 import shutil
 import struct
@@ -95,6 +96,19 @@ def run_game(copy, replay, as_nobody):
     return done.returncode, done.stderr
 
 
+def end_replay(copy, replay):
+    """Gives the replay its end line, with the digest the undamaged game reaches."""
+    turns = len(REPLAY.splitlines()) - 1
+    with open(replay, "a") as f:
+        f.write(f"end {turns} {'0' * 16}\n")
+    status, stderr = run_game(copy, replay, False)
+    found = re.search(r"\(digest ([0-9a-f]{16}),", stderr)
+    if status != 3 or not found:
+        sys.exit(f"the undamaged game did not play the replay through: {status} {stderr!r}")
+    with open(replay, "w") as f:
+        f.write(REPLAY + f"end {turns} {found.group(1)}\n")
+
+
 def judge(name, status, stderr):
     """The outcome in a word or two, and what is wrong with it (empty if nothing)."""
     lines = stderr.splitlines()
@@ -135,6 +149,7 @@ def main():
         replay = os.path.join(work, "short.replay")
         with open(replay, "w") as f:
             f.write(REPLAY)
+        end_replay(copy, replay)
         for path, folders, files in os.walk(work):
             for entry in folders + files:
                 os.chmod(os.path.join(path, entry), 0o755)

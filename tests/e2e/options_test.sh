@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line of the real game: help and version without a display,
 # mistakes refused with their line and the usage, the data folder, full
-# screen, scaling, and a recorded game replayed to the same end.
+# screen, scaling, a recorded game replayed to the same end, and recordings
+# that cannot be written or are left without their end.
 #   options_test.sh <case> <executable> <build-folder>
 set -euo pipefail
 case_name=$1
@@ -60,12 +61,20 @@ case "$case_name" in
             grep -q -- "--$option" <(sed 's/\\-/-/g' "$e2e_dir/../../man/quillo-zoruri.6") ||
                 fail "the manual page does not list --$option"
         done
+        grep -q -- '-h, --help' "$work/stdout" || fail "--help does not mention -h"
+        grep -qE -- '(^|[^-])-h([^a-z]|$)' <(sed 's/\\-/-/g' "$e2e_dir/../../man/quillo-zoruri.6") ||
+            fail "the manual page does not list -h"
+        # Asked for anywhere, even after a mistake, the help is what comes.
+        run_plain --frobnicate stray -h
+        [[ "$game_status" == 0 && ! -s "$work/stderr" ]] || fail "-h after mistakes: $game_status"
+        grep -q -- '--replay' "$work/stdout" || fail "-h after mistakes shows no help"
         run_plain --version
         [[ "$game_status" == 0 ]] || fail "--version: exit code $game_status"
         grep -qx 'quillo-zoruri 1\.2' "$work/stdout" || fail "--version says $(cat "$work/stdout")"
         ;;
     bad-usage)
         expect_usage_error 'unknown option --frobnicate' --frobnicate
+        expect_usage_error 'unexpected argument "foo"' foo
         expect_usage_error 'bad value "5" for --scale' --scale 5
         expect_usage_error 'bad value "two" for --scale' --scale=two
         expect_usage_error '--scale needs a value' --scale
@@ -102,6 +111,27 @@ case "$case_name" in
         [[ $(compare -metric AE "$work/scaled.ppm" "$work/resampled.ppm" null: 2>&1) == 0 ]] ||
             fail "the scaled window is not made of 2 x 2 blocks"
         quit_with_escape
+        note "full screen at 4 cannot be had: 2 can, centred, said in one line"
+        game_args=(--fullscreen --scale 4)
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        screenshot full root
+        frame_check full "share 0 0 100 1300 0,0,0 min 0.99" \
+            "share 100 50 1700 1250 0,0,0 max 0.2" "share 1700 0 1800 1300 0,0,0 min 0.99"
+        quit_with_escape
+        expect_one_line 0 "--scale 4 does not fit any full-screen mode; showing scale 2 instead"
+        ;;
+    scale-too-large)
+        start_xvfb 1024x768x24
+        game_args=(--scale 2)
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        expect_window_size 800x600
+        sleep 1
+        expect_title title
+        quit_with_escape
+        expect_one_line 0 "--scale 2 does not fit the 1024x768 screen; showing scale 1 instead"
         ;;
     fullscreen)
         # 800 x 600 cannot be had on a 1024 x 768 screen: centred, unscaled.
@@ -158,10 +188,48 @@ case "$case_name" in
         head -c 200 "$work/game.replay" >"$work/cut.replay"
         run_plain --replay "$work/cut.replay"
         expect_one_line 2 "cut.replay: (line [0-9]+ is damaged|the file is cut short)"
+        head -n 5 "$work/game.replay" >"$work/lines.replay"
+        run_plain --replay "$work/lines.replay"
+        expect_one_line 2 "lines.replay: the file stops after line 5 without its end line"
         run_plain --replay "$executable"
         expect_one_line 2 "is not a Quillo Zoruri replay"
         run_plain --replay "$work/none.replay"
         expect_one_line 2 "cannot read the replay"
+        ;;
+    record-to-the-end)
+        start_xvfb
+        note "a full disk: one line, the game goes on, exit code 1"
+        game_args=(--record /dev/full)
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        press s
+        sleep 5
+        press Right
+        screenshot playing
+        frame_check playing "share 0 0 800 50 255,0,0 min 0.5" "share 0 50 800 450 green min 0.3"
+        press Escape
+        wait_for_exit 5
+        expect_one_line 1 "cannot write the recording /dev/full: No space left on device"
+        note "a game stopped by a signal still writes its end line"
+        game_args=(--record "$work/stopped.replay")
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        kill -TERM "$game_pid"
+        wait_for_exit 5
+        [[ "$game_status" == 0 ]] || fail "exit code $game_status after SIGTERM, not 0"
+        grep -q '^end [0-9]* [0-9a-f]*$' <(tail -n 1 "$work/stopped.replay") ||
+            fail "the stopped game's recording has no end line"
+        note "a killed game cannot: its file is refused, and the message says why it may be"
+        game_args=(--record "$work/killed.replay")
+        start_game "$executable" "$build" dummy
+        wait_for_window
+        sleep 1
+        kill -KILL "$game_pid"
+        wait_for_exit 5
+        run_plain --replay "$work/killed.replay"
+        expect_one_line 2 "stops after line [0-9]+ without its end line: .* killed"
         ;;
     *)
         fail "unknown case $case_name"

@@ -30,11 +30,11 @@ TEST(CommandLine, ReadsEveryOptionWithItsValueBesideOrAfterAnEqualsSign) {
     EXPECT_EQ(p.options.scale, 3);
     EXPECT_EQ(p.options.dataFolder, "/d");
     EXPECT_EQ(p.options.recordFile, "r.txt");
-    const ParsedOptions q = parse({"--scale=4", "--replay=x", "--help", "--version"});
+    const ParsedOptions q = parse({"--scale=4", "--replay=x", "--version"});
     ASSERT_TRUE(q.error.empty()) << q.error;
     EXPECT_EQ(q.options.scale, 4);
     EXPECT_EQ(q.options.replayFile, "x");
-    EXPECT_TRUE(q.options.help && q.options.version);
+    EXPECT_TRUE(q.options.version);
 }
 
 TEST(CommandLine, EachMistakeIsNamedInItsOneLine) {
@@ -49,7 +49,8 @@ TEST(CommandLine, EachMistakeIsNamedInItsOneLine) {
         {{"--fullscreen=yes"}, "--fullscreen takes no value"},
         {{"--frobnicate"}, "unknown option --frobnicate"},
         {{"-x"}, "unknown option -x"},
-        {{"stray"}, "unknown option stray"},
+        {{"stray"}, "unexpected argument \"stray\""},
+        {{"--fullscreen", "stray"}, "unexpected argument \"stray\""},
         {{"--record", "a", "--replay", "b"}, "cannot be used together"},
     };
     for (const auto& [args, named] : mistakes) {
@@ -59,10 +60,26 @@ TEST(CommandLine, EachMistakeIsNamedInItsOneLine) {
     }
 }
 
+TEST(CommandLine, HelpAnywhereOnTheLineWinsOverEverythingElse) {
+    const std::vector<std::vector<const char*>> lines{
+        {"-h"},
+        {"--frobnicate", "--help"},
+        {"stray", "-h"},
+        {"--scale", "9", "--help"},
+        {"--record", "a", "--replay", "b", "-h"},
+        {"--version", "--help"},
+    };
+    for (const auto& args : lines) {
+        const ParsedOptions p = parse(args);
+        EXPECT_TRUE(p.error.empty()) << p.error;
+        EXPECT_TRUE(p.options.help) << args.front();
+    }
+}
+
 TEST(CommandLine, TheHelpNamesEveryOptionAndTheKeys) {
     const std::string help = helpText();
-    for (const char* word : {"--help", "--version", "--data", "--fullscreen", "--scale", "--record",
-                             "--replay", "F11", "Alt+Enter", "Escape", "graphics/"}) {
+    for (const char* word : {"-h,", "--help", "--version", "--data", "--fullscreen", "--scale",
+                             "--record", "--replay", "F11", "Alt+Enter", "Escape", "graphics/"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
 }

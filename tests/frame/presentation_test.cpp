@@ -5,6 +5,7 @@
 #include <SDL/SDL.h>
 
 #include <cstring>
+#include <vector>
 
 #include "frame/main_loop.h"
 #include "frame/platform/pixel_copy.h"
@@ -24,6 +25,20 @@ SDL_Surface* surfaceLike(const SDL_Surface* frame, int w, int h) {
 
 const Uint8* at(const SDL_Surface* s, int x, int y) {
     return static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+}
+
+TEST(ScaleChoice, TheLargestScaleTheRoomHoldsIsTakenNeverMoreThanAsked) {
+    const std::vector<ScreenSize> wide{{1920, 1280}};
+    EXPECT_EQ(largestFittingScale(4, wide), 2);
+    EXPECT_EQ(largestFittingScale(2, std::vector<ScreenSize>{{1024, 768}}), 1);
+    EXPECT_EQ(largestFittingScale(3, std::vector<ScreenSize>{{2400, 1799}}), 2) << "both sides";
+    EXPECT_EQ(largestFittingScale(4, std::vector<ScreenSize>{{3200, 2400}}), 4);
+    EXPECT_EQ(largestFittingScale(1, wide), 1);
+    // Full-screen modes: any one of them may hold it.
+    const std::vector<ScreenSize> modes{{1024, 768}, {2560, 1600}, {1920, 1280}};
+    EXPECT_EQ(largestFittingScale(4, modes), 2);
+    EXPECT_EQ(largestFittingScale(4, std::vector<ScreenSize>{{640, 480}}), 1);
+    EXPECT_EQ(largestFittingScale(3, std::vector<ScreenSize>{}), 1);
 }
 
 TEST_F(Scaling, EachGamePixelBecomesAnExactBlockAndNothingElseChanges) {

@@ -16,21 +16,36 @@ namespace {
 constexpr Uint32 WindowFlags = SDL_HWSURFACE | SDL_SRCALPHA | SDL_ANYFORMAT;
 constexpr int Depth = 24;
 
-// Whether some full-screen mode holds w x h.
-bool fullscreenModeHolds(int w, int h) {
-    SDL_Rect** modes = SDL_ListModes(nullptr, WindowFlags | SDL_FULLSCREEN);
-    if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
-        return true;
-    }
-    for (int i = 0; modes && modes[i]; ++i) {
-        if (modes[i]->w >= w && modes[i]->h >= h) {
-            return true;
-        }
-    }
-    return false;
-}
+// Room without bounds: the display takes any size (or does not say).
+constexpr ScreenSize AnySize{1 << 20, 1 << 20};
 
 }  // namespace
+
+int largestFittingScale(int asked, std::span<const ScreenSize> room) {
+    for (int scale = asked; scale > 1; --scale) {
+        for (const ScreenSize& size : room) {
+            if (size.w >= FrameWidth * scale && size.h >= FrameHeight * scale) {
+                return scale;
+            }
+        }
+    }
+    return 1;
+}
+
+std::vector<ScreenSize> Presentation::room(bool fullscreen) const {
+    if (!fullscreen) {
+        return {screen_.w > 0 && screen_.h > 0 ? screen_ : AnySize};
+    }
+    SDL_Rect** modes = SDL_ListModes(nullptr, WindowFlags | SDL_FULLSCREEN);
+    if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
+        return {AnySize};
+    }
+    std::vector<ScreenSize> sizes;
+    for (int i = 0; modes && modes[i]; ++i) {
+        sizes.push_back({modes[i]->w, modes[i]->h});
+    }
+    return sizes;
+}
 
 void replicatePixels(SDL_Surface* frame, SDL_Surface* target, int n, int left, int top) {
     replicatePixels(frame, target, n, left, top, ScreenArea{0, 0, frame->w, frame->h});
@@ -71,11 +86,9 @@ Presentation::~Presentation() {
 }
 
 SDL_Surface* Presentation::setMode(bool fullscreen) {
-    shownAt_ = scale_;
-    if (fullscreen && !fullscreenModeHolds(FrameWidth * scale_, FrameHeight * scale_)) {
-        // Unscaled, centred on whatever screen there is.
-        shownAt_ = 1;
-    }
+    // Without a mode that holds even 800 x 600, unscaled and centred on
+    // whatever screen there is.
+    shownAt_ = largestFittingScale(scale_, room(fullscreen));
     const Uint32 flags = WindowFlags | (fullscreen ? SDL_FULLSCREEN : 0);
     SDL_Surface* window =
         SDL_SetVideoMode(FrameWidth * shownAt_, FrameHeight * shownAt_, Depth, flags);
@@ -87,6 +100,10 @@ SDL_Surface* Presentation::setMode(bool fullscreen) {
 
 bool Presentation::open(int scale, bool fullscreen) {
     scale_ = scale;
+    // Before the first mode is set this is the screen; afterwards, the window.
+    if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
+        screen_ = {info->current_w, info->current_h};
+    }
     window_ = setMode(fullscreen);
     fullscreen_ = fullscreen && window_;
     if (!window_ && fullscreen) {

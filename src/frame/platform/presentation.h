@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "frame/platform/draw_list.h"
 
@@ -12,6 +13,16 @@ namespace qz {
 
 constexpr int FrameWidth = 800;
 constexpr int FrameHeight = 600;
+
+struct ScreenSize {
+    int w = 0;
+    int h = 0;
+};
+
+// The largest scale, at most `asked`, whose window one of `room` holds: the
+// screen for a window, the full-screen modes for full screen. 1 when none
+// holds even that.
+int largestFittingScale(int asked, std::span<const ScreenSize> room);
 
 class Presentation {
   public:
@@ -35,9 +46,16 @@ class Presentation {
     // goes on in the mode it had; it never ends here.
     void toggleFullscreen();
     bool fullscreen() const { return fullscreen_; }
+    // The scale the current mode shows the game at: the one asked for, or
+    // the largest smaller one the screen holds.
+    int shownScale() const { return shownAt_; }
+    // The screen the game started on; 0 x 0 when the display does not tell.
+    ScreenSize screen() const { return screen_; }
 
   private:
     SDL_Surface* setMode(bool fullscreen);
+    // Where a window or a full-screen mode can go.
+    std::vector<ScreenSize> room(bool fullscreen) const;
     // Copies `part` of the frame onto the window; false when it cannot be
     // done part by part.
     bool copyPart(const ScreenArea& part, int left, int top);
@@ -46,6 +64,7 @@ class Presentation {
     SDL_Surface* frame_ = nullptr;
     int scale_ = 1;    // as asked for
     int shownAt_ = 1;  // as the current mode allows
+    ScreenSize screen_;
     bool fullscreen_ = false;
     bool wholeDue_ = true;  // the window does not show the last frame
 };
