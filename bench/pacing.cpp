@@ -8,14 +8,14 @@
 #include <ctime>
 #include <vector>
 
-#include "frame/graphics_files.h"
-#include "frame/main_loop.h"
-#include "frame/new_game.h"
-#include "frame/platform/display.h"
-#include "frame/platform/presentation.h"
-#include "frame/replay/recording_sound_board.h"
-#include "frame/replay/scenario_runner.h"
-#include "frame/replay/scripted_input.h"
+#include "core/graphics_files.h"
+#include "harness/recording_sound_board.h"
+#include "harness/scenario_runner.h"
+#include "harness/scripted_input.h"
+#include "platform/display.h"
+#include "platform/presentation.h"
+#include "turn/main_loop.h"
+#include "turn/new_game.h"
 
 namespace qz::bench {
 namespace {

@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/graphics_files.h"
-#include "frame/main_loop.h"
-#include "frame/platform/headless_display.h"
-#include "frame/replay/scenario_runner.h"
+#include "core/graphics_files.h"
+#include "harness/scenario_runner.h"
 #include "pacing.h"
+#include "platform/headless_display.h"
+#include "turn/main_loop.h"
 #include "turn_cases.h"
 
 extern char** environ;

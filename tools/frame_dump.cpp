@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/platform/headless_display.h"
-#include "frame/replay/scenario_runner.h"
+#include "harness/scenario_runner.h"
+#include "platform/headless_display.h"
 
 namespace {
 

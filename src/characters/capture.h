@@ -2,7 +2,7 @@
 // the scientist carries the alien to Washington DC and lets it go there.
 #pragma once
 
-#include "frame/game_state.h"
+#include "core/game_state.h"
 
 namespace qz {
 

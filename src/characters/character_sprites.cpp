@@ -1,7 +1,7 @@
 #include "characters/character_sprites.h"
 
-#include "frame/graphics_files.h"
-#include "frame/play_mode.h"
+#include "core/graphics_files.h"
+#include "core/play_mode.h"
 
 namespace qz {
 namespace {

@@ -1,7 +1,7 @@
 // The characters' pictures and how each picks its animation frame.
 #pragma once
 
-#include "frame/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

@@ -2,8 +2,8 @@
 // visit that turns carried candy into points, and the visit step of the Play turn.
 #pragma once
 
-#include "frame/game_state.h"
-#include "frame/platform/canvas.h"
+#include "core/game_state.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

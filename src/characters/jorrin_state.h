@@ -1,7 +1,7 @@
 // Jorrin's visits: where the boy stands, and the rescue or called visit that runs.
 #pragma once
 
-#include "frame/play_mode.h"
+#include "core/play_mode.h"
 
 namespace qz {
 
@@ -23,7 +23,7 @@ struct JorrinState {
 };
 
 // Every field by name, for the replay record; a new field goes here too
-// (frame/replay/state_fields.cpp counts them at compile time).
+// (core/state_fields.cpp counts them at compile time).
 template <class F>
 constexpr void forEachField(const JorrinState& s, F&& f) {
     f("jorrinX", s.jorrinX);

@@ -16,7 +16,7 @@ struct PhoneMarkState {
 };
 
 // Every field by name, for the replay record; a new field goes here too
-// (frame/replay/state_fields.cpp counts them at compile time).
+// (core/state_fields.cpp counts them at compile time).
 template <class F>
 constexpr void forEachField(const PhoneMarkState& s, F&& f) {
     f("phoneMarksOn", s.phoneMarksOn);

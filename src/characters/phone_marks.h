@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "frame/game_state.h"
-#include "frame/platform/canvas.h"
+#include "core/game_state.h"
+#include "platform/canvas.h"
 #include "world/hole_geometry.h"
 
 namespace qz {

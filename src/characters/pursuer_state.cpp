@@ -1,6 +1,6 @@
 #include "characters/pursuer_state.h"
 
-#include "frame/game_state.h"
+#include "core/game_state.h"
 
 namespace qz {
 

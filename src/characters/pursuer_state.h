@@ -2,7 +2,7 @@
 // chase, its catch, the push-back and the hiding after a Move zone.
 #pragma once
 
-#include "frame/play_mode.h"
+#include "core/play_mode.h"
 
 namespace qz {
 
@@ -42,7 +42,7 @@ struct PursuerState {
 };
 
 // Every field by name, for the replay record; a new field goes here too
-// (frame/replay/state_fields.cpp counts them at compile time).
+// (core/state_fields.cpp counts them at compile time).
 template <class F>
 constexpr void forEachField(const PursuerState& s, F&& f) {
     f("pursuerActive", s.pursuerActive);

@@ -1,7 +1,7 @@
 // The way home: calling the ship, and the landing that wins the game.
 #pragma once
 
-#include "frame/game_state.h"
+#include "core/game_state.h"
 
 namespace qz {
 

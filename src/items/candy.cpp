@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "frame/graphics_files.h"
-#include "frame/sound_cues.h"
+#include "core/graphics_files.h"
+#include "core/sound_cues.h"
 #include "items/energy_and_time.h"
 
 namespace qz {

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "frame/game_state.h"
-#include "frame/platform/canvas.h"
-#include "frame/platform/sound_board.h"
+#include "core/game_state.h"
+#include "platform/canvas.h"
+#include "platform/sound_board.h"
 
 namespace qz {
 

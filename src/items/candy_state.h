@@ -18,7 +18,7 @@ struct CandyState {
 };
 
 // Every field by name, for the replay record; a new field goes here too
-// (frame/replay/state_fields.cpp counts them at compile time).
+// (core/state_fields.cpp counts them at compile time).
 template <class F>
 constexpr void forEachField(const CandyState& s, F&& f) {
     f("candyX", s.candyX);

@@ -1,6 +1,6 @@
 #include "items/end_screen.h"
 
-#include "frame/graphics_files.h"
+#include "core/graphics_files.h"
 #include "items/energy_and_time.h"
 #include "items/status_text.h"
 

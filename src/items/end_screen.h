@@ -1,8 +1,8 @@
 // The end screen: "Game Over", Quillo's face and the final score.
 #pragma once
 
-#include "frame/game_state.h"
-#include "frame/platform/canvas.h"
+#include "core/game_state.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

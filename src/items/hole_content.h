@@ -36,7 +36,7 @@ struct ItemState {
 };
 
 // Every field by name, for the replay record; a new field goes here too
-// (frame/replay/state_fields.cpp counts them at compile time).
+// (core/state_fields.cpp counts them at compile time).
 template <class F>
 constexpr void forEachField(const ItemState& s, F&& f) {
     f("holeContents", s.holeContents);

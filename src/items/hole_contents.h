@@ -3,7 +3,7 @@
 // taking a piece back. The table itself is ItemState (items/hole_content.h).
 #pragma once
 
-#include "frame/game_state.h"
+#include "core/game_state.h"
 
 namespace qz {
 

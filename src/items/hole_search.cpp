@@ -1,6 +1,6 @@
 #include "items/hole_search.h"
 
-#include "frame/graphics_files.h"
+#include "core/graphics_files.h"
 #include "items/hole_contents.h"
 #include "world/scenery.h"
 

@@ -1,8 +1,8 @@
 // Inside a hole, each turn: what the hole shows, and taking a piece within reach.
 #pragma once
 
-#include "frame/game_state.h"
-#include "frame/platform/canvas.h"
+#include "core/game_state.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

@@ -1,11 +1,11 @@
 // What the hidden items and the candy piece keep true at every turn; part of
-// the game's invariant checks (frame/invariants.h).
+// the game's invariant checks (tests/harness/invariants.h).
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "frame/game_state.h"
+#include "core/game_state.h"
 
 namespace qz {
 

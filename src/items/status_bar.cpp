@@ -1,6 +1,6 @@
 #include "items/status_bar.h"
 
-#include "frame/graphics_files.h"
+#include "core/graphics_files.h"
 #include "items/status_text.h"
 
 namespace qz {

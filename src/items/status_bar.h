@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "frame/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

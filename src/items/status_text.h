@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "frame/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

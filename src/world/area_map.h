@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "frame/game_state.h"
-#include "frame/platform/canvas.h"
+#include "core/game_state.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

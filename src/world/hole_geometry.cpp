@@ -1,9 +1,9 @@
-#include "world/hole_geometry.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "frame/game_state.h"
+#include "core/game_state.h"
+#include "world/hole_geometry.h"
 #include "world/play_field.h"
 
 namespace qz {

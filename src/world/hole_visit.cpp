@@ -1,6 +1,6 @@
-#include "world/hole_visit.h"
 
-#include "frame/game_state.h"
+#include "world/hole_visit.h"
+#include "core/game_state.h"
 #include "world/play_field.h"
 
 namespace qz {

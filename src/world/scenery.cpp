@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "frame/graphics_files.h"
+#include "core/graphics_files.h"
 
 namespace qz {
 namespace {

@@ -2,8 +2,8 @@
 // the flower inside a hole and the hole indicator panel.
 #pragma once
 
-#include "frame/game_state.h"
-#include "frame/platform/canvas.h"
+#include "core/game_state.h"
+#include "platform/canvas.h"
 
 namespace qz {
 

@@ -61,7 +61,7 @@ struct ZoneState {
 };
 
 // Every field by name, for the replay record; a new field goes here too
-// (frame/replay/state_fields.cpp counts them at compile time).
+// (core/state_fields.cpp counts them at compile time).
 template <class F>
 constexpr void forEachField(const ZoneState& s, F&& f) {
     f("zoneLayout", s.zoneLayout);

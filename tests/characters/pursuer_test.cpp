@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "characters/character_sprites.h"
-#include "frame/new_game.h"
 #include "support/game_fixture.h"
+#include "turn/new_game.h"
 
 namespace qz::test {
 namespace {

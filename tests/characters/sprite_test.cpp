@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "characters/character_sprites.h"
-#include "frame/graphics_files.h"
+#include "core/graphics_files.h"
 #include "support/game_fixture.h"
 #include "support/scratch_file.h"
 

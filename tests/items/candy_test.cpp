@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/invariants.h"
-#include "frame/new_game.h"
-#include "frame/replay/recording_sound_board.h"
-#include "frame/sound_cues.h"
+#include "core/sound_cues.h"
+#include "harness/invariants.h"
+#include "harness/recording_sound_board.h"
 #include "support/game_fixture.h"
+#include "turn/new_game.h"
 
 namespace qz::test {
 namespace {

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "frame/invariants.h"
-#include "frame/new_game.h"
+#include "harness/invariants.h"
 #include "items/hole_search.h"
 #include "support/game_fixture.h"
+#include "turn/new_game.h"
 #include "world/hole_geometry.h"
 
 namespace qz::test {

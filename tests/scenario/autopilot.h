@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "frame/game_state.h"
-#include "frame/replay/scripted_input.h"
+#include "core/game_state.h"
+#include "harness/scripted_input.h"
 
 namespace qz::test {
 

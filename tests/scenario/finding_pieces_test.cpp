@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "frame/invariants.h"
+#include "harness/invariants.h"
 #include "support/game_fixture.h"
 #include "support/golden_file.h"
 #include "world/hole_geometry.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <random>
 
-#include "frame/graphics_files.h"
+#include "core/graphics_files.h"
 #include "items/status_text.h"
 #include "support/game_fixture.h"
 

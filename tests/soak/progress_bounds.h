@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/game_state.h"
+#include "core/game_state.h"
 
 namespace qz::soak {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "frame/platform/keyboard.h"
+#include "platform/keyboard.h"
 #include "scenario/autopilot.h"
 #include "world/area_map.h"
 #include "world/hole_geometry.h"

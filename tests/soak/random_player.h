@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "frame/game_state.h"
-#include "frame/replay/scripted_input.h"
+#include "core/game_state.h"
+#include "harness/scripted_input.h"
 
 namespace qz::soak {
 

@@ -11,8 +11,8 @@
 #include <sstream>
 #include <thread>
 
-#include "frame/invariants.h"
-#include "frame/replay/scenario_runner.h"
+#include "harness/invariants.h"
+#include "harness/scenario_runner.h"
 #include "soak/progress_bounds.h"
 #include "soak/random_player.h"
 

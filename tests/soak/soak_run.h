@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace qz::soak {
 

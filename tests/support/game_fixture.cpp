@@ -1,6 +1,6 @@
 #include "support/game_fixture.h"
 
-#include "frame/invariants.h"
+#include "harness/invariants.h"
 
 namespace qz::test {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "frame/platform/headless_display.h"
-#include "frame/replay/scenario_runner.h"
+#include "harness/scenario_runner.h"
+#include "platform/headless_display.h"
 
 namespace qz::test {
 

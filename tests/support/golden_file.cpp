@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "frame/replay/replay_log.h"
+#include "harness/replay_log.h"
 
 namespace qz::test {
 

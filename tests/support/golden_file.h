@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/replay/scenario_runner.h"
+#include "harness/scenario_runner.h"
 
 namespace qz::test {
 

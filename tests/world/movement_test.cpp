@@ -1,6 +1,6 @@
 // Walking the world: the movement step and the one-shot keys, in real turns
 // where the main loop matters and on a bare state inside a hole.
-#include "frame/movement.h"
+#include "turn/movement.h"
 
 #include <array>
 #include <cstdint>
@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/replay/recording_sound_board.h"
+#include "harness/recording_sound_board.h"
 #include "support/game_fixture.h"
+#include "world/hole_geometry.h"
 
 namespace qz::test {
 namespace {

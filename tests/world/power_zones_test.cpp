@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "frame/invariants.h"
-#include "frame/new_game.h"
-#include "frame/play_modes.h"
-#include "frame/power_requests.h"
+#include "harness/invariants.h"
 #include "support/game_fixture.h"
+#include "turn/new_game.h"
+#include "turn/play_modes.h"
+#include "turn/power_requests.h"
 #include "world/area_map.h"
 #include "world/scenery.h"
 

@@ -1,0 +1,91 @@
+// The input seam: the keyboard's keys for the game's words, and the source of
+// each turn's input record.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "platform/turn_input.h"
+
+namespace qz {
+
+// The display library numbers keys with these codes; its key-state array has
+// KeyCodeCount entries. Recordings keep keys by these codes.
+constexpr int KeyCodeCount = 323;
+
+struct KeyBinding {
+    int code;
+    GameKey key;
+    const char* name;  // the key's name on the keyboard
+};
+
+// The one table of the game's keys.
+constexpr std::array<KeyBinding, GameKeyCount> KeyboardKeys{{
+    {276, GameKey::Left, "Left"},
+    {275, GameKey::Right, "Right"},
+    {273, GameKey::Up, "Up"},
+    {274, GameKey::Down, "Down"},
+    {120, GameKey::Drop, "X"},
+    {122, GameKey::Power, "Z"},
+    {115, GameKey::Start, "S"},
+    {105, GameKey::Instructions, "I"},
+    {27, GameKey::Quit, "Escape"},
+}};
+
+constexpr const KeyBinding& bindingOf(GameKey key) {
+    return KeyboardKeys[static_cast<std::size_t>(key)];
+}
+static_assert([] {
+    for (std::size_t i = 0; i < KeyboardKeys.size(); ++i) {
+        if (static_cast<std::size_t>(KeyboardKeys[i].key) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+// The game word of a key code, nothing for another key.
+constexpr std::optional<GameKey> gameKeyOfCode(int code) {
+    for (const KeyBinding& binding : KeyboardKeys) {
+        if (binding.code == code) {
+            return binding.key;
+        }
+    }
+    return std::nullopt;
+}
+
+// The game keys held in a key-state array of KeyCodeCount entries.
+inline HeldKeys heldKeysOf(const std::uint8_t* state) {
+    HeldKeys held;
+    for (const KeyBinding& binding : KeyboardKeys) {
+        if (state[binding.code]) {
+            held.press(binding.key);
+        }
+    }
+    return held;
+}
+
+class InputSource {
+  public:
+    virtual ~InputSource() = default;
+    // Everything the game takes from outside at the start of a turn.
+    virtual TurnInput readTurn() = 0;
+};
+
+// The display library's events and keys. F11 and Alt+Enter belong to the
+// window, not the game: they go to `onWindowKey` and never reach a turn, and
+// neither does an Alt key-down, which would otherwise turn an instruction page.
+class SdlInput final : public InputSource {
+  public:
+    explicit SdlInput(std::function<void()> onWindowKey = {})
+        : onWindowKey_(std::move(onWindowKey)) {}
+    TurnInput readTurn() override;
+
+  private:
+    std::function<void()> onWindowKey_;
+};
+
+}  // namespace qz

@@ -1,0 +1,23 @@
+// Quillo Zoruri: a stranded alien, three phone pieces, and the way home.
+#include <cstdio>
+
+#include "program/command_line.h"
+#include "program/startup.h"
+
+int main(int argc, char** argv) {
+    const qz::ParsedOptions parsed = qz::parseCommandLine(argc, argv);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "quillo-zoruri: %s\n%s\n", parsed.error.c_str(),
+                     qz::usageLine().c_str());
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::fputs(qz::helpText().c_str(), stdout);
+        return 0;
+    }
+    if (parsed.options.version) {
+        std::printf("%s\n", qz::versionLine().c_str());
+        return 0;
+    }
+    return qz::runGame(parsed.options);
+}

@@ -1,0 +1,250 @@
+#include "program/recorded_session.h"
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "core/state_fields.h"
+
+namespace qz {
+namespace {
+
+constexpr const char* Magic = "quillo-zoruri replay";
+
+// The letters of the events; P is the keys held once they are all taken.
+constexpr char HeldLetter = 'P';
+
+char letterOf(InputEvent::Type type) {
+    switch (type) {
+        case InputEvent::Type::KeyDown:
+            return 'D';
+        case InputEvent::Type::Quit:
+            return 'Q';
+        case InputEvent::Type::Other:
+            break;
+    }
+    return 'O';
+}
+
+bool typeOf(char letter, InputEvent::Type& type) {
+    for (auto t : {InputEvent::Type::KeyDown, InputEvent::Type::Quit, InputEvent::Type::Other}) {
+        if (letterOf(t) == letter) {
+            type = t;
+            return true;
+        }
+    }
+    return false;
+}
+
+// A whole decimal number without sign, at most `limit`.
+bool readNumber(const std::string& text, std::uint64_t limit, std::uint64_t& value) {
+    if (text.empty() || text.size() > 10) {
+        return false;
+    }
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return value <= limit;
+}
+
+// Key codes, comma-separated, or "-" for none; other keys than the game's
+// are skipped.
+bool readHeld(const std::string& text, HeldKeys& held) {
+    if (text == "-") {
+        return true;
+    }
+    std::istringstream codes(text);
+    std::string code;
+    std::uint64_t value = 0;
+    while (std::getline(codes, code, ',')) {
+        if (!readNumber(code, KeyCodeCount - 1, value)) {
+            return false;
+        }
+        if (const auto key = gameKeyOfCode(static_cast<int>(value))) {
+            held.press(*key);
+        }
+    }
+    return !text.empty() && text.back() != ',';
+}
+
+std::string heldText(HeldKeys held) {
+    std::vector<int> codes;
+    for (const KeyBinding& binding : KeyboardKeys) {
+        if (held[binding.key]) {
+            codes.push_back(binding.code);
+        }
+    }
+    std::sort(codes.begin(), codes.end());
+    std::string text;
+    for (int code : codes) {
+        text += (text.empty() ? "" : ",") + std::to_string(code);
+    }
+    return text.empty() ? "-" : text;
+}
+
+// `held` comes in as the keys held at the end of the turn before.
+bool readTurn(const std::string& line, RecordedTurn& turn, HeldKeys& held) {
+    std::istringstream words(line);
+    std::string word;
+    if (!(words >> word) || word != "t") {
+        return false;
+    }
+    while (words >> word) {
+        if (word.size() < 2 || word[1] != '=' || !turn.soundAnswers.empty()) {
+            return false;  // the sound answers come last
+        }
+        const std::string rest = word.substr(2);
+        if (word[0] == 's') {
+            if (rest.empty() || rest.find_first_not_of("01") != std::string::npos) {
+                return false;
+            }
+            turn.soundAnswers = rest;
+            continue;
+        }
+        HeldKeys now;
+        if (!readHeld(rest, now)) {
+            return false;
+        }
+        held = now;
+        if (word[0] == HeldLetter) {
+            continue;
+        }
+        InputEvent event;
+        if (!typeOf(word[0], event.type)) {
+            return false;
+        }
+        event.held = now;
+        turn.input.events.push_back(event);
+    }
+    turn.input.held = held;
+    return true;
+}
+
+bool readEnd(const std::string& line, std::size_t turnsRead, std::string& digest) {
+    std::istringstream words(line);
+    std::string end, count, extra;
+    std::uint64_t turns = 0;
+    if (!(words >> end >> count >> digest) || (words >> extra) || end != "end" ||
+        !readNumber(count, UINT32_MAX, turns) || turns != turnsRead || digest.size() != 16 ||
+        digest.find_first_not_of("0123456789abcdef") != std::string::npos) {
+        return false;
+    }
+    return true;
+}
+
+// A line without its end, which may be "\r\n" in a file that went through a mail client.
+bool nextLine(std::istringstream& lines, std::string& line) {
+    if (!std::getline(lines, line)) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string headerLine(unsigned seed) {
+    return std::string(Magic) + " " + std::to_string(ReplayFormatVersion) + " seed " +
+           std::to_string(seed);
+}
+
+std::string turnLine(const RecordedTurn& turn) {
+    std::string line = "t";
+    for (const InputEvent& event : turn.input.events) {
+        line += ' ';
+        line += letterOf(event.type);
+        line += '=' + heldText(event.held);
+    }
+    line += ' ';
+    line += HeldLetter;
+    line += '=' + heldText(turn.input.held);
+    if (!turn.soundAnswers.empty()) {
+        line += " s=" + turn.soundAnswers;
+    }
+    return line;
+}
+
+std::string stateDigestText(const GameState& state) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016" PRIx64, stateDigest(state));
+    return text;
+}
+
+std::string endLine(int turns, const GameState& state) {
+    return "end " + std::to_string(turns) + " " + stateDigestText(state);
+}
+
+LoadedSession parseSession(const std::string& text, const std::string& name) {
+    LoadedSession loaded;
+    std::istringstream lines(text);
+    std::string line;
+    nextLine(lines, line);
+    const std::string magic = std::string(Magic) + " ";
+    if (line.rfind(magic, 0) != 0) {
+        loaded.error = name + " is not a Quillo Zoruri replay";
+        return loaded;
+    }
+    std::istringstream header(line.substr(magic.size()));
+    std::string version, seedWord, seed, extra;
+    std::uint64_t number = 0;
+    header >> version >> seedWord >> seed;
+    if (version != std::to_string(ReplayFormatVersion)) {
+        loaded.error = name + " is a replay of format \"" + version +
+                       "\"; this game reads format " + std::to_string(ReplayFormatVersion);
+        return loaded;
+    }
+    if (seedWord != "seed" || !readNumber(seed, UINT32_MAX, number) || (header >> extra)) {
+        loaded.error = name + ": line 1 is damaged";
+        return loaded;
+    }
+    loaded.session.seed = static_cast<unsigned>(number);
+    int lineNumber = 1;
+    HeldKeys held;
+    while (nextLine(lines, line)) {
+        ++lineNumber;
+        RecordedTurn turn;
+        std::string digest;
+        if (!loaded.session.finalDigest.empty() ||
+            !(line.rfind("end ", 0) == 0 ? readEnd(line, loaded.session.turns.size(), digest)
+                                         : readTurn(line, turn, held))) {
+            loaded.error = name + ": line " + std::to_string(lineNumber) + " is damaged";
+            return loaded;
+        }
+        if (!digest.empty()) {
+            loaded.session.finalDigest = digest;
+        } else {
+            loaded.session.turns.push_back(std::move(turn));
+        }
+    }
+    if (!text.empty() && text.back() != '\n') {
+        loaded.error = name + ": the file is cut short at line " + std::to_string(lineNumber);
+    } else if (loaded.session.finalDigest.empty()) {
+        // A file cut at a line's end and the file of a killed game look alike.
+        loaded.error = name + ": the file stops after line " + std::to_string(lineNumber) +
+                       " without its end line: it was cut short, or the game that recorded it "
+                       "was killed before it could end";
+    }
+    return loaded;
+}
+
+LoadedSession loadSession(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (!file && !file.eof()) {
+        LoadedSession failed;
+        failed.error = "cannot read the replay " + path;
+        return failed;
+    }
+    return parseSession(text, path);
+}
+
+}  // namespace qz

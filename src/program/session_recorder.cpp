@@ -1,0 +1,105 @@
+#include "program/session_recorder.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "turn/main_loop.h"
+
+namespace qz {
+SessionRecorder::SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out,
+                                 std::string name, unsigned seed, Say say)
+    : SoundPassThrough(sound),
+      input_(input),
+      out_(out),
+      name_(std::move(name)),
+      say_(std::move(say)) {
+    write(headerLine(seed));
+}
+
+void SessionRecorder::write(const std::string& line) {
+    if (failed_) {
+        return;
+    }
+    // Flushed line by line, so a game that dies still leaves its turns behind
+    // and a full disk is noticed at the turn it fills up.
+    errno = 0;
+    if (std::fputs(line.c_str(), out_) < 0 || std::fputc('\n', out_) == EOF ||
+        std::fflush(out_) != 0) {
+        failed_ = true;
+        say_("cannot write the recording " + name_ + ": " +
+             (errno ? std::strerror(errno) : "write error") +
+             "; the game goes on, but the recording stops here");
+    }
+}
+
+TurnInput SessionRecorder::readTurn() {
+    turn_.input = input_.readTurn();
+    return turn_.input;
+}
+
+bool SessionRecorder::playing(int channel) {
+    const bool busy = sound_.playing(channel);
+    turn_.soundAnswers += busy ? '1' : '0';
+    return busy;
+}
+
+void SessionRecorder::endTurn() {
+    write(turnLine(turn_));
+    turn_ = RecordedTurn{};
+    ++turns_;
+}
+
+void SessionRecorder::finish(const GameState& state) {
+    write(endLine(turns_, state));
+}
+
+SessionPlayer::SessionPlayer(const RecordedSession& session, InputSource& live, SoundBoard& sound)
+    : SoundPassThrough(sound), session_(session), live_(live) {}
+
+bool SessionPlayer::startTurn() {
+    for (const InputEvent& event : live_.readTurn().events) {
+        closed_ = closed_ || event.type == InputEvent::Type::Quit;
+    }
+    if (static_cast<std::size_t>(next_) >= session_.turns.size() || (closed_ && closeSent_)) {
+        return false;
+    }
+    turn_ = &session_.turns[static_cast<std::size_t>(next_++)];
+    answer_ = 0;
+    return true;
+}
+
+TurnInput SessionPlayer::readTurn() {
+    TurnInput input = turn_ ? turn_->input : TurnInput{};
+    if (closed_ && !closeSent_) {
+        closeSent_ = true;
+        input.events.push_back(InputEvent{InputEvent::Type::Quit, input.held});
+    }
+    return input;
+}
+
+bool SessionPlayer::playing(int channel) {
+    (void)channel;  // the recording answers for every channel
+    if (!turn_ || answer_ >= turn_->soundAnswers.size()) {
+        return false;  // asked more often than recorded: the replay has gone astray
+    }
+    return turn_->soundAnswers[answer_++] == '1';
+}
+
+void runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player) {
+    for (bool goOn = true; goOn;) {
+        if (player && !player->startTurn()) {
+            return;
+        }
+        goOn = runTurn(rt);
+        if (recorder) {
+            recorder->endTurn();
+        }
+    }
+    // Escape and the window's close button alike (and the signals that the
+    // display library turns into a close) leave the loop here.
+    if (recorder) {
+        recorder->finish(rt.state);
+    }
+}
+
+}  // namespace qz

@@ -1,0 +1,221 @@
+#include "program/startup.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/graphics_files.h"
+#include "platform/display.h"
+#include "platform/file_checks.h"
+#include "platform/presentation.h"
+#include "program/data_lookup.h"
+#include "program/session_recorder.h"
+#include "turn/new_game.h"
+
+namespace qz {
+namespace {
+
+constexpr const char* Program = "quillo-zoruri";
+
+void say(const std::string& line) {
+    std::fprintf(stderr, "%s: %s\n", Program, line.c_str());
+}
+
+const char* firstUnreadablePicture() {
+    for (const char* path : pic::all) {
+        if (!bitmapFileIsWellFormed(path)) {
+            return path;
+        }
+    }
+    return nullptr;
+}
+
+// Moves into the folder with the game's data, so every file name stays
+// relative: the one asked for, or the first the lookup finds.
+bool enterDataFolder(const std::string& asked) {
+    if (!asked.empty()) {
+        std::string problem;
+        if (chdir(asked.c_str()) != 0) {
+            problem = std::strerror(errno);
+        } else if (access("graphics", F_OK) != 0) {
+            problem = "it has no graphics/ folder";
+        } else if (access(FontFile, R_OK) != 0) {
+            problem = std::string("it has no \"") + FontFile + "\"";
+        } else if (const char* missing = firstUnreadablePicture()) {
+            problem = std::string("it has no readable ") + missing;
+        }
+        if (!problem.empty()) {
+            say("cannot use the data folder " + asked + ": " + problem);
+        }
+        return problem.empty();
+    }
+    std::vector<std::string> tried;
+    const auto folder = findDataFolder(tried);
+    if (folder && chdir(folder->c_str()) == 0) {
+        return true;
+    }
+    std::string list;
+    for (const auto& path : tried) {
+        list += (list.empty() ? "" : ", ") + path;
+    }
+    say("cannot find the game's data (a graphics/ folder); looked in: " + list);
+    return false;
+}
+
+// One line when the screen cannot hold the scale asked for: at the start,
+// and at each switch of mode that makes the game smaller than it was.
+void tellShrunkScale(const Presentation& presentation, int asked, int& shownBefore) {
+    const int shown = presentation.shownScale();
+    if (shown < asked && shown != shownBefore) {
+        const ScreenSize screen = presentation.screen();
+        const std::string where =
+            presentation.fullscreen()
+                ? "any full-screen mode"
+                : "the " + std::to_string(screen.w) + "x" + std::to_string(screen.h) + " screen";
+        say("--scale " + std::to_string(asked) + " does not fit " + where + "; showing scale " +
+            std::to_string(shown) + " instead");
+    }
+    shownBefore = shown;
+}
+
+void shutDown(SdlSoundBoard& sound, Presentation& presentation, Fonts& fonts) {
+    sound.close();
+    presentation.close();
+    stopDisplay();
+    closeFonts(fonts);
+    stopFontLibrary();
+}
+
+// The replay or the recording asked for, opened before the game moves into
+// its data folder, so relative names mean what the player meant.
+struct Session {
+    std::optional<RecordedSession> replay;
+    std::FILE* record = nullptr;
+    ~Session() {
+        if (record) {
+            std::fclose(record);
+        }
+    }
+};
+
+int openSession(const Options& options, Session& session) {
+    if (!options.replayFile.empty()) {
+        LoadedSession loaded = loadSession(options.replayFile);
+        if (!loaded.error.empty()) {
+            say(loaded.error);
+            return 2;
+        }
+        session.replay = std::move(loaded.session);
+    }
+    if (!options.recordFile.empty()) {
+        session.record = std::fopen(options.recordFile.c_str(), "w");
+        if (!session.record) {
+            say("cannot write the recording " + options.recordFile + ": " + std::strerror(errno));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runGame(const Options& options) {
+    Session session;
+    if (const int refused = openSession(options, session)) {
+        return refused;
+    }
+    if (!enterDataFolder(options.dataFolder)) {
+        return 1;
+    }
+    const unsigned seed =
+        session.replay ? session.replay->seed : static_cast<unsigned>(std::time(nullptr));
+    std::srand(seed);
+    if (!startDisplay()) {
+        say("cannot open a display (" + displayError() +
+            "); start it from a desktop session, or without one under Xvfb: "
+            "xvfb-run -s \"-screen 0 1024x768x24 -noreset\" quillo-zoruri");
+        return 1;
+    }
+    SdlSoundBoard sound;
+    if (!sound.open()) {
+        say("warning: no sound device (" + displayError() + "); playing without sound");
+    }
+    startFontLibrary();
+    Fonts fonts;
+    Presentation presentation;
+    if (!presentation.open(options.scale, options.fullscreen)) {
+        say("cannot open an 800x600 window (" + displayError() + ")");
+        shutDown(sound, presentation, fonts);
+        return 1;
+    }
+    if (!openFonts(fonts)) {
+        say(std::string("cannot read the font file \"") + FontFile + "\"");
+        shutDown(sound, presentation, fonts);
+        return 1;
+    }
+    // Every picture is read now, in the window's format: no turn opens a file.
+    auto pictures = std::make_unique<PictureStore>();
+    static constexpr auto everyPicture = pic::allAsDrawn();
+    if (const char* missing = pictures->preload(everyPicture, presentation.frame())) {
+        say(std::string("cannot read the picture ") + missing);
+        pictures.reset();
+        shutDown(sound, presentation, fonts);
+        return 1;
+    }
+
+    GameState state;
+    randomGameSetup(state);
+    state.mode = PlayMode::Title;
+    if (const std::string missing = sound.loadAll(); !missing.empty()) {
+        say("warning: cannot read " + missing + "; those sounds stay silent");
+    }
+    int shownScale = options.scale;
+    tellShrunkScale(presentation, options.scale, shownScale);
+    SdlInput input([&] {
+        presentation.toggleFullscreen();
+        tellShrunkScale(presentation, options.scale, shownScale);
+    });
+    SdlClock clock;
+    int status = 0;
+    {
+        Canvas canvas(presentation, *pictures, fonts);
+        std::unique_ptr<SessionRecorder> recorder;
+        std::unique_ptr<SessionPlayer> player;
+        InputSource* turnInput = &input;
+        SoundBoard* turnSound = &sound;
+        if (session.record) {
+            recorder = std::make_unique<SessionRecorder>(input, sound, session.record,
+                                                         options.recordFile, seed, say);
+            turnInput = recorder.get();
+            turnSound = recorder.get();
+        } else if (session.replay) {
+            player = std::make_unique<SessionPlayer>(*session.replay, input, sound);
+            turnInput = player.get();
+            turnSound = player.get();
+        }
+        Runtime rt{state, canvas, clock, *turnInput, *turnSound};
+        runRecordedLoop(rt, recorder.get(), player.get());
+        if (recorder && recorder->failed()) {
+            status = 1;  // said when the first write failed
+        }
+        if (player && !player->stoppedByPlayer() &&
+            session.replay->finalDigest != stateDigestText(state)) {
+            say("the replay ended in another state than the recording (digest " +
+                stateDigestText(state) + ", recorded " + session.replay->finalDigest + ")");
+            status = 3;
+        }
+    }
+    pictures.reset();
+    shutDown(sound, presentation, fonts);
+    return status;
+}
+
+}  // namespace qz

@@ -1,0 +1,78 @@
+// The Arrival: the ship comes down over the Forest, drops the alien and leaves.
+#include "characters/character_sprites.h"
+#include "core/sound_cues.h"
+#include "items/status_bar.h"
+#include "turn/new_game.h"
+#include "turn/play_modes.h"
+#include "world/scenery.h"
+
+namespace qz {
+namespace {
+
+constexpr int LastDescentFrame = 27;
+constexpr int DropOffFrame = 28;
+constexpr int LastAscentFrame = 57;
+
+void drawLandedAlien(Runtime& rt) {
+    const GameState& s = rt.state;
+    // The alien stands still while the ship is about: its frame counter is not advanced.
+    drawAlienWalk(rt.canvas, s.alienX, s.alienY, s.alienFacing, false, s.alienAnimFrame);
+}
+
+void drawShipScene(Runtime& rt, bool withAlien) {
+    drawBackground(rt.canvas, Forest);
+    if (withAlien) {
+        drawLandedAlien(rt);
+    }
+    drawShip(rt.canvas, rt.state.shipY);
+    drawForestTrees(rt.canvas, Forest);
+    drawFaunaPicture(rt.canvas);
+    drawTopBand(rt.canvas, rt.state.phonePieceHeld);
+    drawStatusPanel(rt.canvas);
+    drawLogoAndLabels(rt.canvas);
+}
+
+}  // namespace
+
+TurnEnd arrivalTurn(Runtime& rt) {
+    GameState& s = rt.state;
+    if (s.newGamePending) {
+        // The turn after S: only the reset, nothing drawn, presented or paced.
+        newGameReset(s);
+        return TurnEnd::Done;
+    }
+    s.area = Forest;
+    playWhenSilent(rt.sound, ChannelUfo, Sound::Ufo);
+
+    if (s.arrivalFrame <= LastDescentFrame) {
+        drawShipScene(rt, false);
+        rt.canvas.present();
+        ++s.arrivalFrame;
+        s.shipY += 10;
+        rt.clock.delay(30);
+        pace(rt);
+    } else if (s.arrivalFrame == DropOffFrame) {
+        // Drawn over the last descent picture, so the landed ship stays in view.
+        drawLandedAlien(rt);
+        drawForestTrees(rt.canvas, Forest);
+        drawFaunaPicture(rt.canvas);
+        drawStatusPanel(rt.canvas);
+        rt.canvas.present();
+        rt.clock.delay(2500);
+        ++s.arrivalFrame;
+    } else if (s.arrivalFrame <= LastAscentFrame) {
+        s.shipY -= 10;
+        drawShipScene(rt, true);
+        rt.canvas.present();
+        ++s.arrivalFrame;
+        rt.clock.delay(30);
+        pace(rt);
+    } else {
+        s.area = Forest;
+        s.mode = PlayMode::Play;
+        s.arrivalFrame = 0;
+    }
+    return TurnEnd::Done;
+}
+
+}  // namespace qz

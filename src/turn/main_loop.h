@@ -1,0 +1,13 @@
+// The turn of the main loop: events, movement, the mode's turn, presenting, pacing.
+#pragma once
+
+#include "turn/runtime.h"
+
+namespace qz {
+
+// One turn; returns false once the player has asked to quit.
+bool runTurn(Runtime& rt);
+
+void runMainLoop(Runtime& rt);
+
+}  // namespace qz

@@ -1,0 +1,18 @@
+// The movement step: five pixels per held arrow per turn, edges, and the drop.
+#pragma once
+
+#include "core/game_state.h"
+#include "platform/sound_board.h"
+#include "platform/turn_input.h"
+
+namespace qz {
+
+// Runs once per turn after the events, only while energy is above 0 and not in
+// the Arrival: the blocks Up, Down, Left, Right, X in that order, each seeing
+// what the earlier ones did.
+void movementStep(GameState& state, HeldKeys held, SoundBoard& sound);
+
+// The hit tests of the area the alien is in, after an ordinary step.
+void runHitTests(GameState& state, SoundBoard& sound);
+
+}  // namespace qz

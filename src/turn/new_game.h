@@ -1,0 +1,17 @@
+// Setting up a game: the random placement and the new-game reset.
+#pragma once
+
+#include "core/game_state.h"
+
+namespace qz {
+
+// The random placement of a game, in the order that consumes the random
+// numbers: hole layouts, the hidden items, the power zones, then the candy.
+// Runs at start-up and in every new-game reset.
+void randomGameSetup(GameState& state);
+
+// Restores what a new game restores and runs the random placement; everything
+// else (the alien's facing, the title counters, ...) carries over.
+void newGameReset(GameState& state);
+
+}  // namespace qz

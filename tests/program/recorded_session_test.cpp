@@ -1,0 +1,178 @@
+// Recording a game and playing it back: the replay reaches the recorded
+// state, and a damaged or foreign file is refused with one line.
+#include "program/session_recorder.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "harness/recording_sound_board.h"
+#include "support/game_fixture.h"
+#include "turn/main_loop.h"
+#include "turn/new_game.h"
+
+namespace qz::test {
+namespace {
+
+using Recording = GameTest;
+
+GameState newRun(unsigned seed) {
+    std::srand(seed);
+    GameState state;
+    randomGameSetup(state);
+    state.mode = PlayMode::Title;
+    return state;
+}
+
+// Hands the script to the real loop a turn at a time. Past the script's
+// end, the window closes.
+class ScriptFeed final : public InputSource {
+  public:
+    explicit ScriptFeed(const KeyScript& script) : turns_(script.turns()) {}
+    TurnInput readTurn() override {
+        input_.beginTurn(next_ < turns_.size() ? turns_[next_++] : ScriptedTurn{{}, true});
+        return input_.readTurn();
+    }
+
+  private:
+    const std::vector<ScriptedTurn>& turns_;
+    std::size_t next_ = 0;
+    ScriptedInput input_;
+};
+
+// Plays the script through a recorder into `out`; what the recorder said.
+std::vector<std::string> record(Canvas& canvas, unsigned seed, const KeyScript& script,
+                                std::FILE* out, const std::string& name, bool& failed) {
+    std::vector<std::string> said;
+    GameState state = newRun(seed);
+    VirtualClock clock;
+    ScriptFeed input(script);
+    RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
+    SessionRecorder recorder(input, sound, out, name, seed,
+                             [&said](const std::string& line) { said.push_back(line); });
+    Runtime rt{state, canvas, clock, recorder, recorder};
+    runRecordedLoop(rt, &recorder, nullptr);
+    failed = recorder.failed();
+    return said;
+}
+
+// The same into memory; the file's text.
+std::string record(Canvas& canvas, unsigned seed, const KeyScript& script) {
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    bool failed = false;
+    const std::vector<std::string> said = record(canvas, seed, script, out, "memory", failed);
+    EXPECT_TRUE(said.empty() && !failed);
+    std::fclose(out);
+    std::string result(text, size);
+    std::free(text);
+    return result;
+}
+
+TEST_F(Recording, AReplayEndsInTheRecordedStateWhateverTheSoundDeviceDoes) {
+    const KeyScript script = KeyScript()
+                                 .idle(3)
+                                 .tap({KeyS})
+                                 .idle(70)
+                                 .hold({KeyRight}, 40)
+                                 .hold({KeyUp, KeyLeft}, 25)
+                                 .tap({KeyX})
+                                 .hold({KeyDown}, 10)
+                                 .tap({KeyEscape});
+    const LoadedSession loaded = parseSession(record(canvas(), 77, script), "test");
+    ASSERT_TRUE(loaded.error.empty()) << loaded.error;
+    EXPECT_EQ(loaded.session.seed, 77u);
+
+    // Sounds that end at once: only the recorded answers can keep the title's
+    // music countdown as it was.
+    GameState state = newRun(loaded.session.seed);
+    VirtualClock clock;
+    ScriptedInput live;
+    RecordingSoundBoard sound(clock, {1, 1, 1, 1});
+    SessionPlayer player(loaded.session, live, sound);
+    Runtime rt{state, canvas(), clock, player, player};
+    runRecordedLoop(rt, nullptr, &player);
+    EXPECT_TRUE(state.quitRequested);
+    EXPECT_EQ(static_cast<std::size_t>(player.turnsPlayed()), loaded.session.turns.size());
+    EXPECT_EQ(stateDigestText(state), loaded.session.finalDigest);
+    EXPECT_GT(sound.requests().size(), 0u);  // the sounds were still played
+
+    // The digest tells games apart: another seed under the same keys differs.
+    const LoadedSession other = parseSession(record(canvas(), 78, script), "test");
+    EXPECT_NE(other.session.finalDigest, loaded.session.finalDigest);
+}
+
+TEST_F(Recording, TheFirstFailedWriteIsToldOnceAndTheGameGoesOn) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    bool failed = false;
+    const KeyScript script = KeyScript().idle(3).tap({KeyS}).idle(40);
+    const std::vector<std::string> said = record(canvas(), 5, script, full, "/dev/full", failed);
+    std::fclose(full);
+    EXPECT_TRUE(failed);
+    ASSERT_EQ(said.size(), 1u) << "one line, however many turns could not be written";
+    EXPECT_NE(said[0].find("/dev/full"), std::string::npos) << said[0];
+    EXPECT_NE(said[0].find(std::strerror(ENOSPC)), std::string::npos) << said[0];
+
+    // A game that closes its window is recorded to its end line too.
+    const LoadedSession closed =
+        parseSession(record(canvas(), 5, KeyScript().idle(3).closeWindow()), "test");
+    EXPECT_TRUE(closed.error.empty()) << closed.error;
+}
+
+TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
+    const std::string good =
+        "quillo-zoruri replay 1 seed 5\nt D=115 P=115,273 s=01\nt O=-\nend 2 "
+        "0123456789abcdef\n";
+    ASSERT_TRUE(parseSession(good, "f").error.empty()) << parseSession(good, "f").error;
+    // Only the game's keys are read back (113 is Q), and a turn that took
+    // nothing keeps the keys held before.
+    const RecordedSession carried =
+        parseSession(
+            "quillo-zoruri replay 1 seed 5\nt D=115,113 P=115,273\nt\nend 2 0123456789abcdef\n",
+            "f")
+            .session;
+    ASSERT_EQ(carried.turns.size(), 2u);
+    HeldKeys start;
+    start.press(GameKey::Start);
+    HeldKeys startAndUp = start;
+    startAndUp.press(GameKey::Up);
+    EXPECT_EQ(carried.turns[0].input,
+              (TurnInput{{InputEvent{InputEvent::Type::KeyDown, start}}, startAndUp}));
+    EXPECT_EQ(carried.turns[1].input, (TurnInput{{}, startAndUp}));
+    const std::string mailed =
+        "quillo-zoruri replay 1 seed 5\r\nt P=- s=1\r\nend 1 0123456789abcdef\r\n";
+    EXPECT_TRUE(parseSession(mailed, "f").error.empty()) << parseSession(mailed, "f").error;
+    const std::vector<std::pair<std::string, std::string>> bad{
+        {"", "f is not a Quillo Zoruri replay"},
+        {"\x7f"
+         "ELF\x02\x01\x01",
+         "f is not a Quillo Zoruri replay"},
+        {"quillo-zoruri replay 2 seed 5\n", "format \"2\"; this game reads format 1"},
+        {"quillo-zoruri replay 1 seed -5\n", "f: line 1 is damaged"},
+        {"quillo-zoruri replay 1 seed 99999999999\n", "f: line 1 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt D=115 P=323\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt D=115,\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt D=\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt s=01 D=1\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt s=2\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt K=1\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt P=-\nend 2 0123456789abcdef\n", "line 3 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nend 0 0123456789abcdef\nt P=-\n", "line 3 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nend 0 0123456789ABCDEF\n", "line 2 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt P=1", "cut short at line 2"},
+        {"quillo-zoruri replay 1 seed 5\n", "stops after line 1 without its end line"},
+        {"quillo-zoruri replay 1 seed 5\nt P=-\nt O=-\n",
+         "stops after line 3 without its end line"},
+    };
+    for (const auto& [text, said] : bad) {
+        const std::string error = parseSession(text, "f").error;
+        EXPECT_NE(error.find(said), std::string::npos) << "got: " << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace qz::test
