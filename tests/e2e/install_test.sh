@@ -30,10 +30,12 @@ done
 diff <(cd "$build/graphics" && ls) <(cd "$prefix/$data/graphics" && ls) ||
     fail "the installed graphics/ differs from the build's"
 
-note "desktop entry"
-entry=share/applications/quillo-zoruri.desktop
+note "desktop entry and software-centre entry"
+app_id=io.github.quillozoruri.quillo_zoruri
+entry=share/applications/$app_id.desktop
 expect_file "$entry"
 desktop-file-validate "$prefix/$entry" || fail "$entry does not validate"
+expect_file "share/metainfo/$app_id.metainfo.xml"
 grep -qx 'Exec=quillo-zoruri' "$prefix/$entry" || fail "$entry does not run quillo-zoruri"
 grep -qx 'Icon=quillo-zoruri' "$prefix/$entry" || fail "$entry does not name the icon"
 
@@ -46,9 +48,10 @@ for size in 48 128; do
 done
 
 note "manual page"
-expect_file share/man/man6/quillo-zoruri.6
+expect_file share/man/man6/quillo-zoruri.6.gz
+manual=$(zcat "$prefix/share/man/man6/quillo-zoruri.6.gz")
 for section in NAME SYNOPSIS DESCRIPTION KEYS FILES "EXIT STATUS"; do
-    grep -q "^\.SH \"\?$section\"\?\$" "$prefix/share/man/man6/quillo-zoruri.6" ||
+    grep -q "^\.SH \"\?$section\"\?\$" <<<"$manual" ||
         fail "the manual page has no $section section"
 done
 
