@@ -12,6 +12,10 @@ namespace {
 constexpr int LastDescentFrame = 27;
 constexpr int DropOffFrame = 28;
 constexpr int LastAscentFrame = 57;
+// Each frame of the ship's flight is held 30 ms before the turn is paced; the
+// landed alien is held for two and a half seconds, unpaced.
+constexpr TurnEnd ShipFrame{true, 30, true};
+constexpr TurnEnd DropOff{true, 2500, false};
 
 void drawLandedAlien(Runtime& rt) {
     const GameState& s = rt.state;
@@ -39,40 +43,46 @@ TurnEnd arrivalTurn(Runtime& rt) {
     if (s.newGamePending) {
         // The turn after S: only the reset, nothing drawn, presented or paced.
         newGameReset(s);
-        return TurnEnd::Done;
+        return NothingShown;
     }
     s.area = Forest;
     playWhenSilent(rt.sound, ChannelUfo, Sound::Ufo);
 
     if (s.arrivalFrame <= LastDescentFrame) {
         drawShipScene(rt, false);
-        rt.canvas.present();
         ++s.arrivalFrame;
         s.shipY += 10;
-        rt.clock.delay(30);
-        pace(rt);
-    } else if (s.arrivalFrame == DropOffFrame) {
+        return ShipFrame;
+    }
+    if (s.arrivalFrame == DropOffFrame) {
         // Drawn over the last descent picture, so the landed ship stays in view.
         drawLandedAlien(rt);
         drawForestTrees(rt.canvas, Forest);
         drawFaunaPicture(rt.canvas);
         drawStatusPanel(rt.canvas);
-        rt.canvas.present();
-        rt.clock.delay(2500);
         ++s.arrivalFrame;
-    } else if (s.arrivalFrame <= LastAscentFrame) {
+        return DropOff;
+    }
+    if (s.arrivalFrame <= LastAscentFrame) {
         s.shipY -= 10;
         drawShipScene(rt, true);
-        rt.canvas.present();
         ++s.arrivalFrame;
-        rt.clock.delay(30);
-        pace(rt);
-    } else {
-        s.area = Forest;
-        s.mode = PlayMode::Play;
-        s.arrivalFrame = 0;
+        return ShipFrame;
     }
-    return TurnEnd::Done;
+    s.area = Forest;
+    s.mode = PlayMode::Play;
+    return NothingShown;
+}
+
+void enterArrival(Runtime& rt) {
+    // The S that started the game silences the title's tune; the Arrival's
+    // first turn resets the game.
+    rt.sound.halt(ChannelTheme);
+    rt.state.newGamePending = true;
+}
+
+void leaveArrival(Runtime& rt) {
+    rt.state.arrivalFrame = 0;
 }
 
 }  // namespace qz

@@ -1,6 +1,5 @@
 #include "turn/key_press.h"
 
-#include "core/sound_cues.h"
 #include "items/energy_and_time.h"
 #include "items/hole_contents.h"
 #include "world/hole_visit.h"
@@ -9,13 +8,11 @@
 namespace qz {
 namespace {
 
-void titleKeys(GameState& s, HeldKeys held, SoundBoard& sound) {
+void titleKeys(GameState& s, HeldKeys held) {
     if (held[GameKey::Instructions]) {
         s.instructionsShown = true;
     }
     if (held[GameKey::Start] && !s.instructionsShown) {
-        sound.halt(ChannelTheme);
-        s.newGamePending = true;
         s.mode = PlayMode::Arrival;
     }
     // Any key turns the page; the key after the last page goes back to the title.
@@ -31,13 +28,13 @@ void titleKeys(GameState& s, HeldKeys held, SoundBoard& sound) {
 
 }  // namespace
 
-void handleKeyPress(GameState& s, HeldKeys held, SoundBoard& sound) {
+void handleKeyPress(GameState& s, HeldKeys held) {
     if (s.mode == PlayMode::GameOver) {
         // The same press then counts as a title key: S starts the next game at once.
         s.mode = PlayMode::Title;
     }
     if (s.mode == PlayMode::Title) {
-        titleKeys(s, held, sound);
+        titleKeys(s, held);
     }
     if (held[GameKey::Power]) {
         if (s.area == InsideHole) {

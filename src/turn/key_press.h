@@ -2,13 +2,12 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/sound_board.h"
 #include "platform/turn_input.h"
 
 namespace qz {
 
 // The event only says that some key went down; every test here reads the
 // keys held as it was taken. Called only while walking is allowed.
-void handleKeyPress(GameState& state, HeldKeys held, SoundBoard& sound);
+void handleKeyPress(GameState& state, HeldKeys held);
 
 }  // namespace qz

@@ -63,7 +63,9 @@ void takeEvents(Runtime& rt) {
             }
         }
         if (event.type == InputEvent::Type::KeyDown && walkingAllowed(s)) {
-            handleKeyPress(s, event.held, rt.sound);
+            const PlayMode before = s.mode;
+            handleKeyPress(s, event.held);
+            finishModeChange(rt, before);
         }
     }
 }
@@ -80,8 +82,16 @@ bool runTurn(Runtime& rt) {
     if (s.energy > 0 && s.mode != PlayMode::Arrival) {
         movementStep(s, rt.turnInput.held, rt.sound);
     }
-    if (runModeTurn(rt) == TurnEnd::PresentAndPace) {
+    const PlayMode before = s.mode;
+    const TurnEnd end = runModeTurn(rt);
+    finishModeChange(rt, before);
+    if (end.present) {
         rt.canvas.present();
+    }
+    if (end.holdMs > 0) {
+        rt.clock.delay(end.holdMs);
+    }
+    if (end.pace) {
         pace(rt);
     }
     return !s.quitRequested;

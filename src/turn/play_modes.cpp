@@ -1,7 +1,6 @@
 #include "turn/play_modes.h"
 
 #include <array>
-#include <utility>
 
 #include "core/sound_cues.h"
 #include "items/end_screen.h"
@@ -14,7 +13,7 @@ TurnEnd titleTurn(Runtime& rt) {
     titleMusicCue(s, rt.sound);
     if (s.instructionsShown) {
         drawInstructionPage(rt.canvas, s.instructionPage);
-        return TurnEnd::PresentAndPace;
+        return PresentAndPace;
     }
     if (s.titleBlinkCountdown == 0) {
         s.titleBlinkCountdown = TitleBlinkTurns;
@@ -23,28 +22,56 @@ TurnEnd titleTurn(Runtime& rt) {
         --s.titleBlinkCountdown;
     }
     drawTitleScreen(rt.canvas, s.titleBlinkPhase);
-    return TurnEnd::PresentAndPace;
+    return PresentAndPace;
 }
 
 TurnEnd gameOverTurn(Runtime& rt) {
     gameOverStep(rt.state, rt.canvas);
-    return TurnEnd::PresentAndPace;
+    return PresentAndPace;
 }
 
-TurnEnd runModeTurn(Runtime& rt) {
-    using ModeTurn = TurnEnd (*)(Runtime&);
-    static constexpr std::array<std::pair<PlayMode, ModeTurn>, 4> modes{{
-        {PlayMode::Title, titleTurn},
-        {PlayMode::Arrival, arrivalTurn},
-        {PlayMode::Play, playTurn},
-        {PlayMode::GameOver, gameOverTurn},
-    }};
-    for (const auto& [mode, turn] : modes) {
-        if (mode == rt.state.mode) {
-            return turn(rt);
+namespace {
+
+struct Mode {
+    PlayMode mode;
+    TurnEnd (*turn)(Runtime&);
+    void (*enter)(Runtime&);
+    void (*leave)(Runtime&);
+};
+
+constexpr std::array<Mode, 4> Modes{{
+    {PlayMode::Title, titleTurn, nullptr, nullptr},
+    {PlayMode::Arrival, arrivalTurn, enterArrival, leaveArrival},
+    {PlayMode::Play, playTurn, nullptr, nullptr},
+    {PlayMode::GameOver, gameOverTurn, nullptr, nullptr},
+}};
+
+const Mode* modeOf(PlayMode mode) {
+    for (const Mode& entry : Modes) {
+        if (entry.mode == mode) {
+            return &entry;
         }
     }
-    return TurnEnd::Done;
+    return nullptr;
+}
+
+}  // namespace
+
+TurnEnd runModeTurn(Runtime& rt) {
+    const Mode* mode = modeOf(rt.state.mode);
+    return mode ? mode->turn(rt) : NothingShown;
+}
+
+void finishModeChange(Runtime& rt, PlayMode from) {
+    if (from == rt.state.mode) {
+        return;
+    }
+    if (const Mode* left = modeOf(from); left && left->leave) {
+        left->leave(rt);
+    }
+    if (const Mode* entered = modeOf(rt.state.mode); entered && entered->enter) {
+        entered->enter(rt);
+    }
 }
 
 }  // namespace qz

@@ -1,20 +1,37 @@
-// The four play modes and their turns; the main loop dispatches through a table.
+// The four play modes: each has its turn, and actions run as the game enters
+// and leaves it. The main loop dispatches through their table and alone
+// presents and paces.
 #pragma once
+
+#include <cstdint>
 
 #include "turn/runtime.h"
 
 namespace qz {
 
-// How a mode's turn ends: the main loop presents and paces, or the turn has
-// done what it needs itself (the Arrival's own pacing, its reset turn).
-enum class TurnEnd { PresentAndPace, Done };
+// How a mode's turn ends: whether the main loop presents the frame, how long
+// it then holds it, and whether it paces the turn to its 33 ms.
+struct TurnEnd {
+    bool present;
+    std::uint32_t holdMs;
+    bool pace;
+};
+constexpr TurnEnd PresentAndPace{true, 0, true};
+constexpr TurnEnd NothingShown{false, 0, false};
 
 TurnEnd titleTurn(Runtime& rt);
 TurnEnd arrivalTurn(Runtime& rt);
 TurnEnd playTurn(Runtime& rt);
 TurnEnd gameOverTurn(Runtime& rt);
 
-// Runs the turn of the current mode; an unknown mode does nothing.
+void enterArrival(Runtime& rt);
+void leaveArrival(Runtime& rt);
+
+// Runs the turn of the current mode; an unknown mode shows nothing.
 TurnEnd runModeTurn(Runtime& rt);
+
+// After something that may have changed the mode: when it has, runs the
+// leave action of `from`, then the enter action of the mode now.
+void finishModeChange(Runtime& rt, PlayMode from);
 
 }  // namespace qz

@@ -227,7 +227,7 @@ TurnEnd playTurn(Runtime& rt) {
     endGameWhenLanded(rt);       // 15
     showPhoneMarks(rt);          // 16
     endGameWhenNoLivesLeft(rt);  // 17
-    return TurnEnd::PresentAndPace;
+    return PresentAndPace;
 }
 
 }  // namespace qz
