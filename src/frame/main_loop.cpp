@@ -81,6 +81,13 @@ bool runTurn(Runtime& rt) {
         rt.input.pump();
         movementStep(s, rt.input.keyState(), rt.sound);
     }
+    // Out of the title every picture is in memory: the turn that leaves it
+    // waits for the pictures still being read. One that cannot be read ends
+    // the game, which then says which.
+    if (s.mode != PlayMode::Title && !rt.canvas.finishReadingPictures()) {
+        s.quitRequested = true;
+        return false;
+    }
     if (runModeTurn(rt) == TurnEnd::PresentAndPace) {
         rt.canvas.present();
         pace(rt);
