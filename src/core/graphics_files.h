@@ -126,4 +126,9 @@ constexpr std::array<PictureFile, all.size()> allAsDrawn() {
     return pictures;
 }
 
+// The title screen draws only the first of them: the game reads it before
+// its first frame and the others while the title shows.
+inline constexpr std::size_t titlePictureCount = 1;
+static_assert(allAsDrawn()[0].path == title && titlePictureCount == 1);
+
 }  // namespace qz::pic

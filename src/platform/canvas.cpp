@@ -194,6 +194,7 @@ void Canvas::present() {
         presentation_->present();
     }
     unshown_.clear();
+    pictures_.startReading();
 }
 
 int Canvas::width() const {

@@ -78,8 +78,12 @@ class Canvas {
     // Centred on the window: x = width / 2 - text width / 2, integer halves.
     void drawTextCentred(FontSize size, const std::string& text, Rgb colour, int y);
 
-    // Shows the frame: flips the surface, or hands it to the window's presentation.
+    // Shows the frame: flips the surface, or hands it to the window's
+    // presentation. Then the picture store may read the pictures it has left.
     void present();
+    // Waits until the picture store has read every picture it was given;
+    // false when one could not be read.
+    bool finishReadingPictures() { return pictures_.finishReading() == nullptr; }
 
     int width() const;
     int height() const;

@@ -2,6 +2,7 @@
 
 #include <SDL/SDL.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/canvas.h"
@@ -11,6 +12,8 @@
 namespace qz {
 
 PictureStore::~PictureStore() {
+    stopReading_ = true;
+    finishReading();
     for (auto& pictures : kept_) {
         for (auto& entry : pictures) {
             SDL_FreeSurface(entry.second);
@@ -43,37 +46,98 @@ SDL_Surface* PictureStore::read(const char* path, bool colourKeyed) {
     return picture;
 }
 
+SDL_Surface* PictureStore::find(std::string_view path, bool colourKeyed) {
+    const std::lock_guard lock(keeping_);
+    const auto& kept = kept_[colourKeyed ? 1 : 0];
+    const auto found = kept.find(path);
+    return found == kept.end() ? nullptr : found->second;
+}
+
+bool PictureStore::keep(const PictureFile& picture) {
+    if (find(picture.path, picture.colourKeyed)) {
+        return true;
+    }
+    SDL_Surface* surface = read(picture.path, picture.colourKeyed);
+    if (!surface) {
+        return false;
+    }
+    const SDL_Surface* target = target_ ? target_ : SDL_GetVideoSurface();
+    const bool runs = picture.colourKeyed && target && samePixelFormat(surface, target);
+    OpaqueRuns opaque = runs ? findOpaqueRuns(surface) : OpaqueRuns{};
+    const std::lock_guard lock(keeping_);
+    kept_[picture.colourKeyed ? 1 : 0].emplace(picture.path, surface);
+    if (runs) {
+        runs_.emplace(surface, std::move(opaque));
+    }
+    return true;
+}
+
 const char* PictureStore::preload(std::span<const PictureFile> pictures,
                                   const SDL_Surface* target) {
     target_ = target;
     for (const PictureFile& picture : pictures) {
-        if (!open(picture.path, picture.colourKeyed)) {
+        if (!keep(picture)) {
             return picture.path;
         }
     }
     return nullptr;
 }
 
+const char* PictureStore::preloadFirst(std::span<const PictureFile> pictures, std::size_t now,
+                                       const SDL_Surface* target) {
+    const auto first = pictures.first(std::min(now, pictures.size()));
+    if (const char* missing = preload(first, target)) {
+        return missing;
+    }
+    unread_ = pictures.subspan(first.size());
+    return nullptr;
+}
+
+void PictureStore::startReading() {
+    if (!unread_.empty() && !reader_.joinable()) {
+        reader_ = std::thread([this, rest = unread_] { readRest(rest); });
+        unread_ = {};
+    }
+}
+
+void PictureStore::readRest(std::span<const PictureFile> pictures) {
+    for (const PictureFile& picture : pictures) {
+        if (stopReading_) {
+            return;
+        }
+        if (!keep(picture)) {
+            unreadable_ = picture.path;
+            return;
+        }
+    }
+}
+
+const char* PictureStore::finishReading() {
+    if (reader_.joinable()) {
+        reader_.join();
+    }
+    readRest(unread_);
+    unread_ = {};
+    return unreadable_;
+}
+
 SDL_Surface* PictureStore::open(const char* path, bool colourKeyed) {
     if (!keep_) {
         return read(path, colourKeyed);
     }
-    auto& kept = kept_[colourKeyed ? 1 : 0];
-    if (auto found = kept.find(std::string_view(path)); found != kept.end()) {
-        return found->second;
+    if (SDL_Surface* kept = find(path, colourKeyed)) {
+        return kept;
     }
-    SDL_Surface* picture = read(path, colourKeyed);
-    if (picture) {
-        kept.emplace(path, picture);
-        const SDL_Surface* target = target_ ? target_ : SDL_GetVideoSurface();
-        if (colourKeyed && target && samePixelFormat(picture, target)) {
-            runs_.emplace(picture, findOpaqueRuns(picture));
-        }
+    // Not kept yet: the first draw of play waits here for the second thread.
+    finishReading();
+    if (keep(PictureFile{path, colourKeyed})) {
+        return find(path, colourKeyed);
     }
-    return picture;
+    return nullptr;
 }
 
 const OpaqueRuns* PictureStore::opaqueRuns(const SDL_Surface* picture) const {
+    const std::lock_guard lock(keeping_);
     const auto found = runs_.find(picture);
     return found == runs_.end() ? nullptr : &found->second;
 }

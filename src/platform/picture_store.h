@@ -3,10 +3,14 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <span>
 #include <string>
+#include <string_view>
+#include <thread>
 
 #include "platform/pixel_copy.h"
 
@@ -25,6 +29,11 @@ struct PictureFile {
 // opens no file. Reading every draw (keepDecoded false) is the original
 // design: the test that proves both show the same frames and the benchmark
 // use it.
+//
+// The game reads the title's picture before its first frame and the others
+// on a second thread while the title shows; the first draw of a picture that thread has
+// not kept yet waits until it has read them all, so the first frame of play
+// waits for every file and no later frame opens one.
 class PictureStore {
   public:
     explicit PictureStore(bool keepDecoded = true) : keep_(keepDecoded) {}
@@ -36,6 +45,17 @@ class PictureStore {
     // `target`, the surface they are drawn onto; the path of the first that
     // cannot be read, or null when all could.
     const char* preload(std::span<const PictureFile> pictures, const SDL_Surface* target);
+    // Reads the first `now` pictures as preload does; the others wait for
+    // startReading. Null when the first `now` could all be read. The list
+    // must outlive the reading.
+    const char* preloadFirst(std::span<const PictureFile> pictures, std::size_t now,
+                             const SDL_Surface* target);
+    // Starts reading the others on a second thread; the canvas calls it once
+    // a frame is shown, so the first frame does not share the processor.
+    void startReading();
+    // Reads what is left and waits for the second thread; the path of the
+    // first picture that could not be read, or null.
+    const char* finishReading();
 
     // Null when the file is missing or not a well-formed bitmap.
     SDL_Surface* open(const char* path, bool colourKeyed);
@@ -44,14 +64,24 @@ class PictureStore {
     bool keepsDecoded() const { return keep_; }
     // The opaque runs of a kept sprite in the target's format, else null.
     const OpaqueRuns* opaqueRuns(const SDL_Surface* picture) const;
-    // Picture files opened so far.
+    // Picture files opened so far, by either thread.
     int filesOpened() const { return filesOpened_; }
 
   private:
     SDL_Surface* read(const char* path, bool colourKeyed);
+    SDL_Surface* find(std::string_view path, bool colourKeyed);
+    // Reads and keeps one picture; false when it cannot be read.
+    bool keep(const PictureFile& picture);
+    void readRest(std::span<const PictureFile> pictures);
 
     bool keep_;
-    int filesOpened_ = 0;
+    std::atomic<int> filesOpened_ = 0;
+    // Guards the two maps while the second thread reads.
+    mutable std::mutex keeping_;
+    std::span<const PictureFile> unread_;  // for the second thread, not started yet
+    std::thread reader_;
+    std::atomic<bool> stopReading_ = false;
+    const char* unreadable_ = nullptr;     // written by the reader before it ends
     const SDL_Surface* target_ = nullptr;  // null: the display surface's format
     // By path, plain and keyed; looked up without building a string.
     std::array<std::map<std::string, SDL_Surface*, std::less<>>, 2> kept_;

@@ -161,11 +161,18 @@ int runGame(const Options& options) {
         shutDown(sound, presentation, fonts);
         return 1;
     }
-    // Every picture is read now, in the window's format: no turn opens a file.
+    // Every picture is read in the window's format before play: the title's
+    // now, for the first frame, the others while the title shows. Their
+    // headers are all checked now, so a damaged file stops the game here.
     auto pictures = std::make_unique<PictureStore>();
     static constexpr auto everyPicture = pic::allAsDrawn();
-    if (const char* missing = pictures->preload(everyPicture, presentation.frame())) {
-        say(std::string("cannot read the picture ") + missing);
+    const char* unreadable = firstUnreadablePicture();
+    if (!unreadable) {
+        unreadable =
+            pictures->preloadFirst(everyPicture, pic::titlePictureCount, presentation.frame());
+    }
+    if (unreadable) {
+        say(std::string("cannot read the picture ") + unreadable);
         pictures.reset();
         shutDown(sound, presentation, fonts);
         return 1;
@@ -212,6 +219,11 @@ int runGame(const Options& options) {
                 stateDigestText(state) + ", recorded " + session.replay->finalDigest + ")");
             status = 3;
         }
+    }
+    if (const char* unread = pictures->finishReading()) {
+        // Only a read error or a lack of memory, as its header was checked.
+        say(std::string("cannot read the picture ") + unread);
+        status = 1;
     }
     pictures.reset();
     shutDown(sound, presentation, fonts);

@@ -82,6 +82,13 @@ bool runTurn(Runtime& rt) {
     if (s.energy > 0 && s.mode != PlayMode::Arrival) {
         movementStep(s, rt.turnInput.held, rt.sound);
     }
+    // Out of the title every picture is in memory: the turn that leaves it
+    // waits for the pictures still being read. One that cannot be read ends
+    // the game, which then says which.
+    if (s.mode != PlayMode::Title && !rt.canvas.finishReadingPictures()) {
+        s.quitRequested = true;
+        return false;
+    }
     const PlayMode before = s.mode;
     const TurnEnd end = runModeTurn(rt);
     finishModeChange(rt, before);
