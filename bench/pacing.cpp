@@ -44,10 +44,9 @@ int measurePacing(const std::string& dataFolder, int turns) {
         Presentation presentation;
         Fonts fonts;
         PictureStore pictures;
-        static constexpr auto everyPicture = pic::allAsDrawn();
         if (presentation.open(1, false) && openFonts(fonts) &&
-            !pictures.preload(everyPicture, presentation.frame())) {
-            Canvas canvas(presentation, pictures, fonts);
+            !pictures.preload(pic::all, presentation.frame())) {
+            KeptCanvas canvas(presentation, pictures, fonts);
             GameState state;
             std::srand(1);
             randomGameSetup(state);

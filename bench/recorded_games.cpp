@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     PictureStore pictures;
-    Canvas canvas(display.screen(), pictures, display.fonts());
+    KeptCanvas canvas(display.screen(), pictures, display.fonts());
 
     std::FILE* first = create(folder / "first-turn.replay");
     if (!first) {

@@ -75,13 +75,12 @@ int startupChild(const std::string& data, std::int64_t spawnedAt) {
     const std::int64_t entered = nanos(CLOCK_MONOTONIC);
     HeadlessDisplay display(data);
     PictureStore pictures;
-    static constexpr auto everyPicture = pic::allAsDrawn();
     if (!display.ok() ||
-        pictures.preloadFirst(everyPicture, pic::titlePictureCount, display.screen())) {
+        pictures.preloadFirst(pic::all, pic::titlePictureCount, display.screen())) {
         std::fprintf(stderr, "quillo-turn-bench: cannot start on %s\n", data.c_str());
         return 1;
     }
-    Canvas canvas(display.screen(), pictures, display.fonts());
+    KeptCanvas canvas(display.screen(), pictures, display.fonts());
     ScenarioRunner runner(canvas, 1);
     runner.runTurn(ScriptedTurn{});
     const std::int64_t firstFrame = nanos(CLOCK_MONOTONIC);
@@ -243,11 +242,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     PictureStore kept;
-    static constexpr auto everyPicture = pic::allAsDrawn();
-    kept.preload(everyPicture, display.screen());
-    PictureStore readEveryDraw(false);
-    Canvas shipped(display.screen(), kept, display.fonts());
-    Canvas reading(display.screen(), readEveryDraw, display.fonts());
+    kept.preload(pic::all, display.screen());
+    KeptCanvas shipped(display.screen(), kept, display.fonts());
+    ReadingCanvas reading(display.screen(), display.fonts());
 
     std::printf(
         "\nCPU per turn in microseconds, %d turns each, headless. drawn: bytes the turn draws "

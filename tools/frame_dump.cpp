@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     PictureStore pictures;
-    Canvas canvas(display.screen(), pictures, display.fonts());
+    KeptCanvas canvas(display.screen(), pictures, display.fonts());
     ScenarioRunner runner(canvas, seed);
 
     const KeyScript script = startOfGame();

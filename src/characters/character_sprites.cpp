@@ -7,26 +7,26 @@ namespace qz {
 namespace {
 
 // The sheet for a facing; null for anything but left or right.
-const char* sheetFor(const pic::Sheets& sheets, int facing) {
+const Picture* sheetFor(const pic::Sheets& sheets, int facing) {
     if (facing == FacingLeft) {
-        return sheets[0];
+        return &sheets[0];
     }
     if (facing == FacingRight) {
-        return sheets[1];
+        return &sheets[1];
     }
     return nullptr;
 }
 
-void drawFrame(Canvas& canvas, const char* sheet, FrameRect frame, int x, int y) {
+void drawCell(Canvas& canvas, const Picture* sheet, Rect cell, int x, int y) {
     if (sheet) {
-        canvas.drawSprite(sheet, true, &frame, Point{x, y});
+        canvas.drawSprite(*sheet, &cell, Point{x, y});
     }
 }
 
 void drawHuman(Canvas& canvas, const pic::Sheets& sheets, int x, int y, int facing,
                int characterDrawCount) {
-    drawFrame(canvas, sheetFor(sheets, facing),
-              FrameRect{pursuerFrameX(characterDrawCount), 0, 50, 100}, x, y);
+    drawCell(canvas, sheetFor(sheets, facing), Rect{pursuerFrameX(characterDrawCount), 0, 50, 100},
+             x, y);
 }
 
 }  // namespace
@@ -44,17 +44,17 @@ int jorrinFrameX(int characterDrawCount) {
 }
 
 void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, int animFrame) {
-    drawFrame(canvas, sheetFor(pic::alienWalk, facing),
-              FrameRect{alienWalkFrameX(walking, animFrame), 0, 50, 75}, x, y);
+    drawCell(canvas, sheetFor(pic::alienWalk, facing),
+             Rect{alienWalkFrameX(walking, animFrame), 0, 50, 75}, x, y);
 }
 
 void drawAlienHeadBob(Canvas& canvas, int x, int y, int facing, int frameOffset) {
-    drawFrame(canvas, sheetFor(pic::alienHeadBob, facing), FrameRect{frameOffset, 0, 50, 75}, x, y);
+    drawCell(canvas, sheetFor(pic::alienHeadBob, facing), Rect{frameOffset, 0, 50, 75}, x, y);
 }
 
 void drawAlienCollapse(Canvas& canvas, int x, int y, int facing) {
-    if (const char* picture = sheetFor(pic::alienCollapse, facing)) {
-        canvas.drawSprite(picture, true, nullptr, Point{x, y + 45});
+    if (const Picture* picture = sheetFor(pic::alienCollapse, facing)) {
+        canvas.drawSprite(*picture, nullptr, Point{x, y + 45});
     }
 }
 
@@ -69,12 +69,12 @@ void drawScientist(Canvas& canvas, int x, int y, int facing, int characterDrawCo
 void drawJorrin(Canvas& canvas, int x, int y, int facing, int characterDrawCount) {
     // His left-facing sheet is only 75 pixels high.
     const int height = facing == FacingLeft ? 75 : 100;
-    drawFrame(canvas, sheetFor(pic::jorrin, facing),
-              FrameRect{jorrinFrameX(characterDrawCount), 0, 50, height}, x, y);
+    drawCell(canvas, sheetFor(pic::jorrin, facing),
+             Rect{jorrinFrameX(characterDrawCount), 0, 50, height}, x, y);
 }
 
 void drawShip(Canvas& canvas, int y) {
-    canvas.drawSprite(pic::ship, true, nullptr, Point{300, y});
+    canvas.drawSprite(pic::ship, nullptr, Point{300, y});
 }
 
 }  // namespace qz

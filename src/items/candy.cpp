@@ -64,25 +64,25 @@ std::optional<CandySight> candyStep(GameState& s) {
     return std::nullopt;
 }
 
-const char* candyPicture(int look) {
+const Picture* candyPicture(int look) {
     if (look >= 0 && look <= 9) {
-        return pic::candy[0];
+        return &pic::candy[0];
     }
     if (look >= 11 && look <= 18) {
-        return pic::candy[1];
+        return &pic::candy[1];
     }
     if (look >= 20 && look <= 28) {
-        return pic::candy[2];
+        return &pic::candy[2];
     }
     if (look >= 30 && look <= 35) {
-        return pic::candy[3];
+        return &pic::candy[3];
     }
     return nullptr;
 }
 
 void drawCandy(Canvas& canvas, int x, int y, int look) {
-    if (const char* picture = candyPicture(look)) {
-        canvas.drawSprite(picture, true, nullptr, Point{x, y});
+    if (const Picture* picture = candyPicture(look)) {
+        canvas.drawSprite(*picture, nullptr, Point{x, y});
     }
 }
 

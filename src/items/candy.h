@@ -31,7 +31,7 @@ struct CandySight {
 std::optional<CandySight> candyStep(GameState& state);
 
 // The picture for a look, or null for the many looks that show nothing.
-const char* candyPicture(int look);
+const Picture* candyPicture(int look);
 void drawCandy(Canvas& canvas, int x, int y, int look);
 
 // The Eat Candy effect: one carried piece becomes 45 energy (up to the

@@ -8,7 +8,7 @@ namespace qz {
 
 void drawEndScreen(Canvas& canvas, int score) {
     canvas.fill(0, 0, 800, 600, Rgb{0, 0, 0});
-    canvas.drawSprite(pic::face, true, nullptr, Point{canvas.width() / 2 - 150, 200});
+    canvas.drawSprite(pic::face, nullptr, Point{canvas.width() / 2 - 150, 200});
     canvas.drawTextCentred(FontSize::Large, "Game Over", White, 150);
     canvas.drawTextCentred(FontSize::Large, "Score:" + decimal(score), White, 425);
 }

@@ -60,7 +60,7 @@ std::optional<int> stepShipCall(GameState& state) {
 
 void drawTimeIndicator(Canvas& canvas, int quarter) {
     if (quarter >= 0 && quarter <= 4) {
-        canvas.drawSprite(pic::timeIndicator[static_cast<std::size_t>(quarter)], true, nullptr,
+        canvas.drawSprite(pic::timeIndicator[static_cast<std::size_t>(quarter)], nullptr,
                           Point{100, 10});
     }
 }

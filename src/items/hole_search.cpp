@@ -53,7 +53,7 @@ void drawHoleSight(Canvas& canvas, HoleSight sight) {
 }
 
 void drawPhonePiece(Canvas& canvas, int piece) {
-    canvas.drawSprite(pic::phonePieces[static_cast<std::size_t>(piece - 1)], true, nullptr,
+    canvas.drawSprite(pic::phonePieces[static_cast<std::size_t>(piece - 1)], nullptr,
                       Point{150, 375});
 }
 

@@ -10,7 +10,7 @@ void drawTopBand(Canvas& canvas, const std::array<bool, 3>& piecesHeld) {
     canvas.fill(0, 0, 800, 50, Rgb{255, 0, 0});
     for (std::size_t piece = 0; piece < piecesHeld.size(); ++piece) {
         if (piecesHeld[piece]) {
-            canvas.drawSprite(pic::phonePieceIcons[piece], true, nullptr, iconAt[piece]);
+            canvas.drawSprite(pic::phonePieceIcons[piece], nullptr, iconAt[piece]);
         }
     }
 }
@@ -21,7 +21,7 @@ void drawStatusPanel(Canvas& canvas) {
 
 void drawLogoAndLabels(Canvas& canvas) {
     drawStatusText(canvas, "Score", 710, 470);
-    canvas.drawSprite(pic::logo, false, nullptr, Point{400, 500});
+    canvas.drawSprite(pic::logo, nullptr, Point{400, 500});
     drawStatusText(canvas, "Energy", 200, 490);
 }
 
@@ -29,8 +29,8 @@ void drawEnergyBar(Canvas& canvas, int energy) {
     if (energy <= 0) {
         return;
     }
-    const FrameRect columns{0, 0, energy, 50};
-    canvas.drawSprite(pic::energyBar, true, &columns, Point{200, 515});
+    const Rect columns{0, 0, energy, 50};
+    canvas.drawSprite(pic::energyBar, &columns, Point{200, 515});
 }
 
 void drawCandyCounter(Canvas& canvas, int candyCount) {

@@ -8,29 +8,106 @@
 
 namespace qz {
 
-void Canvas::drawSprite(const char* path, bool colourKeyed, const FrameRect* frame,
-                        std::span<const Point> positions) {
-    SDL_Surface* picture = pictures_.open(path, colourKeyed);
+// What every canvas shares.
+
+_TTF_Font* Canvas::font(FontSize size) const {
+    switch (size) {
+        case FontSize::Small:
+            return fonts_.small;
+        case FontSize::Medium:
+            return fonts_.medium;
+        case FontSize::Large:
+            return fonts_.large;
+    }
+    return nullptr;
+}
+
+std::uint32_t Canvas::rgbOf(Rgb colour) {
+    return std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
+}
+
+void Canvas::countDrawn(const SDL_Rect& area) {
+    bytesDrawn_ += std::uint64_t(area.w) * area.h * screen_->format->BytesPerPixel;
+}
+
+void Canvas::blitAt(SDL_Surface* picture, int x, int y) {
     if (!picture) {
+        return;
+    }
+    SDL_Rect destination = sdlRect(x, y, 0, 0);
+    SDL_UpperBlit(picture, nullptr, screen_, &destination);
+    countDrawn(destination);
+}
+
+int Canvas::width() const {
+    return screen_->w;
+}
+int Canvas::height() const {
+    return screen_->h;
+}
+
+Rgb Canvas::pixel(int x, int y) {
+    surface();  // brought up to date
+    SDL_LockSurface(screen_);
+    const SDL_PixelFormat* f = screen_->format;
+    const auto* row = static_cast<const Uint8*>(screen_->pixels) + y * screen_->pitch;
+    const Uint8* p = row + x * f->BytesPerPixel;
+    Uint32 value = 0;
+    for (int i = 0; i < f->BytesPerPixel; ++i) {
+        value |= Uint32(p[i]) << (8 * i);
+    }
+    SDL_UnlockSurface(screen_);
+    Rgb colour{};
+    SDL_GetRGB(value, screen_->format, &colour.r, &colour.g, &colour.b);
+    return colour;
+}
+
+std::uint64_t Canvas::pixelDigest() {
+    surface();  // brought up to date
+    // FNV-1a over the visible bytes of every row (the pitch padding is not part of the picture).
+    std::uint64_t hash = 1469598103934665603ULL;
+    SDL_LockSurface(screen_);
+    const int rowBytes = screen_->w * screen_->format->BytesPerPixel;
+    for (int y = 0; y < screen_->h; ++y) {
+        const auto* row = static_cast<const Uint8*>(screen_->pixels) + y * screen_->pitch;
+        for (int i = 0; i < rowBytes; ++i) {
+            hash = (hash ^ row[i]) * 1099511628211ULL;
+        }
+    }
+    SDL_UnlockSurface(screen_);
+    return hash;
+}
+
+bool Canvas::saveBmp(const std::string& path) {
+    return SDL_SaveBMP(surface(), path.c_str()) == 0;
+}
+
+// The game's canvas.
+
+KeptCanvas::KeptCanvas(Presentation& presentation, PictureStore& pictures, const Fonts& fonts)
+    : Canvas(presentation.frame(), &presentation, fonts), pictures_(pictures) {}
+
+void KeptCanvas::drawSprite(Picture picture, const Rect* part, std::span<const Point> positions) {
+    SDL_Surface* kept = pictures_.open(picture);
+    if (!kept) {
         return;
     }
     for (const Point& at : positions) {
         DrawCommand command;
         command.kind = DrawCommand::Kind::Picture;
-        command.picture = picture;
-        command.partial = frame != nullptr;
-        command.sourceX = frame ? frame->x : 0;
-        command.sourceY = frame ? frame->y : 0;
+        command.picture = kept;
+        command.partial = part != nullptr;
+        command.sourceX = part ? part->x : 0;
+        command.sourceY = part ? part->y : 0;
         command.x = at.x;
         command.y = at.y;
-        command.w = frame ? frame->w : picture->w;
-        command.h = frame ? frame->h : picture->h;
-        draw(std::move(command));
+        command.w = part ? part->w : kept->w;
+        command.h = part ? part->h : kept->h;
+        pending_.push_back(std::move(command));
     }
-    pictures_.release(picture);
 }
 
-void Canvas::fill(int x, int y, int w, int h, Rgb colour) {
+void KeptCanvas::fill(int x, int y, int w, int h, Rgb colour) {
     DrawCommand command;
     command.kind = DrawCommand::Kind::Fill;
     command.colour = SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b);
@@ -39,29 +116,39 @@ void Canvas::fill(int x, int y, int w, int h, Rgb colour) {
     // The sizes as the display library would take them.
     command.w = static_cast<Uint16>(w);
     command.h = static_cast<Uint16>(h);
-    draw(std::move(command));
+    pending_.push_back(std::move(command));
 }
 
-void Canvas::draw(DrawCommand command) {
-    if (pictures_.keepsDecoded()) {
-        pending_.push_back(std::move(command));
-    } else {
-        carryOut(command);
+void KeptCanvas::placeText(FontSize size, const std::string& text, Rgb colour, int x, int y,
+                           bool centred) {
+    const SDL_Surface* rendered = texts_.rendered(font(size), text, rgbOf(colour), screen_);
+    if (!rendered) {
+        return;
     }
+    DrawCommand command;
+    command.kind = DrawCommand::Kind::Text;
+    command.font = font(size);
+    command.text = text;
+    command.colour = rgbOf(colour);
+    command.x = centred ? screen_->w / 2 - rendered->w / 2 : x;
+    command.y = y;
+    command.w = rendered->w;
+    command.h = rendered->h;
+    pending_.push_back(std::move(command));
 }
 
-void Canvas::carryOut(const DrawCommand& c) {
-    const bool kept = pictures_.keepsDecoded() && !SDL_MUSTLOCK(screen_);
+void KeptCanvas::carryOut(const DrawCommand& c) {
+    const bool direct = !SDL_MUSTLOCK(screen_);
     switch (c.kind) {
         case DrawCommand::Kind::Picture: {
             auto* picture = const_cast<SDL_Surface*>(c.picture);
             SDL_Rect source = sdlRect(c.sourceX, c.sourceY, c.w, c.h);
             SDL_Rect* part = c.partial ? &source : nullptr;
             SDL_Rect destination = sdlRect(c.x, c.y, c.w, c.h);
-            if (kept && plainCopyFits(picture, screen_)) {
+            if (direct && plainCopyFits(picture, screen_)) {
                 // The display library copies these with uncached 8-byte stores.
                 copyPicture(picture, part, screen_, c.x, c.y, destination);
-            } else if (const OpaqueRuns* opaque = kept && samePixelFormat(picture, screen_)
+            } else if (const OpaqueRuns* opaque = direct && samePixelFormat(picture, screen_)
                                                       ? pictures_.opaqueRuns(picture)
                                                       : nullptr) {
                 // Its runs of a few dozen pixels, too, go faster through memcpy.
@@ -74,7 +161,7 @@ void Canvas::carryOut(const DrawCommand& c) {
         }
         case DrawCommand::Kind::Fill: {
             SDL_Rect area = sdlRect(c.x, c.y, c.w, c.h);
-            if (!kept || screen_->format->BytesPerPixel != 3) {
+            if (!direct || screen_->format->BytesPerPixel != 3) {
                 SDL_FillRect(screen_, &area, c.colour);
             } else {
                 // Three bytes a pixel: the display library writes them one at a time.
@@ -89,16 +176,7 @@ void Canvas::carryOut(const DrawCommand& c) {
     }
 }
 
-void Canvas::blitAt(SDL_Surface* picture, int x, int y) {
-    if (!picture) {
-        return;
-    }
-    SDL_Rect destination = sdlRect(x, y, 0, 0);
-    SDL_UpperBlit(picture, nullptr, screen_, &destination);
-    countDrawn(destination);
-}
-
-void Canvas::flush() {
+void KeptCanvas::flush() {
     if (pending_.empty()) {
         return;
     }
@@ -123,127 +201,57 @@ void Canvas::flush() {
     pending_.clear();
 }
 
-void Canvas::countDrawn(const SDL_Rect& area) {
-    bytesDrawn_ += std::uint64_t(area.w) * area.h * screen_->format->BytesPerPixel;
-}
-
-_TTF_Font* Canvas::font(FontSize size) const {
-    switch (size) {
-        case FontSize::Small:
-            return fonts_.small;
-        case FontSize::Medium:
-            return fonts_.medium;
-        case FontSize::Large:
-            return fonts_.large;
-    }
-    return nullptr;
-}
-
-// Renders the text and places it: `x` is the left edge, or the centre line
-// of the window when `centred`.
-void Canvas::blitText(FontSize size, const std::string& text, Rgb colour, int x, int y,
-                      bool centred) {
-    const std::uint32_t rgb =
-        std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
-    if (!pictures_.keepsDecoded()) {
-        // Rendered anew for this one draw, as pictures are read anew.
-        SDL_Surface* rendered = renderSolidText(font(size), text, rgb);
-        if (rendered) {
-            blitAt(rendered, centred ? screen_->w / 2 - rendered->w / 2 : x, y);
-            SDL_FreeSurface(rendered);
-        }
-        return;
-    }
-    const SDL_Surface* rendered = texts_.rendered(font(size), text, rgb, screen_);
-    if (!rendered) {
-        return;
-    }
-    DrawCommand command;
-    command.kind = DrawCommand::Kind::Text;
-    command.font = font(size);
-    command.text = text;
-    command.colour = rgb;
-    command.x = centred ? screen_->w / 2 - rendered->w / 2 : x;
-    command.y = y;
-    command.w = rendered->w;
-    command.h = rendered->h;
-    draw(std::move(command));
-}
-
-void Canvas::drawText(FontSize size, const std::string& text, Rgb colour, int x, int y) {
-    blitText(size, text, colour, x, y, false);
-}
-
-void Canvas::drawTextCentred(FontSize size, const std::string& text, Rgb colour, int y) {
-    blitText(size, text, colour, 0, y, true);
-}
-
-Canvas::Canvas(Presentation& presentation, PictureStore& pictures, const Fonts& fonts)
-    : screen_(presentation.frame()),
-      presentation_(&presentation),
-      pictures_(pictures),
-      fonts_(fonts) {}
-
-void Canvas::present() {
+void KeptCanvas::present() {
     flush();
-    if (!presentation_) {
-        SDL_Flip(screen_);
-    } else if (pictures_.keepsDecoded()) {
+    if (presentation_) {
         presentation_->present(unshown_);
     } else {
-        presentation_->present();
+        SDL_Flip(screen_);
     }
     unshown_.clear();
     pictures_.startReading();
 }
 
-int Canvas::width() const {
-    return screen_->w;
-}
-int Canvas::height() const {
-    return screen_->h;
-}
-
-SDL_Surface* Canvas::surface() {
+SDL_Surface* KeptCanvas::surface() {
     flush();
     return screen_;
 }
 
-Rgb Canvas::pixel(int x, int y) {
-    flush();
-    SDL_LockSurface(screen_);
-    const SDL_PixelFormat* f = screen_->format;
-    const auto* row = static_cast<const Uint8*>(screen_->pixels) + y * screen_->pitch;
-    const Uint8* p = row + x * f->BytesPerPixel;
-    Uint32 value = 0;
-    for (int i = 0; i < f->BytesPerPixel; ++i) {
-        value |= Uint32(p[i]) << (8 * i);
+// The plain way.
+
+void ReadingCanvas::drawSprite(Picture picture, const Rect* part,
+                               std::span<const Point> positions) {
+    ++filesOpened_;
+    SDL_Surface* read = readPicture(picture, nullptr);
+    if (!read) {
+        return;
     }
-    SDL_UnlockSurface(screen_);
-    Rgb colour{};
-    SDL_GetRGB(value, screen_->format, &colour.r, &colour.g, &colour.b);
-    return colour;
+    for (const Point& at : positions) {
+        SDL_Rect source = sdlRect(part ? part->x : 0, part ? part->y : 0, part ? part->w : read->w,
+                                  part ? part->h : read->h);
+        SDL_Rect destination = sdlRect(at.x, at.y, source.w, source.h);
+        SDL_UpperBlit(read, part ? &source : nullptr, screen_, &destination);
+        countDrawn(destination);
+    }
+    SDL_FreeSurface(read);
 }
 
-std::uint64_t Canvas::pixelDigest() {
-    flush();
-    // FNV-1a over the visible bytes of every row (the pitch padding is not part of the picture).
-    std::uint64_t hash = 1469598103934665603ULL;
-    SDL_LockSurface(screen_);
-    const int rowBytes = screen_->w * screen_->format->BytesPerPixel;
-    for (int y = 0; y < screen_->h; ++y) {
-        const auto* row = static_cast<const Uint8*>(screen_->pixels) + y * screen_->pitch;
-        for (int i = 0; i < rowBytes; ++i) {
-            hash = (hash ^ row[i]) * 1099511628211ULL;
-        }
-    }
-    SDL_UnlockSurface(screen_);
-    return hash;
+void ReadingCanvas::fill(int x, int y, int w, int h, Rgb colour) {
+    SDL_Rect area = sdlRect(x, y, w, h);
+    SDL_FillRect(screen_, &area, SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b));
+    countDrawn(area);
 }
 
-bool Canvas::saveBmp(const std::string& path) {
-    flush();
-    return SDL_SaveBMP(screen_, path.c_str()) == 0;
+void ReadingCanvas::placeText(FontSize size, const std::string& text, Rgb colour, int x, int y,
+                              bool centred) {
+    if (SDL_Surface* rendered = renderSolidText(font(size), text, rgbOf(colour))) {
+        blitAt(rendered, centred ? screen_->w / 2 - rendered->w / 2 : x, y);
+        SDL_FreeSurface(rendered);
+    }
+}
+
+void ReadingCanvas::present() {
+    SDL_Flip(screen_);
 }
 
 }  // namespace qz

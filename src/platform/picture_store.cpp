@@ -21,29 +21,32 @@ PictureStore::~PictureStore() {
     }
 }
 
-SDL_Surface* PictureStore::read(const char* path, bool colourKeyed) {
-    if (!bitmapFileIsWellFormed(path)) {
+SDL_Surface* readPicture(Picture picture, const SDL_Surface* target) {
+    if (!bitmapFileIsWellFormed(picture.path)) {
         return nullptr;
     }
-    ++filesOpened_;
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    SDL_Surface* picture = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
-    if (!picture) {
+    SDL_RWops* file = SDL_RWFromFile(picture.path, "rb");
+    SDL_Surface* read = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
+    if (!read) {
         return nullptr;
     }
-    const SDL_Surface* target = target_ ? target_ : SDL_GetVideoSurface();
-    if (keep_ && target && !samePixelFormat(picture, target)) {
-        // The frame's own format: blits become plain copies, never conversions.
-        if (SDL_Surface* converted = SDL_ConvertSurface(picture, target->format, 0)) {
-            SDL_FreeSurface(picture);
-            picture = converted;
+    if (target && !samePixelFormat(read, target)) {
+        if (SDL_Surface* converted = SDL_ConvertSurface(read, target->format, 0)) {
+            SDL_FreeSurface(read);
+            read = converted;
         }
     }
-    if (colourKeyed) {
-        SDL_SetColorKey(picture, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                        SDL_MapRGB(picture->format, ColourKey.r, ColourKey.g, ColourKey.b));
+    if (picture.colourKeyed) {
+        SDL_SetColorKey(read, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                        SDL_MapRGB(read->format, ColourKey.r, ColourKey.g, ColourKey.b));
     }
-    return picture;
+    return read;
+}
+
+SDL_Surface* PictureStore::read(Picture picture) {
+    ++filesOpened_;
+    // The frame's own format: blits become plain copies, never conversions.
+    return readPicture(picture, target_ ? target_ : SDL_GetVideoSurface());
 }
 
 SDL_Surface* PictureStore::find(std::string_view path, bool colourKeyed) {
@@ -53,11 +56,11 @@ SDL_Surface* PictureStore::find(std::string_view path, bool colourKeyed) {
     return found == kept.end() ? nullptr : found->second;
 }
 
-bool PictureStore::keep(const PictureFile& picture) {
+bool PictureStore::keep(const Picture& picture) {
     if (find(picture.path, picture.colourKeyed)) {
         return true;
     }
-    SDL_Surface* surface = read(picture.path, picture.colourKeyed);
+    SDL_Surface* surface = read(picture);
     if (!surface) {
         return false;
     }
@@ -72,10 +75,9 @@ bool PictureStore::keep(const PictureFile& picture) {
     return true;
 }
 
-const char* PictureStore::preload(std::span<const PictureFile> pictures,
-                                  const SDL_Surface* target) {
+const char* PictureStore::preload(std::span<const Picture> pictures, const SDL_Surface* target) {
     target_ = target;
-    for (const PictureFile& picture : pictures) {
+    for (const Picture& picture : pictures) {
         if (!keep(picture)) {
             return picture.path;
         }
@@ -83,7 +85,7 @@ const char* PictureStore::preload(std::span<const PictureFile> pictures,
     return nullptr;
 }
 
-const char* PictureStore::preloadFirst(std::span<const PictureFile> pictures, std::size_t now,
+const char* PictureStore::preloadFirst(std::span<const Picture> pictures, std::size_t now,
                                        const SDL_Surface* target) {
     const auto first = pictures.first(std::min(now, pictures.size()));
     if (const char* missing = preload(first, target)) {
@@ -100,8 +102,8 @@ void PictureStore::startReading() {
     }
 }
 
-void PictureStore::readRest(std::span<const PictureFile> pictures) {
-    for (const PictureFile& picture : pictures) {
+void PictureStore::readRest(std::span<const Picture> pictures) {
+    for (const Picture& picture : pictures) {
         if (stopReading_) {
             return;
         }
@@ -121,17 +123,14 @@ const char* PictureStore::finishReading() {
     return unreadable_;
 }
 
-SDL_Surface* PictureStore::open(const char* path, bool colourKeyed) {
-    if (!keep_) {
-        return read(path, colourKeyed);
-    }
-    if (SDL_Surface* kept = find(path, colourKeyed)) {
+SDL_Surface* PictureStore::open(Picture picture) {
+    if (SDL_Surface* kept = find(picture.path, picture.colourKeyed)) {
         return kept;
     }
     // Not kept yet: the first draw of play waits here for the second thread.
     finishReading();
-    if (keep(PictureFile{path, colourKeyed})) {
-        return find(path, colourKeyed);
+    if (keep(picture)) {
+        return find(picture.path, picture.colourKeyed);
     }
     return nullptr;
 }
@@ -140,12 +139,6 @@ const OpaqueRuns* PictureStore::opaqueRuns(const SDL_Surface* picture) const {
     const std::lock_guard lock(keeping_);
     const auto found = runs_.find(picture);
     return found == runs_.end() ? nullptr : &found->second;
-}
-
-void PictureStore::release(SDL_Surface* picture) {
-    if (!keep_) {
-        SDL_FreeSurface(picture);
-    }
 }
 
 }  // namespace qz

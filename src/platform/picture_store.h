@@ -19,24 +19,27 @@ struct SDL_Surface;
 namespace qz {
 
 // A picture file and whether it is drawn as a sprite (colour keyed).
-struct PictureFile {
+struct Picture {
     const char* path;
     bool colourKeyed;
 };
 
 // Kept pictures are converted once to the format of the surface drawn onto,
 // with the colour key and run-length acceleration set once; a draw then
-// opens no file. Reading every draw (keepDecoded false) is the original
-// design: the test that proves both show the same frames and the benchmark
-// use it.
+// opens no file.
 //
 // The game reads the title's picture before its first frame and the others
 // on a second thread while the title shows; the first draw of a picture that thread has
 // not kept yet waits until it has read them all, so the first frame of play
 // waits for every file and no later frame opens one.
+// Reads a picture from its file, converted to the format of `target` unless
+// that is null, keyed when it is a sprite; null when the file is missing or
+// not a well-formed bitmap. The caller frees it.
+SDL_Surface* readPicture(Picture picture, const SDL_Surface* target);
+
 class PictureStore {
   public:
-    explicit PictureStore(bool keepDecoded = true) : keep_(keepDecoded) {}
+    PictureStore() = default;
     ~PictureStore();
     PictureStore(const PictureStore&) = delete;
     PictureStore& operator=(const PictureStore&) = delete;
@@ -44,11 +47,11 @@ class PictureStore {
     // Reads every listed picture now, converted to the pixel format of
     // `target`, the surface they are drawn onto; the path of the first that
     // cannot be read, or null when all could.
-    const char* preload(std::span<const PictureFile> pictures, const SDL_Surface* target);
+    const char* preload(std::span<const Picture> pictures, const SDL_Surface* target);
     // Reads the first `now` pictures as preload does; the others wait for
     // startReading. Null when the first `now` could all be read. The list
     // must outlive the reading.
-    const char* preloadFirst(std::span<const PictureFile> pictures, std::size_t now,
+    const char* preloadFirst(std::span<const Picture> pictures, std::size_t now,
                              const SDL_Surface* target);
     // Starts reading the others on a second thread; the canvas calls it once
     // a frame is shown, so the first frame does not share the processor.
@@ -57,28 +60,26 @@ class PictureStore {
     // first picture that could not be read, or null.
     const char* finishReading();
 
-    // Null when the file is missing or not a well-formed bitmap.
-    SDL_Surface* open(const char* path, bool colourKeyed);
-    void release(SDL_Surface* picture);
+    // The kept picture; null when the file is missing or not a well-formed
+    // bitmap.
+    SDL_Surface* open(Picture picture);
 
-    bool keepsDecoded() const { return keep_; }
     // The opaque runs of a kept sprite in the target's format, else null.
     const OpaqueRuns* opaqueRuns(const SDL_Surface* picture) const;
     // Picture files opened so far, by either thread.
     int filesOpened() const { return filesOpened_; }
 
   private:
-    SDL_Surface* read(const char* path, bool colourKeyed);
+    SDL_Surface* read(Picture picture);
     SDL_Surface* find(std::string_view path, bool colourKeyed);
     // Reads and keeps one picture; false when it cannot be read.
-    bool keep(const PictureFile& picture);
-    void readRest(std::span<const PictureFile> pictures);
+    bool keep(const Picture& picture);
+    void readRest(std::span<const Picture> pictures);
 
-    bool keep_;
     std::atomic<int> filesOpened_ = 0;
     // Guards the two maps while the second thread reads.
     mutable std::mutex keeping_;
-    std::span<const PictureFile> unread_;  // for the second thread, not started yet
+    std::span<const Picture> unread_;  // for the second thread, not started yet
     std::thread reader_;
     std::atomic<bool> stopReading_ = false;
     const char* unreadable_ = nullptr;     // written by the reader before it ends

@@ -30,9 +30,9 @@ void say(const std::string& line) {
 }
 
 const char* firstUnreadablePicture() {
-    for (const char* path : pic::all) {
-        if (!bitmapFileIsWellFormed(path)) {
-            return path;
+    for (const Picture& picture : pic::all) {
+        if (!bitmapFileIsWellFormed(picture.path)) {
+            return picture.path;
         }
     }
     return nullptr;
@@ -165,11 +165,9 @@ int runGame(const Options& options) {
     // now, for the first frame, the others while the title shows. Their
     // headers are all checked now, so a damaged file stops the game here.
     auto pictures = std::make_unique<PictureStore>();
-    static constexpr auto everyPicture = pic::allAsDrawn();
     const char* unreadable = firstUnreadablePicture();
     if (!unreadable) {
-        unreadable =
-            pictures->preloadFirst(everyPicture, pic::titlePictureCount, presentation.frame());
+        unreadable = pictures->preloadFirst(pic::all, pic::titlePictureCount, presentation.frame());
     }
     if (unreadable) {
         say(std::string("cannot read the picture ") + unreadable);
@@ -193,7 +191,7 @@ int runGame(const Options& options) {
     SdlClock clock;
     int status = 0;
     {
-        Canvas canvas(presentation, *pictures, fonts);
+        KeptCanvas canvas(presentation, *pictures, fonts);
         std::unique_ptr<SessionRecorder> recorder;
         std::unique_ptr<SessionPlayer> player;
         InputSource* turnInput = &input;

@@ -22,7 +22,7 @@ constexpr std::array<std::array<TitleLine, 3>, 2> titleLines{{
 }  // namespace
 
 void drawTitleScreen(Canvas& canvas, int phase) {
-    canvas.drawSprite(pic::title, false, nullptr, Point{0, 0});
+    canvas.drawSprite(pic::title, nullptr, Point{0, 0});
     if (phase != 0 && phase != 1) {
         return;
     }
@@ -33,7 +33,7 @@ void drawTitleScreen(Canvas& canvas, int phase) {
 
 void drawInstructionPage(Canvas& canvas, int page) {
     if (page >= 1 && page <= 3) {
-        canvas.drawSprite(pic::instructionPages[static_cast<std::size_t>(page - 1)], false, nullptr,
+        canvas.drawSprite(pic::instructionPages[static_cast<std::size_t>(page - 1)], nullptr,
                           Point{0, 0});
     }
 }

@@ -109,7 +109,7 @@ bool zoneCellTest(GameState& s) {
     const int ax = static_cast<std::int16_t>(s.alienX);
     const int ay = static_cast<std::int16_t>(s.alienY);
     for (std::size_t n = 0; n < ZoneGrid.size(); ++n) {
-        const ZoneCellRect& c = ZoneGrid[n];
+        const Rect& c = ZoneGrid[n];
         if (c.x <= ax && ax + AlienWidth <= c.x + c.w && c.y <= ay &&
             ay + AlienHeight <= c.y + c.h) {
             s.zones.zoneCell = static_cast<int>(n);

@@ -12,16 +12,9 @@
 
 namespace qz {
 
-struct ZoneCellRect {
-    int x;
-    int y;
-    int w;
-    int h;
-};
-
 // Nine cells over the play field, row by row; the two rightmost columns of
 // pixels lie outside every cell.
-constexpr std::array<ZoneCellRect, 9> ZoneGrid{{
+constexpr std::array<Rect, 9> ZoneGrid{{
     {0, 50, 266, 133},
     {266, 50, 266, 133},
     {532, 50, 266, 133},

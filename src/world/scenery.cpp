@@ -36,29 +36,29 @@ constexpr Point indicatorAt{0, 450};
 }  // namespace
 
 void drawBackground(Canvas& canvas, int area) {
-    const char* ground = pic::grass;
+    Picture ground = pic::grass;
     if (area == WashingtonDC) {
         ground = pic::washingtonGround;
     } else if (area == InsideHole) {
         ground = pic::holeGround;
     }
-    canvas.drawSprite(ground, false, nullptr, groundAt);
+    canvas.drawSprite(ground, nullptr, groundAt);
 }
 
 void drawForestTrees(Canvas& canvas, int area) {
     if (area == Forest) {
-        canvas.drawSprite(pic::tree, true, nullptr, treePositions);
+        canvas.drawSprite(pic::tree, nullptr, treePositions);
     }
 }
 
 void drawWashingtonBuildings(Canvas& canvas) {
     static constexpr std::array<Point, 2> buildings{{{93, 91}, {566, 91}}};
-    canvas.drawSprite(pic::govBuilding, true, nullptr, buildings);
-    canvas.drawSprite(pic::jorrinHouse, true, nullptr, Point{243, 258});
+    canvas.drawSprite(pic::govBuilding, nullptr, buildings);
+    canvas.drawSprite(pic::jorrinHouse, nullptr, Point{243, 258});
 }
 
 void drawFlower(Canvas& canvas, bool alive) {
-    canvas.drawSprite(alive ? pic::flowerAlive : pic::flowerDead, true, nullptr, Point{150, 375});
+    canvas.drawSprite(alive ? pic::flowerAlive : pic::flowerDead, nullptr, Point{150, 375});
 }
 
 HoleIndicator chooseHoleIndicator(GameState& state) {
@@ -96,10 +96,10 @@ void drawHoleIndicator(Canvas& canvas, HoleIndicator picture) {
             drawFaunaPicture(canvas);
             break;
         case HoleIndicator::Undiscovered:
-            canvas.drawSprite(pic::undiscoveredHole, false, nullptr, indicatorAt);
+            canvas.drawSprite(pic::undiscoveredHole, nullptr, indicatorAt);
             break;
         case HoleIndicator::Discovered:
-            canvas.drawSprite(pic::discoveredHole, false, nullptr, indicatorAt);
+            canvas.drawSprite(pic::discoveredHole, nullptr, indicatorAt);
             break;
         case HoleIndicator::Nothing:
             break;
@@ -107,7 +107,7 @@ void drawHoleIndicator(Canvas& canvas, HoleIndicator picture) {
 }
 
 void drawFaunaPicture(Canvas& canvas) {
-    canvas.drawSprite(pic::fauna, false, nullptr, indicatorAt);
+    canvas.drawSprite(pic::fauna, nullptr, indicatorAt);
 }
 
 }  // namespace qz

@@ -64,27 +64,27 @@ TEST_F(Sprites, TheKeyColourIsInvisibleAndItsNeighbourIsNot) {
     SDL_FreeSurface(picture);
 
     clear();
-    canvas().drawSprite(path.c_str(), true, nullptr, Point{10, 10});
+    canvas().drawSprite(Picture{path.c_str(), true}, nullptr, Point{10, 10});
     EXPECT_TRUE(same(canvas().pixel(10, 10), Backdrop));
     EXPECT_TRUE(same(canvas().pixel(11, 10), Rgb{229, 77, 252}));
     EXPECT_TRUE(same(canvas().pixel(12, 10), Rgb{255, 255, 255}));
 
     // Unkeyed pictures copy the key colour like any other.
-    canvas().drawSprite(path.c_str(), false, nullptr, Point{10, 20});
+    canvas().drawSprite(Picture{path.c_str(), false}, nullptr, Point{10, 20});
     EXPECT_TRUE(same(canvas().pixel(10, 20), Rgb{229, 77, 253}));
 }
 
 TEST_F(Sprites, OnePictureGoesToEveryPositionGivenAndAMissingOneDrawsNothing) {
     clear();
     static constexpr std::array<Point, 2> at{{{0, 100}, {600, 100}}};
-    canvas().drawSprite(pic::tree, true, nullptr, at);
+    canvas().drawSprite(pic::tree, nullptr, at);
     const Box box = changed();
     EXPECT_LT(box.left, 75);
     EXPECT_GE(box.right, 600);
     EXPECT_LT(box.right, 675);
 
     clear();
-    canvas().drawSprite("graphics/no-such-picture.bmp", true, nullptr, Point{0, 0});
+    canvas().drawSprite(Picture{"graphics/no-such-picture.bmp", true}, nullptr, Point{0, 0});
     EXPECT_TRUE(changed().empty());
 }
 

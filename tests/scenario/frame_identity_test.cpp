@@ -41,10 +41,9 @@ class ShippedFrames : public GameTest {
         GameTest::SetUp();
         kept_ = frameLike(display().screen());
         ASSERT_NE(kept_, nullptr);
-        static constexpr auto everyPicture = pic::allAsDrawn();
-        ASSERT_EQ(keptPictures_.preloadFirst(everyPicture, pic::titlePictureCount, kept_), nullptr);
+        ASSERT_EQ(keptPictures_.preloadFirst(pic::all, pic::titlePictureCount, kept_), nullptr);
         shipped_.emplace(kept_, keptPictures_, display().fonts());
-        original_.emplace(display().screen(), readEveryDraw_, display().fonts());
+        original_.emplace(display().screen(), display().fonts());
     }
     void TearDown() override {
         keptPictures_.finishReading();  // it reads in the format of kept_
@@ -90,9 +89,8 @@ class ShippedFrames : public GameTest {
 
     SDL_Surface* kept_ = nullptr;
     PictureStore keptPictures_;
-    PictureStore readEveryDraw_{false};
-    std::optional<Canvas> shipped_;
-    std::optional<Canvas> original_;
+    std::optional<KeptCanvas> shipped_;
+    std::optional<ReadingCanvas> original_;
     int turn_ = 0;
 };
 
@@ -159,7 +157,7 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileOutOfTheTitle) {
     both([](GameState& s) { s.lives = 0; });
     play(KeyScript().idle(40).tap({KeyS}).idle(10));
 
-    EXPECT_GT(readEveryDraw_.filesOpened(), turn_ * 5) << "the original design read files";
+    EXPECT_GT(original_->filesOpened(), turn_ * 5) << "the original design read files";
     EXPECT_EQ(original.state().mode, shipped.state().mode);
     EXPECT_GT(pursuerShown, 20) << "the pursuer was drawn in too few turns";
     EXPECT_GT(jorrinShown, 20) << "Jorrin came in too few turns";
@@ -177,15 +175,15 @@ TEST_F(ShippedFrames, AGameStartedAtOnceFindsEveryPictureReadAndLooksTheSame) {
 }
 
 TEST_F(ShippedFrames, ClippedPicturesFillsAndManyTextsLookTheSame) {
-    const FrameRect part{20, 10, 100, 60};
+    const Rect part{20, 10, 100, 60};
     const Point corners[] = {{-30, -20}, {760, 570}, {-900, 0}, {0, 599}, {799, 300}, {250, 250}};
     for (const Point& at : corners) {
         EXPECT_TRUE(drawsAlike([&](Canvas& c) {
             c.fill(0, 0, 800, 600, Rgb{0, 0, 90});
             c.fill(at.x, at.y, 200, 120, Rgb{10, 200, 30});
-            c.drawSprite(pic::grass, false, nullptr, at);
-            c.drawSprite(pic::logo, false, &part, at);
-            c.drawSprite(pic::tree, true, nullptr, at);
+            c.drawSprite(pic::grass, nullptr, at);
+            c.drawSprite(pic::logo, &part, at);
+            c.drawSprite(pic::tree, nullptr, at);
         })) << "at "
             << at.x << ", " << at.y;
     }
@@ -213,19 +211,19 @@ TEST_F(ShippedFrames, FramesThatChangeALittleEachTimeLookTheSame) {
     std::mt19937 random(7);
     const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     const auto somewhere = [&] { return Point{below(900) - 60, below(700) - 60}; };
-    const FrameRect part{20, 10, 100, 60};
+    const Rect part{20, 10, 100, 60};
     const auto carryOut = [&](Canvas& c, const Draw& d) {
         switch (d.what) {
             case 0:
                 return c.fill(d.at.x, d.at.y, 90, 40, Rgb{10, 200, 30});
             case 1:
-                return c.drawSprite(pic::tree, true, nullptr, d.at);
+                return c.drawSprite(pic::tree, nullptr, d.at);
             case 2:
-                return c.drawSprite(pic::fauna, true, nullptr, d.at);
+                return c.drawSprite(pic::fauna, nullptr, d.at);
             case 3:
-                return c.drawSprite(pic::logo, false, &part, d.at);
+                return c.drawSprite(pic::logo, &part, d.at);
             case 4:
-                return c.drawSprite(pic::grass, false, nullptr, d.at);
+                return c.drawSprite(pic::grass, nullptr, d.at);
             default:
                 return c.drawText(FontSize::Medium, decimal(d.at.x), White, d.at.x, d.at.y);
         }

@@ -82,7 +82,7 @@ std::optional<Keys> RandomPlayer::towardsZone(const GameState& s, int kind) {
     const auto& area = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
     for (std::size_t cell = 0; cell < ZoneGrid.size(); ++cell) {
         if (area[cell / 3][cell % 3] == kind) {
-            const ZoneCellRect& c = ZoneGrid[cell];
+            const Rect& c = ZoneGrid[cell];
             return towards(s, c.x + c.w / 2 - AlienWidth / 2, c.y + c.h / 2 - AlienHeight / 2);
         }
     }

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
     qz::PictureStore pictures;
-    qz::Canvas canvas(display.screen(), pictures, display.fonts());
+    qz::KeptCanvas canvas(display.screen(), pictures, display.fonts());
     qz::soak::SoakOptions options;
     options.firstSeed = firstSeed;
     options.seeds = seeds;

@@ -16,7 +16,7 @@ class Soak : public ::testing::TestWithParam<int> {};
 TEST_P(Soak, MashedKeysKeepEveryInvariantInEveryMode) {
     ASSERT_TRUE(display().ok());
     PictureStore pictures;
-    Canvas canvas(display().screen(), pictures, display().fonts());
+    KeptCanvas canvas(display().screen(), pictures, display().fonts());
     soak::SoakOptions options;
     options.firstSeed = 1 + static_cast<unsigned>(GetParam() * SeedsPerShard);
     options.seeds = SeedsPerShard;

@@ -12,7 +12,7 @@ HeadlessDisplay& display() {
 void GameTest::SetUp() {
     ASSERT_TRUE(display().ok()) << "no headless display on " << QZ_TEST_DATA_DIR;
     pictures_ = std::make_unique<PictureStore>();
-    canvas_ = std::make_unique<Canvas>(display().screen(), *pictures_, display().fonts());
+    canvas_ = std::make_unique<KeptCanvas>(display().screen(), *pictures_, display().fonts());
     start();
 }
 
