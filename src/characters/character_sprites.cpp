@@ -25,31 +25,31 @@ void drawCell(Canvas& canvas, const Picture* sheet, Rect cell, int x, int y) {
 
 void drawHuman(Canvas& canvas, const pic::Sheets& sheets, int x, int y, int facing,
                int characterDrawCount) {
-    drawCell(canvas, sheetFor(sheets, facing), Rect{pursuerFrameX(characterDrawCount), 0, 50, 100},
+    drawCell(canvas, sheetFor(sheets, facing), Rect{pursuerCellX(characterDrawCount), 0, 50, 100},
              x, y);
 }
 
 }  // namespace
 
-int alienWalkFrameX(bool walking, int animFrame) {
+int alienWalkCellX(bool walking, int animFrame) {
     return walking && (animFrame & 3) == 0 ? 50 : 0;
 }
 
-int pursuerFrameX(int characterDrawCount) {
+int pursuerCellX(int characterDrawCount) {
     return characterDrawCount % 8 == 0 ? 50 : 0;
 }
 
-int jorrinFrameX(int characterDrawCount) {
+int jorrinCellX(int characterDrawCount) {
     return characterDrawCount % 5 == 0 ? 0 : 50;
 }
 
 void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, int animFrame) {
     drawCell(canvas, sheetFor(pic::alienWalk, facing),
-             Rect{alienWalkFrameX(walking, animFrame), 0, 50, 75}, x, y);
+             Rect{alienWalkCellX(walking, animFrame), 0, 50, 75}, x, y);
 }
 
-void drawAlienHeadBob(Canvas& canvas, int x, int y, int facing, int frameOffset) {
-    drawCell(canvas, sheetFor(pic::alienHeadBob, facing), Rect{frameOffset, 0, 50, 75}, x, y);
+void drawAlienHeadBob(Canvas& canvas, int x, int y, int facing, int cellX) {
+    drawCell(canvas, sheetFor(pic::alienHeadBob, facing), Rect{cellX, 0, 50, 75}, x, y);
 }
 
 void drawAlienCollapse(Canvas& canvas, int x, int y, int facing) {
@@ -70,7 +70,7 @@ void drawJorrin(Canvas& canvas, int x, int y, int facing, int characterDrawCount
     // His left-facing sheet is only 75 pixels high.
     const int height = facing == FacingLeft ? 75 : 100;
     drawCell(canvas, sheetFor(pic::jorrin, facing),
-             Rect{jorrinFrameX(characterDrawCount), 0, 50, height}, x, y);
+             Rect{jorrinCellX(characterDrawCount), 0, 50, height}, x, y);
 }
 
 void drawShip(Canvas& canvas, int y) {

@@ -90,23 +90,23 @@ TEST_F(Sprites, OnePictureGoesToEveryPositionGivenAndAMissingOneDrawsNothing) {
 
 TEST(SpriteFrames, TheAlienStepsOneDrawInFourOnlyWhileWalking) {
     for (int anim : {0, 4, 8, 400}) {
-        EXPECT_EQ(alienWalkFrameX(true, anim), 50) << anim;
-        EXPECT_EQ(alienWalkFrameX(false, anim), 0) << anim;
+        EXPECT_EQ(alienWalkCellX(true, anim), 50) << anim;
+        EXPECT_EQ(alienWalkCellX(false, anim), 0) << anim;
     }
     for (int anim : {1, 2, 3, 5, 7}) {
-        EXPECT_EQ(alienWalkFrameX(true, anim), 0) << anim;
+        EXPECT_EQ(alienWalkCellX(true, anim), 0) << anim;
     }
 }
 
 TEST(SpriteFrames, PursuersShowTheirSecondFrameOnceInEightAndJorrinHisFirstOnceInFive) {
-    EXPECT_EQ(pursuerFrameX(0), 50);
-    EXPECT_EQ(pursuerFrameX(1), 0);
-    EXPECT_EQ(pursuerFrameX(7), 0);
-    EXPECT_EQ(pursuerFrameX(8), 50);
-    EXPECT_EQ(jorrinFrameX(0), 0);
-    EXPECT_EQ(jorrinFrameX(9), 50);
-    EXPECT_EQ(jorrinFrameX(10), 0);
-    EXPECT_EQ(jorrinFrameX(11), 50);
+    EXPECT_EQ(pursuerCellX(0), 50);
+    EXPECT_EQ(pursuerCellX(1), 0);
+    EXPECT_EQ(pursuerCellX(7), 0);
+    EXPECT_EQ(pursuerCellX(8), 50);
+    EXPECT_EQ(jorrinCellX(0), 0);
+    EXPECT_EQ(jorrinCellX(9), 50);
+    EXPECT_EQ(jorrinCellX(10), 0);
+    EXPECT_EQ(jorrinCellX(11), 50);
 }
 
 TEST_F(Sprites, AHumanWithNeitherFacingDrawsNothing) {
