@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <tuple>
 
 #include "characters/character_sprites.h"
 #include "core/graphics_files.h"
@@ -98,15 +99,12 @@ TEST(SpriteFrames, TheAlienStepsOneDrawInFourOnlyWhileWalking) {
     }
 }
 
-TEST(SpriteFrames, PursuersShowTheirSecondFrameOnceInEightAndJorrinHisFirstOnceInFive) {
-    EXPECT_EQ(pursuerCellX(0), 50);
-    EXPECT_EQ(pursuerCellX(1), 0);
-    EXPECT_EQ(pursuerCellX(7), 0);
-    EXPECT_EQ(pursuerCellX(8), 50);
-    EXPECT_EQ(jorrinCellX(0), 0);
-    EXPECT_EQ(jorrinCellX(9), 50);
-    EXPECT_EQ(jorrinCellX(10), 0);
-    EXPECT_EQ(jorrinCellX(11), 50);
+TEST(SpriteCells, PursuersShowTheirSecondCellOnceInEightAndJorrinHisFirstOnceInFive) {
+    for (const auto& [count, pursuerX, jorrinX] :
+         {std::tuple{0, 50, 0}, {1, 0, 50}, {7, 0, 50}, {8, 50, 50}, {10, 0, 0}, {11, 0, 50}}) {
+        EXPECT_EQ(pursuerCellX(count), pursuerX) << "count " << count;
+        EXPECT_EQ(jorrinCellX(count), jorrinX) << "count " << count;
+    }
 }
 
 TEST_F(Sprites, AHumanWithNeitherFacingDrawsNothing) {
