@@ -13,7 +13,7 @@ ScriptedTurn walkingRight() {
     return KeyScript().hold({KeyRight}, 1).turns().front();
 }
 
-TurnCase walkIn(const char* name, int area) {
+TurnCase walkIn(const char* name, AreaId area) {
     return TurnCase{name,
                     1,
                     toPlay(),

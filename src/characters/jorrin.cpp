@@ -143,7 +143,7 @@ void startRescue(GameState& state) {
         }
     } else {
         const int side = std::rand() % 3;
-        j.jorrinExitDir = std::rand() % 3 + 1;
+        j.jorrinExitDir = static_cast<JorrinExit>(std::rand() % 3 + 1);
         j.jorrinX = RescueStarts[side].x;
         j.jorrinY = RescueStarts[side].y;
     }

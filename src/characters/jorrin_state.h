@@ -14,10 +14,11 @@ enum JorrinExit : int { ExitUp = 1, ExitRight = 2, ExitDown = 3, ExitLeft = 4 };
 struct JorrinState {
     int jorrinX = 0;
     int jorrinY = 0;
-    int jorrinFacing = FacingRight;
-    bool jorrinAtX = false;       // has reached the alien's column
-    bool jorrinAtY = false;       // has reached the alien's row
-    int jorrinExitDir = ExitUp;   // drawn by every random set-up and every rescue outside a hole
+    Facing jorrinFacing = FacingRight;
+    bool jorrinAtX = false;  // has reached the alien's column
+    bool jorrinAtY = false;  // has reached the alien's row
+    JorrinExit jorrinExitDir =
+        ExitUp;                   // drawn by every random set-up and every rescue outside a hole
     bool alienCollapsed = false;  // energy ran out; a rescue visit is running
     bool jorrinCalled = false;    // a called visit (candy for points) is running
 };

@@ -29,7 +29,7 @@ struct PursuerState {
     bool pursuerIsScientist = false;  // otherwise the FBI agent
     int pursuerX = 0;                 // top-left of its 50 x 100 box, in the area's pixels
     int pursuerY = 0;
-    int pursuerFacing = FacingRight;
+    Facing pursuerFacing = FacingRight;
     int pursuerDelay = 0;  // turns before a placed pursuer moves and shows
     bool alienCaught = false;
     int pursuerFollows = 0;        // counted edge crossings it has followed

@@ -33,10 +33,10 @@ struct GameState {
     bool quitRequested = false;
 
     // The alien. Positions are 32-bit, but the hit tests read them as 16-bit.
-    int area = Forest;
+    AreaId area = Forest;
     int alienX = 340;
     int alienY = 160;
-    int alienFacing = FacingLeft;
+    Facing alienFacing = FacingLeft;
     bool alienWalking = false;
     int alienAnimFrame = 0;  // never reset; picks the walking frame
 

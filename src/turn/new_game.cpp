@@ -16,7 +16,7 @@ namespace {
 // their place, so the draws that follow stay where they are.
 void drawPeopleSelectors(GameState& s) {
     static_cast<void>(std::rand());
-    s.jorrin.jorrinExitDir = std::rand() % 3 + 1;
+    s.jorrin.jorrinExitDir = static_cast<JorrinExit>(std::rand() % 3 + 1);
     static_cast<void>(std::rand());
     static_cast<void>(std::rand());
 }

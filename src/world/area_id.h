@@ -1,10 +1,12 @@
 // The six outdoor areas and the screen inside a hole.
 #pragma once
 
+#include <array>
+
 namespace qz {
 
-// Stored in the game state as a plain int: the hole screen is 6, and code that
-// tests areas by range (AreaOne..AreaFour) relies on the numbering.
+// The hole screen is 6, and code that tests areas by range (AreaOne..AreaFour)
+// relies on the numbering.
 enum AreaId : int {
     Forest = 0,
     AreaOne = 1,
@@ -14,6 +16,10 @@ enum AreaId : int {
     WashingtonDC = 5,
     InsideHole = 6,
 };
+
+// The six outdoor areas, in their numbering's order.
+inline constexpr std::array<AreaId, 6> OutdoorAreas{Forest,    AreaOne,  AreaTwo,
+                                                    AreaThree, AreaFour, WashingtonDC};
 
 // Areas One to Four are the ones with holes, zones for candy, and a row in the
 // hole-contents table.

@@ -8,7 +8,7 @@ namespace qz {
 namespace {
 
 // Rows by area, columns by Edge: Top, Bottom, Left, Right.
-constexpr std::array<std::array<int, 4>, 6> neighbours{{
+constexpr std::array<std::array<AreaId, 4>, 6> neighbours{{
     {AreaOne, AreaThree, AreaFour, AreaTwo},     // Forest
     {WashingtonDC, Forest, AreaFour, AreaTwo},   // Area One
     {AreaOne, AreaThree, Forest, WashingtonDC},  // Area Two
@@ -70,9 +70,9 @@ void setReentry(GameState& s, Edge edge) {
 
 }  // namespace
 
-int neighbourArea(int area, Edge edge) {
+AreaId neighbourArea(int area, Edge edge) {
     if (!isOutdoorArea(area)) {
-        return area;
+        return static_cast<AreaId>(area);  // inside a hole, the hole itself
     }
     return neighbours[static_cast<std::size_t>(area)][static_cast<std::size_t>(edge)];
 }

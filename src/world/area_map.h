@@ -12,7 +12,7 @@ enum class Edge { Top = 0, Bottom = 1, Left = 2, Right = 3 };
 
 // The neighbour reached through an edge; the areas join like the faces of a
 // cube. The hole screen has no neighbours and gives itself back.
-int neighbourArea(int area, Edge edge);
+AreaId neighbourArea(int area, Edge edge);
 
 // True on the eight edges crossed with a quarter turn, where the position is
 // turned as well as moved.

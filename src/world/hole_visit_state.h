@@ -17,7 +17,7 @@ constexpr int HoleBottomLimit = 334;
 // has its own coordinates; the outdoor position is kept untouched while
 // inside. They return to (340, 20) each time the alien leaves a hole.
 struct HoleVisit {
-    int areaBeforeHole = Forest;
+    AreaId areaBeforeHole = Forest;
     int holeX = 340;
     int holeY = HoleTopLimit;
     bool holeLanded = false;

@@ -30,7 +30,7 @@ bool shipZoneCellFree(const GameState& s) {
     return false;
 }
 
-void placeShipZone(GameState& s, int kind) {
+void placeShipZone(GameState& s, ZoneKind kind) {
     // Only on a free cell while one exists; otherwise any cell not already a
     // ship zone, so that the draws still end.
     const bool anyFree = shipZoneCellFree(s);
@@ -41,7 +41,7 @@ void placeShipZone(GameState& s, int kind) {
         }
         const int row = std::rand() % ShipZoneRows;
         const int column = std::rand() % ShipZoneColumns;
-        int& cell =
+        ZoneKind& cell =
             s.zones.zoneLayout[static_cast<std::size_t>(area)][static_cast<std::size_t>(row)]
                               [static_cast<std::size_t>(column)];
         if (cell == NoZone || (!anyFree && cell < CallShip)) {
@@ -68,15 +68,15 @@ Edge edgeOfMove(int moveKind) {
 
 void generateZoneLayout(AreaZones& zones) {
     for (auto& row : zones) {
-        for (int& cell : row) {
+        for (ZoneKind& cell : row) {
             const int r = std::rand() % 9;
-            cell = r == 8 ? NoZone : r;
+            cell = r == 8 ? NoZone : static_cast<ZoneKind>(r);
         }
     }
     for (int kind = Phone; kind <= MoveRight; ++kind) {
         bool seen = false;
         for (auto& row : zones) {
-            for (int& cell : row) {
+            for (ZoneKind& cell : row) {
                 if (cell == kind) {
                     if (seen) {
                         cell = NoZone;

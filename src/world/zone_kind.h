@@ -28,7 +28,7 @@ constexpr int PowerRequestCount = 9;
 constexpr int HeadBobStep = 50;
 
 // The kinds of one area's nine cells, by row and column.
-using AreaZones = std::array<std::array<int, 3>, 3>;
+using AreaZones = std::array<std::array<ZoneKind, 3>, 3>;
 using ZoneLayout = std::array<AreaZones, 6>;  // Forest .. WashingtonDC
 
 constexpr ZoneLayout emptyZoneLayout() {
@@ -52,7 +52,7 @@ struct ZoneState {
     ZoneLayout zoneLayout = emptyZoneLayout();
     bool inZoneCell = false;
     int zoneCell = 0;
-    int zoneKind = Phone;
+    ZoneKind zoneKind = Phone;
     bool powerActive = false;
     int powerAnim = 0;
     std::array<bool, PowerRequestCount> powerRequest{};

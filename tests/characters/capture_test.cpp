@@ -17,7 +17,7 @@ class Capture : public GameTest {
   protected:
     // A pursuer standing on the alien at (x, y) in `area`: the next turn's
     // update catches it.
-    void pursuerOnAlien(int area, int x, int y, bool scientist) {
+    void pursuerOnAlien(AreaId area, int x, int y, bool scientist) {
         startPlaying();
         GameState& s = state();
         s.area = area;

@@ -61,7 +61,7 @@ TEST(PhoneMarks, TakeTheRectanglesOfTheAreaTheAlienIsIn) {
 }
 
 TEST(PhoneMarks, AreNeverDrawnWhereThereAreNoHoles) {
-    for (const int area : {Forest, WashingtonDC, InsideHole}) {
+    for (const AreaId area : {Forest, WashingtonDC, InsideHole}) {
         GameState s;
         s.holeVisit.contentsRow = 0;  // the last area with holes held pieces
         s.items.holeContents[0] = {PhonePiece1, PhonePiece2, PhonePiece3, Empty, Empty, Empty};

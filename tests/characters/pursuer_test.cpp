@@ -31,7 +31,7 @@ class Held {
 const Held None{};
 
 // An FBI agent on the move at (x, y), the alien at (alienX, alienY).
-GameState chase(int area, int alienX, int alienY, int x, int y) {
+GameState chase(AreaId area, int alienX, int alienY, int x, int y) {
     GameState s;
     s.mode = PlayMode::Play;
     s.area = area;
@@ -173,7 +173,7 @@ TEST(Placing, OutsideWashingtonOnlyTheAgentComesFromAnEdgeThereBothAtFixedPlaces
     std::set<std::pair<int, int>> outside;
     std::set<std::pair<int, int>> inWashington;
     for (unsigned seed = 1; seed <= 60; ++seed) {
-        for (int area : {AreaOne, WashingtonDC}) {
+        for (AreaId area : {AreaOne, WashingtonDC}) {
             std::srand(seed);
             GameState s;
             s.area = area;
@@ -292,7 +292,7 @@ TEST_F(HidingInPlay, AMoveZoneHidesThePursuerFromTheTurnItMovesTheAlien) {
     GameState& s = state();
     // Forest's cell 3 made the only Move Left zone of the Forest.
     for (auto& row : s.zones.zoneLayout[Forest]) {
-        for (int& kind : row) {
+        for (ZoneKind& kind : row) {
             kind = kind == MoveLeft ? NoZone : kind;
         }
     }

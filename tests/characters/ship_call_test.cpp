@@ -9,7 +9,7 @@ namespace {
 class PowerEffects : public GameTest {
   protected:
     // Into cell 4 of Area Four, made a zone of `kind`, with one step.
-    void standInZone(int kind) {
+    void standInZone(ZoneKind kind) {
         GameState& s = state();
         s.area = AreaFour;
         s.zones.zoneLayout[AreaFour][1][1] = kind;

@@ -73,7 +73,7 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
         {"energy -1", [](GameState& s) { s.energy = -1; }},
         {"lives -1", [](GameState& s) { s.lives = -1; }},
         {"score -10", [](GameState& s) { s.score = -10; }},
-        {"area 7", [](GameState& s) { s.area = 7; }},
+        {"area 7", [](GameState& s) { s.area = static_cast<AreaId>(7); }},
         {"alienX 755", [](GameState& s) { s.alienX = AlienRightLimit + AlienStep; }},
         {"alienY 25", [](GameState& s) { s.alienY = AlienTopLimit - AlienStep; }},
         {"holeX 70",
@@ -97,7 +97,7 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
          [](GameState& s) { s.items.holeContents[2][1] = PhonePiece2; }},
         {"2 holes hold the flower", [](GameState& s) { s.items.holeContents[0][0] = Flower; }},
         {"0 holes hold the flower", [](GameState& s) { s.items.holeContents[2][2] = Empty; }},
-        {"jorrinFacing 5", [](GameState& s) { s.jorrin.jorrinFacing = 5; }},
+        {"jorrinFacing 5", [](GameState& s) { s.jorrin.jorrinFacing = static_cast<Facing>(5); }},
         {"has not revived it",
          [](GameState& s) { s.jorrin = {0, 0, FacingLeft, true, true, ExitUp, true, false}; }},
         {"without the Call Jorrin request", [](GameState& s) { s.jorrin.jorrinCalled = true; }},
@@ -106,7 +106,7 @@ TEST(Invariants, EachFaultIsNamedAndTheLimitsThemselvesHold) {
         {"pursuerFollows 4", [](GameState& s) { s.pursuer.pursuerFollows = 4; }},
         {"pursuerDelay 900", [](GameState& s) { s.pursuer.pursuerDelay = 900; }},
         {"pursuerHideCountdown 1501", [](GameState& s) { s.pursuer.pursuerHideCountdown = 1501; }},
-        {"pursuerFacing 5", [](GameState& s) { s.pursuer.pursuerFacing = 5; }},
+        {"pursuerFacing 5", [](GameState& s) { s.pursuer.pursuerFacing = static_cast<Facing>(5); }},
         {"alienY while carried 600 is outside 26..599",
          [](GameState& s) {
              s.pursuer.alienCaught = true;

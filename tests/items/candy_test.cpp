@@ -19,7 +19,7 @@ const std::vector<std::string> NothingBroken;
 
 TEST(CandyTouch, FacingRightReachesThirtyTwoPixelsFurtherAndOnlyFacingLeftCrunches) {
     struct Reach {
-        int facing;
+        Facing facing;
         int firstX;  // the leftmost alienX that touches a piece at x 400
         bool crunches;
     };
@@ -42,7 +42,7 @@ TEST(CandyTouch, FacingRightReachesThirtyTwoPixelsFurtherAndOnlyFacingLeftCrunch
                 ASSERT_EQ(sound.plays(Sound::Candy), expected && reach.crunches ? 1 : 0);
 
                 // Another area at the same coordinates never touches.
-                for (int area : {AreaOne, AreaThree, AreaFour}) {
+                for (AreaId area : {AreaOne, AreaThree, AreaFour}) {
                     s.area = area;
                     ASSERT_FALSE(candyTouchTest(s, sound)) << "area " << area;
                 }

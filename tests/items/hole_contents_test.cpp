@@ -238,7 +238,8 @@ TEST_F(PieceReach, EachPieceIsTakenFromItsOwnReachWalkingEitherWay) {
             GameState& s = state();
             const Cell lying = cellHolding(s, piece);
             s.area = InsideHole;
-            s.holeVisit.areaBeforeHole = AreaOne + lying.first;
+            s.holeVisit.areaBeforeHole =
+                OutdoorAreas[static_cast<std::size_t>(AreaOne + lying.first)];
             s.holeVisit.contentsRow = lying.first;
             s.areaHoles.holeIndex = lying.second;
             s.holeVisit.holeLanded = true;
@@ -261,7 +262,9 @@ TEST(HiddenItems, TheDumpsWriteTheTableThePlacementAndAZoneLayout) {
     s.items.placedPieces = {3, 1, 2};
     ::testing::internal::CaptureStdout();
     dumpHoleContents(s);
-    dumpZoneKinds({{{0, 1, 2}, {10, 10, 8}, {9, 7, 3}}});
+    dumpZoneKinds({{{Phone, PushBackHumans, EatCandy},
+                    {NoZone, NoZone, CallShip},
+                    {Landing, MoveRight, CallJorrin}}});
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(out.substr(0, 26), "\n\n[0][0] is 0\n[0][1] is 0\n");
     EXPECT_NE(out.find("\n[2][4] is 4\n[2][5] is 0\n"), std::string::npos);

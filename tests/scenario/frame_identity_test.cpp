@@ -142,7 +142,7 @@ TEST_F(ShippedFrames, AWholeGameLooksTheSameAndOpensNoFileOutOfTheTitle) {
     });
     play(KeyScript().hold({KeyRight}, 200));
     // The phone marks over the holes of the areas that hide the pieces.
-    for (const int area : {AreaOne, AreaTwo, AreaThree}) {
+    for (const AreaId area : {AreaOne, AreaTwo, AreaThree}) {
         both([area](GameState& s) {
             s.area = area;
             s.phoneMarks = PhoneMarkState{};

@@ -9,7 +9,7 @@ using GameEnd = GameTest;
 
 TEST_F(GameEnd, TheShipLandsOnlyOnTheLandingZoneWithTheCallRunDown) {
     struct Case {
-        int zoneKind;
+        ZoneKind zoneKind;
         bool callActive;
         int quarter;
         bool lands;

@@ -40,7 +40,7 @@ int reentryOf(Edge edge) {
 
 // The alien standing at the edge it is about to cross, `along` being its
 // coordinate along that edge.
-GameState atEdge(int area, Edge edge, int along) {
+GameState atEdge(AreaId area, Edge edge, int along) {
     constexpr std::array<int, 4> edgeLines{30, 375, 0, 750};
     GameState s;
     s.mode = PlayMode::Play;
@@ -60,7 +60,7 @@ int bandOf(int along, bool alongX) {
 TEST(AreaMap, NeighbourTableJoinsTheAreasLikeTheFacesOfACube) {
     const std::set<std::pair<int, int>> opposite{
         {Forest, WashingtonDC}, {AreaOne, AreaThree}, {AreaTwo, AreaFour}};
-    for (int area = Forest; area <= WashingtonDC; ++area) {
+    for (AreaId area : OutdoorAreas) {
         std::set<int> seen;
         for (Edge edge : allEdges) {
             const int to = neighbourArea(area, edge);
@@ -94,7 +94,7 @@ TEST(AreaMap, NeighbourTableJoinsTheAreasLikeTheFacesOfACube) {
 
 TEST(AreaMap, TheDocumentedQuarterTurnsLandWhereThePlayerExpects) {
     struct Case {
-        int from;
+        AreaId from;
         Edge edge;
         int along;
         int to;
@@ -127,7 +127,7 @@ struct Landing {
     int along;  // the other one
 };
 
-Landing landAfterCrossing(int area, Edge edge, int along) {
+Landing landAfterCrossing(AreaId area, Edge edge, int along) {
     GameState s = atEdge(area, edge, along);
     crossEdge(s, edge);
     const bool fixesX = s.alienX == 2 || s.alienX == 748;
@@ -136,7 +136,7 @@ Landing landAfterCrossing(int area, Edge edge, int along) {
 
 TEST(AreaMap, QuarterTurnsLandOnOneBorderLineInFourBandsThatIncludeBothBounds) {
     int quarterTurns = 0;
-    for (int area = Forest; area <= WashingtonDC; ++area) {
+    for (AreaId area : OutdoorAreas) {
         for (Edge edge : allEdges) {
             if (!isQuarterTurnEdge(area, edge)) {
                 continue;
@@ -185,7 +185,7 @@ TEST(AreaMap, QuarterTurnsLandOnOneBorderLineInFourBandsThatIncludeBothBounds) {
 TEST(AreaMap, GoingStraightBackOverAQuarterTurnEdgeReturnsToTheSameBand) {
     // The new fixed coordinate says which edge the alien stands at; crossing
     // it again must lead home, into the band the alien left from.
-    for (int area = Forest; area <= WashingtonDC; ++area) {
+    for (AreaId area : OutdoorAreas) {
         for (Edge edge : allEdges) {
             if (!isQuarterTurnEdge(area, edge)) {
                 continue;
@@ -209,7 +209,7 @@ TEST(AreaMap, GoingStraightBackOverAQuarterTurnEdgeReturnsToTheSameBand) {
 }
 
 TEST(AreaMap, StraightEdgesSetOnlyTheReentryLine) {
-    for (int area = Forest; area <= WashingtonDC; ++area) {
+    for (AreaId area : OutdoorAreas) {
         for (Edge edge : allEdges) {
             if (isQuarterTurnEdge(area, edge)) {
                 continue;
@@ -301,7 +301,7 @@ WhiteBox whitePixels(Canvas& canvas, int rows) {
 using AreaNameLine = GameTest;
 
 TEST_F(AreaNameLine, TheNameIsCentredOnTheWindowAtRow16) {
-    for (int area : {Forest, AreaThree, WashingtonDC}) {
+    for (AreaId area : {Forest, AreaThree, WashingtonDC}) {
         canvas().fill(0, 0, 800, 50, Rgb{255, 0, 0});
         drawAreaName(canvas(), area);
         int width = 0;

@@ -115,7 +115,7 @@ TEST(HoleSelection, OnlyAreasOneToFourChangeTheSelection) {
     GameState s = onLayout(3, 0, 0);
     ASSERT_EQ(s.areaHoles.holeCount, 6);
     ASSERT_EQ(s.areaHoles.selectedLayout, 3);
-    for (int area : {Forest, WashingtonDC, InsideHole}) {
+    for (AreaId area : {Forest, WashingtonDC, InsideHole}) {
         s.area = area;
         selectAreaHoles(s);
         EXPECT_EQ(s.areaHoles.selectedLayout, 3) << "area " << area;

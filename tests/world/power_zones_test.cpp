@@ -23,7 +23,7 @@ int kindAt(const GameState& s, int area, int cell) {
     return zones[static_cast<std::size_t>(cell / 3)][static_cast<std::size_t>(cell % 3)];
 }
 
-void setKind(GameState& s, int area, int cell, int kind) {
+void setKind(GameState& s, int area, int cell, ZoneKind kind) {
     auto& zones = s.zones.zoneLayout[static_cast<std::size_t>(area)];
     zones[static_cast<std::size_t>(cell / 3)][static_cast<std::size_t>(cell % 3)] = kind;
 }
@@ -43,7 +43,7 @@ TEST(ZoneLayout, EveryGameHasUniqueKindsPerAreaAndOneCallShipAndLandingZone) {
         GameState s;
         randomGameSetup(s);
         expectSoundLayout(s, "seed " + std::to_string(seed));
-        for (int area = Forest; area <= WashingtonDC; ++area) {
+        for (AreaId area : OutdoorAreas) {
             for (int cell : {0, 1, 3, 4}) {
                 callShipAreas[static_cast<std::size_t>(area)] += kindAt(s, area, cell) == CallShip;
             }
@@ -52,7 +52,7 @@ TEST(ZoneLayout, EveryGameHasUniqueKindsPerAreaAndOneCallShipAndLandingZone) {
         newGameReset(s);
         expectSoundLayout(s, "new game after seed " + std::to_string(seed));
     }
-    for (int area = Forest; area <= WashingtonDC; ++area) {
+    for (AreaId area : OutdoorAreas) {
         EXPECT_GT(callShipAreas[static_cast<std::size_t>(area)], 200) << "area " << area;
     }
 }
@@ -62,9 +62,9 @@ TEST(ZoneLayout, ShipZonesAreStillPlacedWhenNoCandidateCellIsFree) {
     for (unsigned seed : {1u, 7u, 99u}) {
         std::srand(seed);
         GameState s;
-        for (int area = Forest; area <= WashingtonDC; ++area) {
+        for (AreaId area : OutdoorAreas) {
             for (int cell = 0; cell < 9; ++cell) {
-                setKind(s, area, cell, cell < 8 ? cell : NoZone);
+                setKind(s, area, cell, cell < 8 ? static_cast<ZoneKind>(cell) : NoZone);
             }
         }
         placeShipZones(s);
@@ -75,9 +75,9 @@ TEST(ZoneLayout, ShipZonesAreStillPlacedWhenNoCandidateCellIsFree) {
     // first, a power zone gives way; both end up placed either way.
     std::srand(5);
     GameState oneFree;
-    for (int area = Forest; area <= WashingtonDC; ++area) {
+    for (AreaId area : OutdoorAreas) {
         for (int cell = 0; cell < 9; ++cell) {
-            setKind(oneFree, area, cell, cell < 8 ? cell : NoZone);
+            setKind(oneFree, area, cell, cell < 8 ? static_cast<ZoneKind>(cell) : NoZone);
         }
     }
     setKind(oneFree, AreaThree, 4, NoZone);
@@ -134,7 +134,7 @@ int leftmostWhiteInTopBand(Canvas& canvas) {
 }
 
 // Standing in cell 4 of Area One, which holds `kind`.
-void standInZone(GameState& s, int kind) {
+void standInZone(GameState& s, ZoneKind kind) {
     s.area = AreaOne;
     s.alienX = 300;
     s.alienY = 200;
@@ -167,7 +167,7 @@ TEST_F(Zones, ZPaysTenInEveryCellAndRaisesOnlyWhatTheZoneAnswers) {
             start(static_cast<unsigned>(kind) + 1);
             startPlaying();
             GameState& s = state();
-            standInZone(s, kind);
+            standInZone(s, static_cast<ZoneKind>(kind));
             s.pursuer.pursuerActive = pursuer;
             s.pursuer.pursuerDelay = pursuer ? 0 : 50;  // none is placed before the delay runs out
             play(KeyScript().hold({KeyDown}, 1).tap({KeyZ}));

@@ -81,7 +81,7 @@ TEST(HoleIndicatorChoice, TheRowFollowsTheAreaAndStaysOutsideAreasOneToFour) {
     s.area = AreaTwo;
     EXPECT_EQ(chooseHoleIndicator(s), HoleIndicator::Discovered);
     EXPECT_EQ(s.holeVisit.contentsRow, 1);
-    for (int area : {Forest, WashingtonDC, InsideHole}) {
+    for (AreaId area : {Forest, WashingtonDC, InsideHole}) {
         s.area = area;
         EXPECT_EQ(chooseHoleIndicator(s), HoleIndicator::Discovered) << "area " << area;
         EXPECT_EQ(s.holeVisit.contentsRow, 1) << "area " << area;
@@ -133,7 +133,7 @@ class SceneryInPlay : public GameTest {
   protected:
     // Runs a Play turn with the alien at `at`, then draws the references.
     template <typename DrawScenery>
-    Covering alienBehind(int area, Point at, DrawScenery drawScenery) {
+    Covering alienBehind(AreaId area, Point at, DrawScenery drawScenery) {
         GameState& s = state();
         s.area = area;
         s.alienX = at.x;
