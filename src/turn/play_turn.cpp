@@ -69,14 +69,14 @@ void drawAlienInsideHole(Runtime& rt) {
     const int x = s.holeVisit.holeX;
     const int y = s.holeVisit.holeY;
     const HoleAlienPose pose = holeAlienPose(s);
-    if (pose.powerFrame) {
-        drawAlienHeadBob(rt.canvas, x, y, s.alienFacing, *pose.powerFrame);
+    if (pose.powerCellX) {
+        drawAlienHeadBob(rt.canvas, x, y, s.alienFacing, *pose.powerCellX);
     }
-    if (pose.walkFrame) {
-        drawAlienWalk(rt.canvas, x, y, s.alienFacing, s.alienWalking, *pose.walkFrame);
+    if (pose.walkCount) {
+        drawAlienWalk(rt.canvas, x, y, s.alienFacing, s.alienWalking, *pose.walkCount);
     }
-    if (pose.levitationFrame) {
-        drawAlienHeadBob(rt.canvas, x, y, s.alienFacing, *pose.levitationFrame);
+    if (pose.levitationCellX) {
+        drawAlienHeadBob(rt.canvas, x, y, s.alienFacing, *pose.levitationCellX);
     }
     spendTimeUnits(s, pose.timeUnits);
 }
@@ -86,8 +86,8 @@ void drawAlienInsideHole(Runtime& rt) {
 void runPowerAnimation(Runtime& rt) {
     GameState& s = rt.state;
     const PowerAnimationTurn turn = powerAnimationStep(s);
-    if (turn.frame) {
-        drawAlienHeadBob(rt.canvas, s.alienX, s.alienY, s.alienFacing, *turn.frame);
+    if (turn.cellX) {
+        drawAlienHeadBob(rt.canvas, s.alienX, s.alienY, s.alienFacing, *turn.cellX);
         rt.clock.delay(30);
     }
     if (turn.ended) {

@@ -14,7 +14,7 @@ constexpr int PieceX = 150;
 constexpr int AlienReach = 20;
 
 // The levitation pose bobs up to this head-bob frame and holds it.
-constexpr int LastLevitationFrame = 100;
+constexpr int LastLevitationCellX = 100;
 
 int pieceWidth(int content) {
     switch (content) {
@@ -130,20 +130,20 @@ HoleAlienPose holeAlienPose(GameState& s) {
     int& anim = s.zones.powerAnim;
     const bool levitating = s.holeVisit.levitating;
     if (s.zones.powerActive) {
-        pose.powerFrame = anim;
+        pose.powerCellX = anim;
         anim += HeadBobStep;
     } else if (!levitating) {
-        pose.walkFrame = s.alienAnimFrame;
+        pose.walkCount = s.alienAnimFrame;
         ++s.alienAnimFrame;
     }
     if (levitating) {
         // Frames 0, 50, 100, then 100 held.
-        if (anim < LastLevitationFrame) {
-            pose.levitationFrame = anim;
+        if (anim < LastLevitationCellX) {
+            pose.levitationCellX = anim;
             anim += HeadBobStep;
         } else {
-            anim = LastLevitationFrame;
-            pose.levitationFrame = anim;
+            anim = LastLevitationCellX;
+            pose.levitationCellX = anim;
         }
         pose.timeUnits = LevitationCost;
     } else {

@@ -41,9 +41,9 @@ bool itemInReachTest(const GameState& state);
 
 // What the alien looks like inside the hole this turn, in drawing order.
 struct HoleAlienPose {
-    std::optional<int> powerFrame;       // head-bob of a power animation carried in
-    std::optional<int> walkFrame;        // walking sprite with this animation count
-    std::optional<int> levitationFrame;  // head-bob of the levitation pose
+    std::optional<int> powerCellX;       // head-bob of a power animation carried in
+    std::optional<int> walkCount;        // walking sprite with this animation count
+    std::optional<int> levitationCellX;  // head-bob of the levitation pose
     int timeUnits = 0;                   // levitation's cost this turn
 };
 

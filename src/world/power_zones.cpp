@@ -156,9 +156,9 @@ void activateZone(GameState& s) {
 PowerAnimationTurn powerAnimationStep(GameState& s) {
     int& anim = s.zones.powerAnim;
     if (anim < PowerAnimationEnd) {
-        const int frame = anim;
+        const int cellX = anim;
         anim += HeadBobStep;
-        return {frame, false};
+        return {cellX, false};
     }
     s.zones.powerActive = false;
     anim = 0;

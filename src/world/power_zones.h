@@ -54,10 +54,10 @@ void drawZoneName(Canvas& canvas, int kind, int area);
 // Landing and an empty cell do nothing.
 void activateZone(GameState& state);
 
-// One turn of the power animation outside a hole: the head-bob frame to
+// One turn of the power animation outside a hole: the head-bob cell to
 // show, or nothing in the turn it ends, when the requests are carried out.
 struct PowerAnimationTurn {
-    std::optional<int> frame;
+    std::optional<int> cellX;
     bool ended = false;
 };
 PowerAnimationTurn powerAnimationStep(GameState& state);

@@ -23,7 +23,7 @@ enum ZoneKind : int {
 // One request flag per kind from Phone to CallShip.
 constexpr int PowerRequestCount = 9;
 
-// The head-bob sheet's frames lie 50 apart; the power animation and the
+// The head-bob sheet's cells lie 50 apart; the power animation and the
 // levitation pose step through them by this much.
 constexpr int HeadBobStep = 50;
 
