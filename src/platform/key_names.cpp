@@ -84,8 +84,15 @@ std::optional<int> keyCodeOfName(std::string_view name) {
     for (char c : name) {
         wanted += name.size() > 1 && c == '_' ? ' ' : lower(c);
     }
+    static const std::array<std::string, KeyCodeCount> names = [] {
+        std::array<std::string, KeyCodeCount> each;
+        for (int code = 0; code < KeyCodeCount; ++code) {
+            each[static_cast<std::size_t>(code)] = plainName(code);
+        }
+        return each;
+    }();
     for (int code = 0; code < KeyCodeCount; ++code) {
-        if (plainName(code) == wanted) {
+        if (names[static_cast<std::size_t>(code)] == wanted) {
             return code;
         }
     }

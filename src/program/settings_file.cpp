@@ -1,5 +1,7 @@
 #include "program/settings_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -207,6 +209,7 @@ std::string playerSettingsPath() {
 
 Settings loadSettings(const std::string& asked) {
     const std::string path = asked.empty() ? playerSettingsPath() : asked;
+    errno = 0;
     std::ifstream file(path, std::ios::binary);
     // At most one byte more than a settings file may hold: enough to refuse it.
     std::string text(MaxFileBytes + 1, '\0');
@@ -214,10 +217,15 @@ Settings loadSettings(const std::string& asked) {
         file.read(text.data(), static_cast<std::streamsize>(text.size()));
     }
     if (!file && (file.bad() || !file.eof())) {
+        const int reason = errno;
         Settings settings = parseSettings("", path);
-        if (!asked.empty() || errno != ENOENT) {
+        // The player's own file is said to be unreadable only when it is
+        // there; a file named on the command line always.
+        struct stat there {};
+        if (!asked.empty() || stat(path.c_str(), &there) == 0) {
             settings.warnings.push_back("cannot read the settings " + path + ": " +
-                                        std::strerror(errno) + "; the default controls are used");
+                                        std::strerror(reason ? reason : EIO) +
+                                        "; the default controls are used");
         }
         return settings;
     }
