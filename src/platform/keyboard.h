@@ -56,17 +56,6 @@ constexpr std::optional<GameKey> gameKeyOfCode(int code) {
     return std::nullopt;
 }
 
-// The game keys held in a key-state array of KeyCodeCount entries.
-inline HeldKeys heldKeysOf(const std::uint8_t* state) {
-    HeldKeys held;
-    for (const KeyBinding& binding : KeyboardKeys) {
-        if (state[binding.code]) {
-            held.press(binding.key);
-        }
-    }
-    return held;
-}
-
 class InputSource {
   public:
     virtual ~InputSource() = default;
