@@ -40,7 +40,7 @@ class Recording {
         runner_.sound().clearRequests();
         runner_.input().beginTurn(keys);
         qz::runTurn(runtime_);
-        recorder_.endTurn();
+        recorder_.endTurn(state());
     }
     void play(const KeyScript& script) {
         for (const ScriptedTurn& keys : script.turns()) {

@@ -45,6 +45,10 @@ foreach(size 48x48 128x128)
     DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}/apps")
 endforeach()
 
+# An example of the player's settings file, beside the other documents.
+install(FILES "${PROJECT_SOURCE_DIR}/docs/settings.conf.example"
+  DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/quillo-zoruri")
+
 # Manual pages go compressed, as man and Debian expect them, and without a
 # name or time stamp in the header so the same sources give the same file.
 function(qz_gzip source output)

@@ -7,14 +7,13 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
+#include "platform/bindings.h"
+#include "platform/pad.h"
 #include "platform/turn_input.h"
 
 namespace qz {
-
-// The display library numbers keys with these codes; its key-state array has
-// KeyCodeCount entries. Recordings keep keys by these codes.
-constexpr int KeyCodeCount = 323;
 
 struct KeyBinding {
     int code;
@@ -57,17 +56,6 @@ constexpr std::optional<GameKey> gameKeyOfCode(int code) {
     return std::nullopt;
 }
 
-// The game keys held in a key-state array of KeyCodeCount entries.
-inline HeldKeys heldKeysOf(const std::uint8_t* state) {
-    HeldKeys held;
-    for (const KeyBinding& binding : KeyboardKeys) {
-        if (state[binding.code]) {
-            held.press(binding.key);
-        }
-    }
-    return held;
-}
-
 class InputSource {
   public:
     virtual ~InputSource() = default;
@@ -75,17 +63,32 @@ class InputSource {
     virtual TurnInput readTurn() = 0;
 };
 
-// The display library's events and keys. F11 and Alt+Enter belong to the
-// window, not the game: they go to `onWindowKey` and never reach a turn, and
-// neither does an Alt key-down, which would otherwise turn an instruction page.
+// The display library's events and keys, and the pad's. F11 and Alt+Enter
+// belong to the window, not the game: they go to `onWindowKey` and never
+// reach a turn, and neither does an Alt key-down, which would otherwise turn
+// an instruction page. A pad input that goes down is a key-down, as its key's
+// would be; one that comes up, like a key coming up, some other event.
 class SdlInput final : public InputSource {
   public:
     explicit SdlInput(std::function<void()> onWindowKey = {})
         : onWindowKey_(std::move(onWindowKey)) {}
+    // The bindings and the pad to read; both must outlive the input.
+    void use(const Bindings& bindings, Pad* pad, std::function<void()> onPadGone) {
+        bindings_ = &bindings;
+        pad_ = pad;
+        onPadGone_ = std::move(onPadGone);
+    }
     TurnInput readTurn() override;
 
   private:
+    const Bindings& bindings() const;
+    void takePad(const std::vector<PadChange>& changes, TurnInput& turn,
+                 std::vector<HeldKeys>& pressed) const;
+
     std::function<void()> onWindowKey_;
+    const Bindings* bindings_ = nullptr;
+    Pad* pad_ = nullptr;
+    std::function<void()> onPadGone_;
 };
 
 }  // namespace qz

@@ -13,6 +13,7 @@ static_assert(bindingOf(GameKey::Up).code == SDLK_UP &&
               bindingOf(GameKey::Right).code == SDLK_RIGHT &&
               bindingOf(GameKey::Left).code == SDLK_LEFT);
 static_assert(KeyCodeCount == static_cast<int>(SDLK_LAST));
+static_assert(SDL_HAT_UP == 1 && SDL_HAT_RIGHT == 2 && SDL_HAT_DOWN == 4 && SDL_HAT_LEFT == 8);
 
 namespace {
 
@@ -31,12 +32,49 @@ WindowKey windowKey(const SDL_Event& e) {
 
 }  // namespace
 
+const Bindings& SdlInput::bindings() const {
+    static const Bindings defaults = Bindings::defaults();
+    return bindings_ ? *bindings_ : defaults;
+}
+
+void SdlInput::takePad(const std::vector<PadChange>& changes, TurnInput& turn,
+                       std::vector<HeldKeys>& pressed) const {
+    for (const PadChange& change : changes) {
+        const auto action = bindings().actionOf(Trigger::pad(change.input));
+        // Any button turns an instruction page, as any key does; a stick or
+        // the hat only when it is bound.
+        if (!action && !change.input.isButton()) {
+            continue;
+        }
+        InputEvent event;
+        event.type = change.on ? InputEvent::Type::KeyDown : InputEvent::Type::Other;
+        event.held = bindings().heldOnKeyboard(SDL_GetKeyState(nullptr));
+        HeldKeys word;
+        if (change.on && action) {
+            event.control = controlOf(*action);
+            if (const auto key = wordOf(*action)) {
+                word.press(*key);
+            }
+        }
+        turn.events.push_back(event);
+        pressed.push_back(word);
+    }
+}
+
 TurnInput SdlInput::readTurn() {
     TurnInput turn;
     SDL_Event e;
+    std::vector<PadChange> changes;
+    // The word each event's pad input pressed, if any.
+    std::vector<HeldKeys> pressed;
     // Taking an event brings the key-state array up to date with every event
     // pumped so far: each event carries the keys held as it was taken.
     while (SDL_PollEvent(&e)) {
+        changes.clear();
+        if (pad_ && pad_->take(e, changes)) {
+            takePad(changes, turn, pressed);
+            continue;
+        }
         const WindowKey kind = windowKey(e);
         if (kind == WindowKey::Toggle && onWindowKey_) {
             onWindowKey_();
@@ -48,11 +86,39 @@ TurnInput SdlInput::readTurn() {
         event.type = e.type == SDL_QUIT      ? InputEvent::Type::Quit
                      : e.type == SDL_KEYDOWN ? InputEvent::Type::KeyDown
                                              : InputEvent::Type::Other;
-        event.held = heldKeysOf(SDL_GetKeyState(nullptr));
+        event.held = bindings().heldOnKeyboard(SDL_GetKeyState(nullptr));
+        if (e.type == SDL_KEYDOWN) {
+            if (const auto action = bindings().actionOf(Trigger::key(e.key.keysym.sym))) {
+                event.control = controlOf(*action);
+            }
+        }
+        if (e.type == SDL_ACTIVEEVENT && !e.active.gain &&
+            (e.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE))) {
+            event.control = Control::FocusLost;
+        }
         turn.events.push_back(event);
+        pressed.emplace_back();
+    }
+    changes.clear();
+    if (pad_ && pad_->wentAway(changes)) {
+        takePad(changes, turn, pressed);
+        if (onPadGone_) {
+            onPadGone_();
+        }
     }
     SDL_PumpEvents();
-    turn.held = heldKeysOf(SDL_GetKeyState(nullptr));
+    turn.held = bindings().heldOnKeyboard(SDL_GetKeyState(nullptr));
+    if (pad_) {
+        // As with the keys, every event sees the pad as it is once the
+        // turn's events are all in; a button pressed and let go within the
+        // turn still holds its word for its own key-down.
+        const HeldKeys onPad = bindings().heldOnPad(pad_->state());
+        for (std::size_t i = 0; i < turn.events.size(); ++i) {
+            turn.events[i].held.add(onPad);
+            turn.events[i].held.add(pressed[i]);
+        }
+        turn.held.add(onPad);
+    }
     return turn;
 }
 

@@ -108,9 +108,23 @@ void SdlSoundBoard::fadeOut(int channel, int ms) {
 }
 
 void SdlSoundBoard::setVolumeAll(int volume) {
+    volume_ = volume;
     if (open_) {
-        Mix_Volume(-1, volume);
+        Mix_Volume(-1, muted_ ? 0 : volume);
     }
+}
+
+static_assert(MIX_MAX_VOLUME == 128);
+
+void SdlSoundBoard::pauseAll(bool paused) {
+    if (open_) {
+        paused ? Mix_Pause(-1) : Mix_Resume(-1);
+    }
+}
+
+void SdlSoundBoard::mute(bool muted) {
+    muted_ = muted;
+    setVolumeAll(volume_);
 }
 
 }  // namespace qz

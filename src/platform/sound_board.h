@@ -22,9 +22,19 @@ class SoundBoard {
     virtual void setVolumeAll(int volume) = 0;
 };
 
+// What the player does to every sound at once, beside the game's cues.
+class SoundControls {
+  public:
+    virtual ~SoundControls() = default;
+    // Pauses every channel where it is, or resumes them all.
+    virtual void pauseAll(bool paused) = 0;
+    // Silences every channel, or gives each back the volume the game asked for.
+    virtual void mute(bool muted) = 0;
+};
+
 // SDL_mixer. Built without an audio device it plays nothing; a sound whose
 // file is missing or malformed plays nothing.
-class SdlSoundBoard final : public SoundBoard {
+class SdlSoundBoard final : public SoundBoard, public SoundControls {
   public:
     // Opens the device; false (and silence) when there is none.
     bool open();
@@ -38,9 +48,13 @@ class SdlSoundBoard final : public SoundBoard {
     void halt(int channel) override;
     void fadeOut(int channel, int ms) override;
     void setVolumeAll(int volume) override;
+    void pauseAll(bool paused) override;
+    void mute(bool muted) override;
 
   private:
     bool open_ = false;
+    bool muted_ = false;
+    int volume_ = 128;  // the mixer's own until the game asks for another
     std::array<Mix_Chunk*, SoundCount> chunks_{};
 };
 

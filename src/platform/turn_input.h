@@ -30,12 +30,18 @@ class HeldKeys {
     bool operator[](GameKey key) const { return (bits_ >> bit(key)) & 1U; }
     void press(GameKey key) { bits_ = static_cast<std::uint16_t>(bits_ | (1U << bit(key))); }
     bool any() const { return bits_ != 0; }
+    // Held here or there: a direction held on the keyboard and the pad is one.
+    void add(HeldKeys other) { bits_ = static_cast<std::uint16_t>(bits_ | other.bits_); }
     bool operator==(const HeldKeys&) const = default;
 
   private:
     static unsigned bit(GameKey key) { return static_cast<unsigned>(key); }
     std::uint16_t bits_ = 0;
 };
+
+// What an event means to the program rather than the game: its pause and
+// mute keys, and the window losing the input focus.
+enum class Control : std::uint8_t { None, Pause, Mute, FocusLost };
 
 struct InputEvent {
     enum class Type {
@@ -45,6 +51,7 @@ struct InputEvent {
     };
     Type type = Type::Other;
     HeldKeys held;  // the keys held when the event was taken
+    Control control = Control::None;
     bool operator==(const InputEvent&) const = default;
 };
 

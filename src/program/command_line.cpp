@@ -77,6 +77,10 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
             flag(o.version);
         } else if (name == "--fullscreen") {
             flag(o.fullscreen);
+        } else if (name == "--controls") {
+            flag(o.controls);
+        } else if (name == "--settings") {
+            value(o.settingsFile);
         } else if (name == "--data") {
             value(o.dataFolder);
         } else if (name == "--record") {
@@ -106,8 +110,8 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string usageLine() {
-    return "usage: quillo-zoruri [-h | --help] [--version] [--data DIR] [--fullscreen] [--scale N] "
-           "[--record FILE | --replay FILE]";
+    return "usage: quillo-zoruri [-h | --help] [--version] [--controls] [--settings FILE] "
+           "[--data DIR] [--fullscreen] [--scale N] [--record FILE | --replay FILE]";
 }
 
 #ifndef QZ_VERSION
@@ -126,6 +130,10 @@ Quillo, a stranded alien, looks for the three pieces of its phone.
 Options:
   -h, --help       show this text and exit, whatever else is given
   --version        show the version and exit
+  --controls       show the keys and pad inputs in effect, and where each
+                   came from, then exit
+  --settings FILE  read the controls from FILE instead of
+                   ~/.config/quillo-zoruri/settings.conf
   --data DIR       read the pictures, sounds and font from DIR
   --fullscreen     start in full screen (F11 or Alt+Enter switches at any time)
   --scale N        show each game pixel as an N x N block, N from 1 to 4
@@ -138,7 +146,10 @@ Keys:
   Up       rise, leave hole  Z       use the zone's power (10 energy)
   S        start a game      I       instructions (any key turns the page)
   Escape   leave the instructions; anywhere else, quit
+  P        pause and resume the game     M   mute and unmute
   F11, Alt+Enter  switch between window and full screen
+A game pad works beside the keyboard: the D-pad or the left stick walks,
+buttons 0, 1, 7, 3 and 6 are X, Z, S, I and Escape, button 9 pauses.
 
 Data: without --data, the game uses the first of these folders that has
 graphics/: the working directory, the executable's folder, ../share/quillo-zoruri

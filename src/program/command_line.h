@@ -13,6 +13,8 @@ struct Options {
     int scale = 1;  // each game pixel becomes a scale x scale block
     std::string recordFile;
     std::string replayFile;
+    bool controls = false;     // list the controls in effect and exit
+    std::string settingsFile;  // empty: the player's own settings file
 };
 
 constexpr int MaxScale = 4;

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "program/command_line.h"
+#include "program/settings_file.h"
 #include "program/startup.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,14 @@ int main(int argc, char** argv) {
     }
     if (parsed.options.version) {
         std::printf("%s\n", qz::versionLine().c_str());
+        return 0;
+    }
+    if (parsed.options.controls) {
+        const qz::Settings settings = qz::loadSettings(parsed.options.settingsFile);
+        for (const std::string& warning : settings.warnings) {
+            std::fprintf(stderr, "quillo-zoruri: warning: %s\n", warning.c_str());
+        }
+        std::fputs(qz::describeSettings(settings).c_str(), stdout);
         return 0;
     }
     return qz::runGame(parsed.options);

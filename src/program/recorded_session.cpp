@@ -1,10 +1,12 @@
 #include "program/recorded_session.h"
 
 #include <algorithm>
+#include <array>
 #include <cinttypes>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 #include "core/state_fields.h"
@@ -54,20 +56,39 @@ bool readNumber(const std::string& text, std::uint64_t limit, std::uint64_t& val
     return value <= limit;
 }
 
-// Key codes, comma-separated, or "-" for none; other keys than the game's
-// are skipped.
-bool readHeld(const std::string& text, HeldKeys& held) {
+// The names of the game's words in format 2, in GameKey's order.
+constexpr std::array<const char*, GameKeyCount> WordNames{
+    "Left", "Right", "Up", "Down", "Drop", "Power", "Start", "Instructions", "Quit",
+};
+
+std::optional<GameKey> wordOfName(const std::string& name) {
+    for (std::size_t i = 0; i < WordNames.size(); ++i) {
+        if (name == WordNames[i]) {
+            return static_cast<GameKey>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+// Words (format 2) or key codes (format 1), comma-separated, or "-" for
+// none; in format 1 other keys than the game's are skipped.
+bool readHeld(const std::string& text, int version, HeldKeys& held) {
     if (text == "-") {
         return true;
     }
-    std::istringstream codes(text);
-    std::string code;
+    std::istringstream items(text);
+    std::string item;
     std::uint64_t value = 0;
-    while (std::getline(codes, code, ',')) {
-        if (!readNumber(code, KeyCodeCount - 1, value)) {
+    while (std::getline(items, item, ',')) {
+        if (version >= 2) {
+            const auto word = wordOfName(item);
+            if (!word) {
+                return false;
+            }
+            held.press(*word);
+        } else if (!readNumber(item, KeyCodeCount - 1, value)) {
             return false;
-        }
-        if (const auto key = gameKeyOfCode(static_cast<int>(value))) {
+        } else if (const auto key = gameKeyOfCode(static_cast<int>(value))) {
             held.press(*key);
         }
     }
@@ -75,22 +96,17 @@ bool readHeld(const std::string& text, HeldKeys& held) {
 }
 
 std::string heldText(HeldKeys held) {
-    std::vector<int> codes;
-    for (const KeyBinding& binding : KeyboardKeys) {
-        if (held[binding.key]) {
-            codes.push_back(binding.code);
-        }
-    }
-    std::sort(codes.begin(), codes.end());
     std::string text;
-    for (int code : codes) {
-        text += (text.empty() ? "" : ",") + std::to_string(code);
+    for (std::size_t i = 0; i < WordNames.size(); ++i) {
+        if (held[static_cast<GameKey>(i)]) {
+            text += (text.empty() ? "" : ",") + std::string(WordNames[i]);
+        }
     }
     return text.empty() ? "-" : text;
 }
 
 // `held` comes in as the keys held at the end of the turn before.
-bool readTurn(const std::string& line, RecordedTurn& turn, HeldKeys& held) {
+bool readTurn(const std::string& line, int version, RecordedTurn& turn, HeldKeys& held) {
     std::istringstream words(line);
     std::string word;
     if (!(words >> word) || word != "t") {
@@ -109,7 +125,7 @@ bool readTurn(const std::string& line, RecordedTurn& turn, HeldKeys& held) {
             continue;
         }
         HeldKeys now;
-        if (!readHeld(rest, now)) {
+        if (!readHeld(rest, version, now)) {
             return false;
         }
         held = now;
@@ -127,11 +143,13 @@ bool readTurn(const std::string& line, RecordedTurn& turn, HeldKeys& held) {
     return true;
 }
 
-bool readEnd(const std::string& line, std::size_t turnsRead, std::string& digest) {
+// An end line, or a checkpoint's "c" line; both count the turns read so far.
+bool readDigestLine(const std::string& line, const char* word, std::size_t turnsRead,
+                    std::string& digest) {
     std::istringstream words(line);
     std::string end, count, extra;
     std::uint64_t turns = 0;
-    if (!(words >> end >> count >> digest) || (words >> extra) || end != "end" ||
+    if (!(words >> end >> count >> digest) || (words >> extra) || end != word ||
         !readNumber(count, UINT32_MAX, turns) || turns != turnsRead || digest.size() != 16 ||
         digest.find_first_not_of("0123456789abcdef") != std::string::npos) {
         return false;
@@ -179,6 +197,10 @@ std::string stateDigestText(const GameState& state) {
     return text;
 }
 
+std::string checkpointLine(int turns, const GameState& state) {
+    return "c " + std::to_string(turns) + " " + stateDigestText(state);
+}
+
 std::string endLine(int turns, const GameState& state) {
     return "end " + std::to_string(turns) + " " + stateDigestText(state);
 }
@@ -197,32 +219,37 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
     std::string version, seedWord, seed, extra;
     std::uint64_t number = 0;
     header >> version >> seedWord >> seed;
-    if (version != std::to_string(ReplayFormatVersion)) {
+    if (version != "1" && version != std::to_string(ReplayFormatVersion)) {
         loaded.error = name + " is a replay of format \"" + version +
-                       "\"; this game reads format " + std::to_string(ReplayFormatVersion);
+                       "\"; this game reads formats 1 to " + std::to_string(ReplayFormatVersion);
         return loaded;
     }
+    const int format = version[0] - '0';
     if (seedWord != "seed" || !readNumber(seed, UINT32_MAX, number) || (header >> extra)) {
         loaded.error = name + ": line 1 is damaged";
         return loaded;
     }
-    loaded.session.seed = static_cast<unsigned>(number);
+    RecordedSession& session = loaded.session;
+    session.seed = static_cast<unsigned>(number);
     int lineNumber = 1;
     HeldKeys held;
     while (nextLine(lines, line)) {
         ++lineNumber;
         RecordedTurn turn;
         std::string digest;
-        if (!loaded.session.finalDigest.empty() ||
-            !(line.rfind("end ", 0) == 0 ? readEnd(line, loaded.session.turns.size(), digest)
-                                         : readTurn(line, turn, held))) {
+        bool good = session.finalDigest.empty();
+        if (good && line.rfind("end ", 0) == 0) {
+            good = readDigestLine(line, "end", session.turns.size(), session.finalDigest);
+        } else if (good && format >= 2 && line.rfind("c ", 0) == 0) {
+            good = readDigestLine(line, "c", session.turns.size(), digest);
+            session.checkpoints.push_back({static_cast<int>(session.turns.size()), digest});
+        } else if (good) {
+            good = readTurn(line, format, turn, held);
+            session.turns.push_back(std::move(turn));
+        }
+        if (!good) {
             loaded.error = name + ": line " + std::to_string(lineNumber) + " is damaged";
             return loaded;
-        }
-        if (!digest.empty()) {
-            loaded.session.finalDigest = digest;
-        } else {
-            loaded.session.turns.push_back(std::move(turn));
         }
     }
     if (!text.empty() && text.back() != '\n') {
@@ -237,7 +264,16 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
 }
 
 LoadedSession loadSession(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    // A day of play is some 20 MB; a file far larger is not a recording,
+    // and is not read into memory to find that out.
+    constexpr std::streamoff MaxBytes = std::streamoff(256) << 20;
+    if (file && file.tellg() > MaxBytes) {
+        LoadedSession refused;
+        refused.error = path + " is too large to be a Quillo Zoruri replay";
+        return refused;
+    }
+    file.seekg(0);
     const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (!file && !file.eof()) {
         LoadedSession failed;

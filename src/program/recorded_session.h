@@ -1,22 +1,31 @@
 // The replay file: a recorded game as text, for bug reports. It holds the
 // seed and, turn by turn, everything the game took from outside: each event
-// with the keys held when it was taken, the keys held after each update of
-// the key array, and whether a sound channel was busy when the game asked.
+// with the game's words held when it was taken, the words held after each
+// update of the key array, and whether a sound channel was busy when the
+// game asked. Words, not keys: a game played with a pad or other keys
+// replays on any keyboard.
 //
-//   quillo-zoruri replay 1 seed 1765141234
+//   quillo-zoruri replay 2 seed 1765141234
 //   t P=-
-//   t D=115 P=115 s=01
-//   t D=273 O=273 P=273,120 s=0
-//   end 3 9c1f0b2e5a7d4c31
+//   t D=Start P=Start s=01
+//   t D=Up O=Up P=Drop,Up s=0
+//   ...
+//   c 100 41d0c9a2b7e3f815
+//   ...
+//   end 213 9c1f0b2e5a7d4c31
 //
 // A turn line starts with "t"; D, Q and O are a key-down, a window close and
 // any other event, P an update of the key array, each followed by the held
-// key codes (comma-separated, "-" for none); s= lists the answers to "is
-// this channel playing?", 1 for yes. Only the game's keys are read back, and
-// a turn without a P keeps the keys held before. The end line gives the number
-// of turns and a digest of the final state, which a replay checks. The game
+// words (comma-separated, "-" for none); s= lists the answers to "is this
+// channel playing?", 1 for yes. A turn without a P keeps the words held
+// before. Every hundred turns a "c" line gives the digest of the state after
+// that many turns, so a replay that goes astray stops where it did. The end
+// line gives the number of turns and a digest of the final state. The game
 // writes it however the player quits, so a file without it was cut short, or
 // comes from a game that was killed before it could end.
+//
+// Format 1, which the game wrote before, holds the keys' codes instead of
+// words and has no "c" lines; it still plays.
 #pragma once
 
 #include <cstdint>
@@ -28,21 +37,30 @@
 
 namespace qz {
 
-constexpr int ReplayFormatVersion = 1;
+constexpr int ReplayFormatVersion = 2;
+// Turns between two digests of the state in a recording.
+constexpr int CheckpointTurns = 100;
 
 struct RecordedTurn {
     TurnInput input;
     std::string soundAnswers;  // '0' or '1' per question, in order
 };
 
+struct Checkpoint {
+    int turns = 0;       // after this many turns
+    std::string digest;  // the state's
+};
+
 struct RecordedSession {
     unsigned seed = 0;
     std::vector<RecordedTurn> turns;
+    std::vector<Checkpoint> checkpoints;
     std::string finalDigest;  // from the end line
 };
 
 std::string headerLine(unsigned seed);
 std::string turnLine(const RecordedTurn& turn);
+std::string checkpointLine(int turns, const GameState& state);
 std::string endLine(int turns, const GameState& state);
 
 // The digest of the state that makes up the play, as 16 hex digits.

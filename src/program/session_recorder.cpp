@@ -43,10 +43,12 @@ bool SessionRecorder::playing(int channel) {
     return busy;
 }
 
-void SessionRecorder::endTurn() {
+void SessionRecorder::endTurn(const GameState& state) {
     write(turnLine(turn_));
     turn_ = RecordedTurn{};
-    ++turns_;
+    if (++turns_ % CheckpointTurns == 0) {
+        write(checkpointLine(turns_, state));
+    }
 }
 
 void SessionRecorder::finish(const GameState& state) {
@@ -85,14 +87,44 @@ bool SessionPlayer::playing(int channel) {
     return turn_->soundAnswers[answer_++] == '1';
 }
 
-void runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player) {
+std::string SessionPlayer::strayed(const GameState& state) {
+    if (checkpoint_ >= session_.checkpoints.size() ||
+        session_.checkpoints[checkpoint_].turns != next_) {
+        return "";
+    }
+    const Checkpoint& recorded = session_.checkpoints[checkpoint_++];
+    const std::string digest = stateDigestText(state);
+    if (digest == recorded.digest) {
+        return "";
+    }
+    return "the replay went astray by turn " + std::to_string(next_) + ": the state's digest is " +
+           digest + ", the recording's " + recorded.digest;
+}
+
+std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
+                            PauseAndMute* controls) {
     for (bool goOn = true; goOn;) {
         if (player && !player->startTurn()) {
-            return;
+            return "";
+        }
+        if (controls) {
+            const PauseAndMute::Tick tick = controls->startTurn(rt.state.mode);
+            if (tick == PauseAndMute::Tick::Quit) {
+                break;
+            }
+            if (tick == PauseAndMute::Tick::Paused) {
+                showPausedTurn(rt);
+                continue;
+            }
         }
         goOn = runTurn(rt);
         if (recorder) {
-            recorder->endTurn();
+            recorder->endTurn(rt.state);
+        }
+        if (player) {
+            if (std::string astray = player->strayed(rt.state); !astray.empty()) {
+                return astray;
+            }
         }
     }
     // Escape and the window's close button alike (and the signals that the
@@ -100,6 +132,7 @@ void runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* play
     if (recorder) {
         recorder->finish(rt.state);
     }
+    return "";
 }
 
 }  // namespace qz

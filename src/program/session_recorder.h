@@ -10,6 +10,7 @@
 
 #include "platform/keyboard.h"
 #include "platform/sound_board.h"
+#include "program/pause_and_mute.h"
 #include "program/recorded_session.h"
 #include "turn/runtime.h"
 
@@ -41,7 +42,8 @@ class SessionRecorder final : public InputSource, public SoundPassThrough {
     SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out, std::string name,
                     unsigned seed, Say say);
 
-    void endTurn();
+    // The turn's line, and every hundred turns the state's digest.
+    void endTurn(const GameState& state);
     // The end line; every way out of the game ends with it.
     void finish(const GameState& state);
     int turns() const { return turns_; }
@@ -73,6 +75,9 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     bool startTurn();
     int turnsPlayed() const { return next_; }
     bool stoppedByPlayer() const { return closed_; }
+    // After a turn: empty, or the line saying that the state differs from the
+    // recording's digest for this turn.
+    std::string strayed(const GameState& state);
 
     TurnInput readTurn() override;
     bool playing(int channel) override;
@@ -83,12 +88,16 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     const RecordedTurn* turn_ = nullptr;
     std::size_t answer_ = 0;
     int next_ = 0;
+    std::size_t checkpoint_ = 0;
     bool closed_ = false;
     bool closeSent_ = false;
 };
 
-// The main loop with a recorder or a player (or neither) in between; the
-// recorder's end line is written when the player quits.
-void runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player);
+// The main loop with a recorder or a player (or neither) in between, and
+// the pause and mute keys read before either; the recorder's end line is
+// written when the player quits. A replay that strays from the recording's
+// digests stops there; the line saying so is returned.
+std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
+                            PauseAndMute* controls = nullptr);
 
 }  // namespace qz

@@ -17,7 +17,9 @@
 #include "platform/file_checks.h"
 #include "platform/presentation.h"
 #include "program/data_lookup.h"
+#include "program/pause_and_mute.h"
 #include "program/session_recorder.h"
+#include "program/settings_file.h"
 #include "turn/new_game.h"
 
 namespace qz {
@@ -132,6 +134,11 @@ int runGame(const Options& options) {
     if (const int refused = openSession(options, session)) {
         return refused;
     }
+    // Read before the game moves into its data folder, as the recordings are.
+    const Settings settings = loadSettings(options.settingsFile);
+    for (const std::string& warning : settings.warnings) {
+        say("warning: " + warning);
+    }
     if (!enterDataFolder(options.dataFolder)) {
         return 1;
     }
@@ -188,16 +195,28 @@ int runGame(const Options& options) {
         presentation.toggleFullscreen();
         tellShrunkScale(presentation, options.scale, shownScale);
     });
+    Pad pad;
+    if (pad.open()) {
+        say("playing with the pad " + pad.description());
+    }
+    input.use(settings.bindings, &pad, [&pad] {
+        say("the pad " + pad.description() + " went away; what it held is let go");
+    });
     SdlClock clock;
     int status = 0;
     {
         KeptCanvas canvas(presentation, *pictures, fonts);
         std::unique_ptr<SessionRecorder> recorder;
         std::unique_ptr<SessionPlayer> player;
+        std::unique_ptr<PauseAndMute> controls;
         InputSource* turnInput = &input;
         SoundBoard* turnSound = &sound;
+        if (!session.replay) {
+            controls = std::make_unique<PauseAndMute>(input, sound, settings.pauseOnFocusLoss);
+            turnInput = controls.get();
+        }
         if (session.record) {
-            recorder = std::make_unique<SessionRecorder>(input, sound, session.record,
+            recorder = std::make_unique<SessionRecorder>(*turnInput, sound, session.record,
                                                          options.recordFile, seed, say);
             turnInput = recorder.get();
             turnSound = recorder.get();
@@ -207,12 +226,16 @@ int runGame(const Options& options) {
             turnSound = player.get();
         }
         Runtime rt{state, canvas, clock, *turnInput, *turnSound};
-        runRecordedLoop(rt, recorder.get(), player.get());
+        const std::string astray =
+            runRecordedLoop(rt, recorder.get(), player.get(), controls.get());
         if (recorder && recorder->failed()) {
             status = 1;  // said when the first write failed
         }
-        if (player && !player->stoppedByPlayer() &&
-            session.replay->finalDigest != stateDigestText(state)) {
+        if (!astray.empty()) {
+            say(astray);
+            status = 3;
+        } else if (player && !player->stoppedByPlayer() &&
+                   session.replay->finalDigest != stateDigestText(state)) {
             say("the replay ended in another state than the recording (digest " +
                 stateDigestText(state) + ", recorded " + session.replay->finalDigest + ")");
             status = 3;
@@ -224,6 +247,7 @@ int runGame(const Options& options) {
         status = 1;
     }
     pictures.reset();
+    pad.close();  // before the display library lets every joystick go
     shutDown(sound, presentation, fonts);
     return status;
 }

@@ -72,11 +72,15 @@ void takeEvents(Runtime& rt) {
 
 }  // namespace
 
-bool runTurn(Runtime& rt) {
-    GameState& s = rt.state;
+void startTurnClock(Runtime& rt) {
     rt.frameTimer.start(rt.clock);
     rt.turnStartUs = turnStart(rt, rt.clock.microseconds());
     rt.turnEndUs = -1;
+}
+
+bool runTurn(Runtime& rt) {
+    GameState& s = rt.state;
+    startTurnClock(rt);
     rt.turnInput = rt.input.readTurn();
     takeEvents(rt);
     if (s.energy > 0 && s.mode != PlayMode::Arrival) {

@@ -5,6 +5,9 @@
 
 namespace qz {
 
+// Starts the clocks a turn is paced by.
+void startTurnClock(Runtime& rt);
+
 // One turn; returns false once the player has asked to quit.
 bool runTurn(Runtime& rt);
 

@@ -50,10 +50,19 @@ done
 note "manual page"
 expect_file share/man/man6/quillo-zoruri.6.gz
 manual=$(zcat "$prefix/share/man/man6/quillo-zoruri.6.gz")
-for section in NAME SYNOPSIS DESCRIPTION KEYS FILES "EXIT STATUS"; do
+for section in NAME SYNOPSIS DESCRIPTION KEYS FILES "EXIT STATUS" SETTINGS; do
     grep -q "^\.SH \"\?$section\"\?\$" <<<"$manual" ||
         fail "the manual page has no $section section"
 done
+
+note "the example settings file, which the game reads without a word"
+example=share/doc/quillo-zoruri/settings.conf.example
+expect_file "$example"
+env -u DISPLAY "$prefix/bin/quillo-zoruri" --controls --settings "$prefix/$example" \
+    >"$work/controls" 2>"$work/controls.err" || fail "--controls failed"
+[[ ! -s "$work/controls.err" ]] || fail "the example settings: $(cat "$work/controls.err")"
+grep -q "^left = Left A .*# $prefix/$example line" "$work/controls" ||
+    fail "the example settings were not used"
 
 note "the installed game, started from /"
 start_xvfb

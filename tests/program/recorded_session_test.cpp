@@ -104,6 +104,37 @@ TEST_F(Recording, AReplayEndsInTheRecordedStateWhateverTheSoundDeviceDoes) {
     EXPECT_NE(other.session.finalDigest, loaded.session.finalDigest);
 }
 
+TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
+    const KeyScript script =
+        KeyScript().idle(3).tap({KeyS}).idle(70).hold({KeyRight}, 200).hold({KeyUp}, 80).idle(10);
+    std::string text = record(canvas(), 12, script);
+    // Turn 150 (line 151) walks left instead of right.
+    std::size_t line = 0;
+    for (int i = 0; i < 150; ++i) {
+        line = text.find('\n', line) + 1;
+    }
+    ASSERT_EQ(text.compare(line, 10, "t P=Right\n"), 0) << text.substr(line, 20);
+    text.replace(line, 10, "t D=Left P=Left\n");
+    const LoadedSession loaded = parseSession(text, "test");
+    ASSERT_TRUE(loaded.error.empty()) << loaded.error;
+    ASSERT_EQ(loaded.session.checkpoints.size(), 3u);
+
+    GameState state = newRun(loaded.session.seed);
+    VirtualClock clock;
+    ScriptedInput live;
+    RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
+    SessionPlayer player(loaded.session, live, sound);
+    Runtime rt{state, canvas(), clock, player, player};
+    const std::string astray = runRecordedLoop(rt, nullptr, &player);
+    EXPECT_EQ(player.turnsPlayed(), 200);
+    EXPECT_EQ(astray.rfind("the replay went astray by turn 200: the state's digest is " +
+                               stateDigestText(state) + ", the recording's " +
+                               loaded.session.checkpoints[1].digest,
+                           0),
+              0u)
+        << astray;
+}
+
 TEST_F(Recording, TheFirstFailedWriteIsToldOnceAndTheGameGoesOn) {
     std::FILE* full = std::fopen("/dev/full", "w");
     ASSERT_NE(full, nullptr);
@@ -142,6 +173,12 @@ TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
     EXPECT_EQ(carried.turns[0].input,
               (TurnInput{{InputEvent{InputEvent::Type::KeyDown, start}}, startAndUp}));
     EXPECT_EQ(carried.turns[1].input, (TurnInput{{}, startAndUp}));
+    // Format 2 says the same in words.
+    const LoadedSession words = parseSession(
+        "quillo-zoruri replay 2 seed 5\nt D=Start P=Up,Start\nt\nend 2 0123456789abcdef\n", "f");
+    ASSERT_TRUE(words.error.empty()) << words.error;
+    EXPECT_EQ(words.session.turns[0].input, carried.turns[0].input);
+    EXPECT_EQ(words.session.turns[1].input, carried.turns[1].input);
     const std::string mailed =
         "quillo-zoruri replay 1 seed 5\r\nt P=- s=1\r\nend 1 0123456789abcdef\r\n";
     EXPECT_TRUE(parseSession(mailed, "f").error.empty()) << parseSession(mailed, "f").error;
@@ -150,7 +187,12 @@ TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
         {"\x7f"
          "ELF\x02\x01\x01",
          "f is not a Quillo Zoruri replay"},
-        {"quillo-zoruri replay 2 seed 5\n", "format \"2\"; this game reads format 1"},
+        {"quillo-zoruri replay 3 seed 5\n", "format \"3\"; this game reads formats 1 to 2"},
+        // Format 2 holds words, not key codes, and a digest every hundred turns.
+        {"quillo-zoruri replay 2 seed 5\nt D=115\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 2 seed 5\nt D=Start,start\n", "f: line 2 is damaged"},
+        {"quillo-zoruri replay 2 seed 5\nt P=-\nc 2 0123456789abcdef\n", "line 3 is damaged"},
+        {"quillo-zoruri replay 1 seed 5\nt P=-\nc 1 0123456789abcdef\n", "line 3 is damaged"},
         {"quillo-zoruri replay 1 seed -5\n", "f: line 1 is damaged"},
         {"quillo-zoruri replay 1 seed 99999999999\n", "f: line 1 is damaged"},
         {"quillo-zoruri replay 1 seed 5\nt D=115 P=323\n", "f: line 2 is damaged"},

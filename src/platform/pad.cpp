@@ -1,0 +1,41 @@
+#include "platform/pad.h"
+
+namespace qz {
+
+void PadTracker::set(PadInput input, bool on, std::vector<PadChange>& changes) {
+    const auto slot = static_cast<std::size_t>(input.slot);
+    if (state_[slot] != on) {
+        state_[slot] = on;
+        changes.push_back({input, on});
+    }
+}
+
+void PadTracker::button(int number, bool down, std::vector<PadChange>& changes) {
+    if (number >= 0 && number < PadButtons) {
+        set(PadInput::button(number), down, changes);
+    }
+}
+
+void PadTracker::hat(std::uint8_t value, std::vector<PadChange>& changes) {
+    // The display library's hat bits, in the order of HatDirection.
+    constexpr std::uint8_t bits[] = {8, 2, 1, 4};
+    for (int d = 0; d < 4; ++d) {
+        set(PadInput::hat(static_cast<HatDirection>(d)), (value & bits[d]) != 0, changes);
+    }
+}
+
+void PadTracker::axis(int number, int value, std::vector<PadChange>& changes) {
+    if (number < 0 || number >= PadAxes) {
+        return;
+    }
+    set(PadInput::axis(number, false), value < -AxisDeadZone, changes);
+    set(PadInput::axis(number, true), value > AxisDeadZone, changes);
+}
+
+void PadTracker::releaseAll(std::vector<PadChange>& changes) {
+    for (int slot = 0; slot < PadInputCount; ++slot) {
+        set(PadInput{slot}, false, changes);
+    }
+}
+
+}  // namespace qz

@@ -1,0 +1,55 @@
+#include "program/pause_and_mute.h"
+
+#include "turn/main_loop.h"
+
+namespace qz {
+
+void PauseAndMute::setPaused(bool paused) {
+    if (paused != paused_) {
+        paused_ = paused;
+        sound_.pauseAll(paused);
+    }
+}
+
+PauseAndMute::Tick PauseAndMute::startTurn(PlayMode mode) {
+    TurnInput input = live_.readTurn();
+    const bool pausable = mode == PlayMode::Arrival || mode == PlayMode::Play;
+    bool quit = false;
+    next_.events.clear();
+    for (const InputEvent& event : input.events) {
+        if (event.control == Control::Mute) {
+            muted_ = !muted_;
+            sound_.mute(muted_);
+            continue;
+        }
+        if (event.control == Control::Pause && pausable) {
+            setPaused(!paused_);
+            continue;
+        }
+        if (event.control == Control::FocusLost && pausable && pauseOnFocusLoss_) {
+            setPaused(true);
+        }
+        quit = quit || event.type == InputEvent::Type::Quit ||
+               (event.type == InputEvent::Type::KeyDown && event.held[GameKey::Quit]);
+        next_.events.push_back(event);
+    }
+    next_.held = input.held;
+    if (!paused_) {
+        return Tick::Play;
+    }
+    return quit ? Tick::Quit : Tick::Paused;
+}
+
+void showPausedTurn(Runtime& rt) {
+    startTurnClock(rt);
+    constexpr int BandWidth = 200;
+    constexpr int BandHeight = 50;
+    const int top = rt.canvas.height() / 2 - BandHeight / 2;
+    rt.canvas.fill(rt.canvas.width() / 2 - BandWidth / 2, top, BandWidth, BandHeight,
+                   Rgb{16, 16, 48});
+    rt.canvas.drawTextCentred(FontSize::Large, "Paused", White, top + 10);
+    rt.canvas.present();
+    pace(rt);
+}
+
+}  // namespace qz

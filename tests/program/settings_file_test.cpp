@@ -1,0 +1,144 @@
+// The player's settings file: every line is used or named in one warning,
+// and the controls listing reads back as the same settings.
+#include "program/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include "platform/key_names.h"
+#include "support/game_fixture.h"
+
+namespace qz::test {
+namespace {
+
+Trigger key(const char* name) {
+    return Trigger::key(*keyCodeOfName(name));
+}
+Trigger pad(const char* name) {
+    return Trigger::pad(*padInputOfName(name));
+}
+
+struct FileCase {
+    const char* text;
+    std::vector<std::string> warnings;  // what each warning says, in order
+    // Triggers and the action they ask for afterwards; nothing for none.
+    std::vector<std::pair<Trigger, std::optional<Action>>> bound;
+    bool pauseOnFocusLoss = true;
+};
+
+TEST(SettingsFile, EveryLineIsUsedOrNamedInOneWarning) {
+    const std::vector<FileCase> cases{
+        // Nothing, comments and blank lines: the defaults.
+        {"",
+         {},
+         {{key("Left"), Action::Left}, {key("p"), Action::Pause}, {key("m"), Action::Mute}}},
+        {"# mine\n\n   \t\n", {}, {{pad("pad:button0"), Action::Drop}}},
+        // A line replaces the action's defaults, keys in any case, \r\n too.
+        {"left = a PAD:HAT-LEFT\r\n",
+         {},
+         {{key("a"), Action::Left},
+          {key("Left"), std::nullopt},
+          {pad("pad:axis0-"), std::nullopt}}},
+        {"left=A pad:hat-left\nright = d\n",
+         {},
+         {{key("A"), Action::Left}, {key("D"), Action::Right}, {key("Right"), std::nullopt}}},
+        // Multi-word names, pad ends of axes, an action bound to nothing.
+        {"drop = left_shift pad:axis7+ # comment\nmute =\n",
+         {},
+         {{key("left shift"), Action::Drop},
+          {pad("pad:axis7+"), Action::Drop},
+          {key("x"), std::nullopt},
+          {key("m"), std::nullopt}}},
+        {"pause-on-focus-loss = no\n", {}, {}, false},
+        // Lines that cannot be read: named, left out, the rest used.
+        {"left = A\njump = B\nright = D\n",
+         {"f line 2: no setting is called \"jump\""},
+         {{key("A"), Action::Left}, {key("D"), Action::Right}}},
+        {"just words\nup = W\n", {"f line 1: not a setting"}, {{key("W"), Action::Up}}},
+        {"left = A Nosuchkey\n",
+         {"f line 1: no key or pad input is called \"Nosuchkey\"; this line is left out"},
+         {{key("Left"), Action::Left}, {key("A"), std::nullopt}}},
+        {"quit = pad:button32\nquit = pad:axis8+\n",
+         {"f line 1: no key or pad input", "f line 2: no key or pad input"},
+         {{key("Escape"), Action::Quit}}},
+        {"pause = F11\nmute = Left_Alt\n",
+         {"f line 1: F11 belongs to the window", "f line 2: Left_Alt belongs to the window"},
+         {{key("p"), Action::Pause}}},
+        {"left = A\nleft = B\n",
+         {"f line 2: already set on line 1; this line is left out"},
+         {{key("A"), Action::Left}, {key("B"), std::nullopt}}},
+        {"pause-on-focus-loss = maybe\n", {"f line 1: pause-on-focus-loss is yes or no"}, {}},
+        // A key given to two actions stays with the first.
+        {"left = A\nright = A D\n",
+         {"f line 2: A is left's already (line 1); it stays left's"},
+         {{key("A"), Action::Left}, {key("D"), Action::Right}}},
+        {"drop = Z\n",
+         {"f line 1: Z was power's by default; it is drop's now"},
+         {{key("Z"), Action::Drop}, {pad("pad:button1"), Action::Power}}},
+        // Not a settings file at all.
+        {"\x7f"
+         "ELF\x02\x01\x01\x00",
+         {"f line 1: not a setting"},
+         {{key("Left"), Action::Left}}},
+    };
+    for (const FileCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Settings settings = parseSettings(c.text, "f");
+        ASSERT_EQ(settings.warnings.size(), c.warnings.size())
+            << (settings.warnings.empty() ? "" : settings.warnings.front());
+        for (std::size_t i = 0; i < c.warnings.size(); ++i) {
+            EXPECT_EQ(settings.warnings[i].rfind(c.warnings[i], 0), 0u) << settings.warnings[i];
+        }
+        for (const auto& [trigger, action] : c.bound) {
+            EXPECT_EQ(settings.bindings.actionOf(trigger), action) << triggerName(trigger);
+        }
+        EXPECT_EQ(settings.pauseOnFocusLoss, c.pauseOnFocusLoss);
+    }
+    const std::string huge(70000, '#');
+    const Settings refused = parseSettings(huge, "f");
+    ASSERT_EQ(refused.warnings.size(), 1u);
+    EXPECT_EQ(refused.bindings.actionOf(key("x")), Action::Drop);
+}
+
+TEST(SettingsFile, TheControlsListingReadsBackAsTheSameSettings) {
+    const Settings mine = parseSettings(
+        "left = A pad:hat-left\ndrop = Z Left_Ctrl\npause = Space pad:button11\n"
+        "pause-on-focus-loss = no\n",
+        "mine.conf");
+    const std::string listing = describeSettings(mine);
+    EXPECT_NE(listing.find("# mine.conf line 2"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("# default"), std::string::npos) << listing;
+    const Settings again = parseSettings(listing, "listing");
+    EXPECT_TRUE(again.warnings.empty()) << again.warnings.front();
+    for (int i = 0; i < ActionCount; ++i) {
+        const auto action = static_cast<Action>(i);
+        EXPECT_EQ(again.bindings.triggersOf(action), mine.bindings.triggersOf(action))
+            << actionName(action);
+    }
+    EXPECT_FALSE(again.pauseOnFocusLoss);
+}
+
+// Our names are the display library's, and it names no key we cannot.
+TEST(KeyNames, AreTheDisplayLibrarysOwn) {
+    display();
+    int named = 0;
+    for (int code = 0; code < KeyCodeCount; ++code) {
+        std::string theirs = SDL_GetKeyName(static_cast<SDLKey>(code));
+        if (theirs == "unknown key" || theirs.rfind("world ", 0) == 0) {
+            EXPECT_EQ(keyName(code), "") << code;
+            continue;
+        }
+        ++named;
+        EXPECT_EQ(keyCodeOfName(theirs), code) << theirs;
+        std::string ours = keyName(code);
+        for (char& c : ours) {
+            c = c == '_' && ours.size() > 1 ? ' ' : static_cast<char>(std::tolower(c));
+        }
+        EXPECT_EQ(ours, theirs) << code;
+    }
+    EXPECT_GT(named, 120);
+}
+
+}  // namespace
+}  // namespace qz::test
