@@ -63,33 +63,9 @@ class Watchdog {
     std::thread thread_;
 };
 
-// The state one turn earlier, for the events that are changes.
-struct Before {
-    PlayMode mode;
-    int area;
-    int score;
-    bool caught;
-    bool collapsed;
-    bool called;
-    bool callActive;
-    bool flowerRevived;
-    bool powerActive;
-    int piecesHeld;
-    int candyCount;
-
-    explicit Before(const GameState& s)
-        : mode(s.mode),
-          area(s.area),
-          score(s.score),
-          caught(s.pursuer.alienCaught),
-          collapsed(s.jorrin.alienCollapsed),
-          called(s.jorrin.jorrinCalled),
-          callActive(s.shipCall.callActive),
-          flowerRevived(s.items.flowerRevived),
-          powerActive(s.zones.powerActive),
-          piecesHeld(s.phonePieceHeld[0] + s.phonePieceHeld[1] + s.phonePieceHeld[2]),
-          candyCount(s.candyCount) {}
-};
+int piecesHeld(const GameState& s) {
+    return s.phonePieceHeld[0] + s.phonePieceHeld[1] + s.phonePieceHeld[2];
+}
 
 const char* modeName(const GameState& s) {
     switch (s.mode) {
@@ -109,7 +85,7 @@ const char* modeName(const GameState& s) {
     return "mode unknown";
 }
 
-void countEvents(std::map<std::string, long>& reached, const Before& b, const GameState& s) {
+void countEvents(std::map<std::string, long>& reached, const GameState& b, const GameState& s) {
     const auto count = [&](bool happened, const char* name) {
         if (happened) {
             ++reached[name];
@@ -118,28 +94,28 @@ void countEvents(std::map<std::string, long>& reached, const Before& b, const Ga
     // The S key and the new-game reset fall in the same turn.
     count(b.mode != PlayMode::Arrival && s.mode == PlayMode::Arrival, "event new game");
     count(b.area != InsideHole && s.area == InsideHole, "event fall into a hole");
-    count(s.phonePieceHeld[0] + s.phonePieceHeld[1] + s.phonePieceHeld[2] > b.piecesHeld,
-          "event phone piece taken");
-    count(!b.flowerRevived && s.items.flowerRevived, "event flower revived");
-    count(!b.callActive && s.shipCall.callActive, "event ship called");
-    count(!b.caught && s.pursuer.alienCaught && s.pursuer.pursuerIsScientist,
+    count(piecesHeld(s) > piecesHeld(b), "event phone piece taken");
+    count(!b.items.flowerRevived && s.items.flowerRevived, "event flower revived");
+    count(!b.shipCall.callActive && s.shipCall.callActive, "event ship called");
+    count(!b.pursuer.alienCaught && s.pursuer.alienCaught && s.pursuer.pursuerIsScientist,
           "event capture by the scientist");
-    count(!b.caught && s.pursuer.alienCaught && !s.pursuer.pursuerIsScientist,
+    count(!b.pursuer.alienCaught && s.pursuer.alienCaught && !s.pursuer.pursuerIsScientist,
           "event capture by the FBI agent");
-    count(!b.collapsed && s.jorrin.alienCollapsed, "event rescue by Jorrin");
-    count(!b.called && s.jorrin.jorrinCalled, "event called visit by Jorrin");
+    count(!b.jorrin.alienCollapsed && s.jorrin.alienCollapsed, "event rescue by Jorrin");
+    count(!b.jorrin.jorrinCalled && s.jorrin.jorrinCalled, "event called visit by Jorrin");
     // Rare meetings of two lasting states, where faults hide.
-    const bool caught = !b.caught && s.pursuer.alienCaught;
-    const int pieces = s.phonePieceHeld[0] + s.phonePieceHeld[1] + s.phonePieceHeld[2];
+    const bool caught = !b.pursuer.alienCaught && s.pursuer.alienCaught;
     const bool theft = s.pursuer.alienCaught && !s.pursuer.pursuerIsScientist &&
-                       (pieces < b.piecesHeld || s.candyCount < b.candyCount);
-    count(!b.collapsed && s.jorrin.alienCollapsed && s.area == InsideHole && b.called,
+                       (piecesHeld(s) < piecesHeld(b) || s.candyCount < b.candyCount);
+    count(!b.jorrin.alienCollapsed && s.jorrin.alienCollapsed && s.area == InsideHole &&
+              b.jorrin.jorrinCalled,
           "meeting collapse inside a hole while Jorrin is called");
-    count(caught && b.powerActive, "meeting capture during a power animation");
-    count(theft && b.collapsed && s.jorrin.alienCollapsed, "meeting theft during a rescue");
+    count(caught && b.zones.powerActive, "meeting capture during a power animation");
+    count(theft && b.jorrin.alienCollapsed && s.jorrin.alienCollapsed,
+          "meeting theft during a rescue");
     // The call's request stays raised: every power that ends calls again.
-    count(b.powerActive && !s.zones.powerActive && s.zones.powerRequest[CallShip] &&
-              (b.caught || s.pursuer.alienCaught),
+    count(b.zones.powerActive && !s.zones.powerActive && s.zones.powerRequest[CallShip] &&
+              (b.pursuer.alienCaught || s.pursuer.alienCaught),
           "meeting ship called during a capture");
     const bool ended = b.mode == PlayMode::Play && s.mode == PlayMode::GameOver;
     count(ended && s.lives > 0, "event game won");
@@ -188,8 +164,7 @@ SoakTally runSoak(Canvas& canvas, const SoakOptions& options) {
         ProgressWatch progress;
         for (long turn = 1; turn <= options.turnsPerSeed; ++turn) {
             watchdog.turnStarts(runSeed, turn);
-            const GameState previous = runner->state();
-            const Before before(previous);
+            const GameState before = runner->state();
             const std::uint32_t startTicks = runner->clock().ticks();
             runner->step(player.next(runner->state()));
             const GameState& s = runner->state();
@@ -209,7 +184,7 @@ SoakTally runSoak(Canvas& canvas, const SoakOptions& options) {
             for (const std::string& broken : checkInvariants(s)) {
                 fail(turn, broken);
             }
-            for (const std::string& stuck : progress.afterTurn(previous, s)) {
+            for (const std::string& stuck : progress.afterTurn(before, s)) {
                 fail(turn, stuck);
             }
             if (s.quitRequested) {
