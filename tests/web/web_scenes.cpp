@@ -9,12 +9,16 @@
 //   hole-fall   Quillo falling into the first hole it drops into
 //   won-game    the whole won game, ending on the end screen and its score
 //
-// and scenes.txt, a line per scene: its name, its turns and its score.
+// and scenes.txt, a line per scene: its name, its turns and its score. The
+// page's live game has its own seed and its own moment, so the frames it may
+// show in its first seconds of play when no key is pressed are written too,
+// each once: idle-play-N.bmp.
 //
 //   quillo-web-scenes OUT-FOLDER [data-folder]
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "harness/scenario_runner.h"
@@ -103,6 +107,23 @@ std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
     return Scene{turn, runner.state().score};
 }
 
+// S, the landing, then play with no key pressed: each different frame of
+// its first seconds.
+int writeIdleFrames(Canvas& canvas, const std::filesystem::path& folder) {
+    constexpr int IdleTurns = 300;
+    ScenarioRunner runner(canvas, Seed);
+    runner.run(KeyScript().hold({KeyS}, 1).idle(59));
+    std::set<std::uint64_t> seen;
+    for (int turn = 0; turn < IdleTurns; ++turn) {
+        runner.step(ScriptedTurn{});
+        if (runner.state().mode == PlayMode::Play && seen.insert(canvas.pixelDigest()).second) {
+            canvas.saveBmp(
+                (folder / ("idle-play-" + std::to_string(seen.size()) + ".bmp")).string());
+        }
+    }
+    return static_cast<int>(seen.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,5 +176,6 @@ int main(int argc, char** argv) {
         std::fprintf(list, "%s %d %d\n", name, scene->turns, scene->score);
     }
     std::fclose(list);
+    std::printf("%d frames of idle play\n", writeIdleFrames(canvas, folder));
     return 0;
 }
