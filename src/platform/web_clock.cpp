@@ -5,32 +5,26 @@
 namespace qz {
 namespace {
 
-double workStart = -1;
+double wokeAt = -1;
 
-// How long the game ran since it last woke: the page keeps these, to
-// measure a turn's time in the browser.
-void noteWork() {
-    if (workStart >= 0) {
+// Hands the page back to the browser for `ms`; the build's ASYNCIFY unwinds
+// the turn and winds it up again, so the page never freezes in a turn's
+// waits. The page keeps how long the game ran since it last woke, and when
+// it woke, to measure a turn in the browser.
+void sleep(unsigned ms) {
+    if (wokeAt >= 0) {
         EM_ASM(
             {
                 if (Module.noteTurnWork)
-                    Module.noteTurnWork($0);
+                    Module.noteTurnWork($0, $1);
             },
-            emscripten_get_now() - workStart);
+            emscripten_get_now() - wokeAt, wokeAt);
     }
-}
-
-void sleep(unsigned ms) {
-    noteWork();
     emscripten_sleep(ms);
-    workStart = emscripten_get_now();
+    wokeAt = emscripten_get_now();
 }
 
 }  // namespace
-
-// The browser's clock; a wait hands the page back to the browser until it
-// is over (the build's ASYNCIFY unwinds the turn and winds it up again), so
-// the page never freezes in a turn's waits.
 
 std::uint32_t SdlClock::ticks() {
     return static_cast<std::uint32_t>(emscripten_get_now());
