@@ -118,10 +118,13 @@ async function openPage(browser) {
   const { sessionId } = await browser.send('Target.attachToTarget', { targetId, flatten: true });
   const send = (method, params) => browser.send(method, params, sessionId);
   const log = [];
+  const requests = [];
   browser.listeners.push((message) => {
     if (message.sessionId !== sessionId) return;
     if (message.method === 'Runtime.consoleAPICalled') {
       log.push(message.params.args.map((a) => a.value).join(' '));
+    } else if (message.method === 'Network.requestWillBeSent') {
+      requests.push(message.params.request.url);
     } else if (message.method === 'Runtime.exceptionThrown') {
       log.push('exception: ' + JSON.stringify(message.params.exceptionDetails.exception?.description
         || message.params.exceptionDetails.text));
@@ -129,6 +132,7 @@ async function openPage(browser) {
   });
   await send('Runtime.enable');
   await send('Page.enable');
+  await send('Network.enable');
   // When the canvas first shows a frame, on the page's clock.
   await send('Page.addScriptToEvaluateOnNewDocument', { source: `
     (() => {
@@ -144,7 +148,7 @@ async function openPage(browser) {
     if (exceptionDetails) throw new Error(JSON.stringify(exceptionDetails));
     return result.value;
   };
-  return { send, evaluate, log };
+  return { send, evaluate, log, requests };
 }
 
 async function waitFor(page, expression, timeoutMs, what) {
@@ -287,6 +291,12 @@ async function livePlay(browser, origin) {
   }
   await page.send('Page.captureScreenshot', { format: 'png' }).then(({ data }) =>
     fs.writeFileSync(path.join(outFolder, 'page.png'), Buffer.from(data, 'base64')));
+  // The page asks for nothing but its own files.
+  const elsewhere = page.requests.filter((url) => !url.startsWith(origin + '/'));
+  if (elsewhere.length) {
+    fail('the page asked for ' + elsewhere.join(', '));
+  }
+  note(`the page asked for ${page.requests.length} files, all its own`);
   if (page.log.some((line) => line.startsWith('exception'))) {
     fail('the page threw: ' + page.log.filter((l) => l.startsWith('exception')).join('; '));
   }
