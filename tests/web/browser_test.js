@@ -238,7 +238,7 @@ function compare(name, browserRgba, nativeRgba) {
 }
 
 // A key as the end-to-end tests press one: down, held 0.3 s, up.
-const Keys = { S: [83, 'KeyS', 's'], Right: [39, 'ArrowRight', 'ArrowRight'] };
+const Keys = { S: [83, 'KeyS', 's'], F11: [122, 'F11', 'F11'] };
 async function press(page, name) {
   const [keyCode, code, key] = Keys[name];
   const text = key.length === 1 ? key : undefined;
@@ -291,6 +291,19 @@ async function livePlay(browser, origin) {
   }
   await page.send('Page.captureScreenshot', { format: 'png' }).then(({ data }) =>
     fs.writeFileSync(path.join(outFolder, 'page.png'), Buffer.from(data, 'base64')));
+  // F11 asks the page for full screen, and again for the window.
+  await press(page, 'F11');
+  const full = await waitFor(page, 'document.fullscreenElement !== null', 3000, 'full screen')
+    .catch(() => false);
+  await press(page, 'F11');
+  const back = await waitFor(page, 'document.fullscreenElement === null', 3000, 'the window')
+    .catch(() => false);
+  if (!full || !back) {
+    fail(`F11 did not ${full ? 'leave' : 'ask for'} full screen`);
+  } else {
+    note('F11 took the page to full screen and back');
+  }
+
   // The page asks for nothing but its own files.
   const elsewhere = page.requests.filter((url) => !url.startsWith(origin + '/'));
   if (elsewhere.length) {
