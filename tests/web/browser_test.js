@@ -277,6 +277,8 @@ async function livePlay(browser, origin) {
     live = await canvasPixels(page);
   }
   note(`play showed ${Date.now() - pressed} ms after S was let go`);
+  const longest = await page.evaluate('Math.max(...Module.turnWork)');
+  figures.push(`the live game's longest turn, from the title into play: ${longest.toFixed(1)} ms`);
   compare('live-play', live, match || readBmp(path.join(scenesFolder, 'first-play.bmp')));
 
   // The four sounds, decoded by the browser's mixer; audio running since the key.
