@@ -85,7 +85,10 @@ void SdlSoundBoard::halt(int channel) {
 }
 
 void SdlSoundBoard::fadeOut(int channel, int ms) {
-    if (!open_ || channel < 0 || channel >= Channels || !Mix_Playing(channel)) {
+    // As the native mixer: a channel already fading out goes on as it was,
+    // and a silent one is left alone.
+    if (!open_ || channel < 0 || channel >= Channels || !Mix_Playing(channel) ||
+        fades[static_cast<std::size_t>(channel)].startMs >= 0 || Mix_Volume(channel, -1) == 0) {
         return;
     }
     if (ms <= 0) {

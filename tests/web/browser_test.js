@@ -291,6 +291,14 @@ async function livePlay(browser, origin) {
   if (sound.decoded !== 4) {
     fail(`${sound.decoded} of the 4 sounds were decoded`);
   }
+  // The ship's hum fades out in 300 ms once play begins (the page's own fade).
+  const faded = await waitFor(page, '!(SDL.channels[0].audio && !SDL.channels[0].audio.paused)', 2000,
+    'the hum to fade').catch(() => false);
+  if (!faded) {
+    fail('the ship\'s hum still plays in play');
+  } else {
+    note('the ship\'s hum has faded out');
+  }
   await page.send('Page.captureScreenshot', { format: 'png' }).then(({ data }) =>
     fs.writeFileSync(path.join(outFolder, 'page.png'), Buffer.from(data, 'base64')));
   // F11 asks the page for full screen, and again for the window.
