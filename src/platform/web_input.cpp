@@ -105,6 +105,9 @@ TurnInput SdlInput::readTurn() {
         } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             held.fill(0);  // the page lets go of every key when it loses the focus
             taken.push_back(Taken{InputEvent::Type::Other, -1, false, Control::FocusLost});
+        } else {
+            // The mouse and the rest, as the native library's other events.
+            taken.push_back(Taken{InputEvent::Type::Other, -1, false, Control::None});
         }
     }
     TurnInput turn;
