@@ -5,6 +5,7 @@
 
 #include "platform/pixel_copy.h"
 #include "platform/presentation.h"
+#include "platform/surfaces.h"
 
 namespace qz {
 
@@ -35,7 +36,7 @@ void Canvas::blitAt(SDL_Surface* picture, int x, int y) {
         return;
     }
     SDL_Rect destination = sdlRect(x, y, 0, 0);
-    SDL_UpperBlit(picture, nullptr, screen_, &destination);
+    blitKeyed(picture, screen_, destination);
     countDrawn(destination);
 }
 
@@ -110,7 +111,7 @@ void KeptCanvas::drawSprite(Picture picture, const Rect* part, std::span<const P
 void KeptCanvas::fill(int x, int y, int w, int h, Rgb colour) {
     DrawCommand command;
     command.kind = DrawCommand::Kind::Fill;
-    command.colour = SDL_MapRGB(screen_->format, colour.r, colour.g, colour.b);
+    command.colour = mapColour(screen_, colour.r, colour.g, colour.b);
     command.x = x;
     command.y = y;
     // The sizes as the display library would take them.
@@ -138,7 +139,7 @@ void KeptCanvas::placeText(FontSize size, const std::string& text, Rgb colour, i
 }
 
 void KeptCanvas::carryOut(const DrawCommand& c) {
-    const bool direct = !SDL_MUSTLOCK(screen_);
+    const bool direct = !mustLock(screen_);
     switch (c.kind) {
         case DrawCommand::Kind::Picture: {
             auto* picture = const_cast<SDL_Surface*>(c.picture);
@@ -189,14 +190,14 @@ void KeptCanvas::flush() {
         }
         unshown_.push_back(area);
         SDL_Rect clip = sdlRect(area.x0, area.y0, area.x1 - area.x0, area.y1 - area.y0);
-        SDL_SetClipRect(screen_, &clip);
+        setClip(screen_, clip);
         for (const DrawCommand& command : pending_) {
             if (command.area().overlaps(area)) {
                 carryOut(command);
             }
         }
     }
-    SDL_SetClipRect(screen_, &whole);
+    setClip(screen_, whole);
     shown_.swap(pending_);
     pending_.clear();
 }

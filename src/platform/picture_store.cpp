@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/canvas.h"
-#include "platform/file_checks.h"
 #include "platform/pixel_copy.h"
+#include "platform/surfaces.h"
 
 namespace qz {
 
@@ -16,31 +15,9 @@ PictureStore::~PictureStore() {
     finishReading();
     for (auto& pictures : kept_) {
         for (auto& entry : pictures) {
-            SDL_FreeSurface(entry.second);
+            freeSurface(entry.second);
         }
     }
-}
-
-SDL_Surface* readPicture(Picture picture, const SDL_Surface* target) {
-    if (!bitmapFileIsWellFormed(picture.path)) {
-        return nullptr;
-    }
-    SDL_RWops* file = SDL_RWFromFile(picture.path, "rb");
-    SDL_Surface* read = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
-    if (!read) {
-        return nullptr;
-    }
-    if (target && !samePixelFormat(read, target)) {
-        if (SDL_Surface* converted = SDL_ConvertSurface(read, target->format, 0)) {
-            SDL_FreeSurface(read);
-            read = converted;
-        }
-    }
-    if (picture.colourKeyed) {
-        SDL_SetColorKey(read, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                        SDL_MapRGB(read->format, ColourKey.r, ColourKey.g, ColourKey.b));
-    }
-    return read;
 }
 
 SDL_Surface* PictureStore::read(Picture picture) {
@@ -96,6 +73,10 @@ const char* PictureStore::preloadFirst(std::span<const Picture> pictures, std::s
 }
 
 void PictureStore::startReading() {
+#ifdef __EMSCRIPTEN__
+    // The browser build has one thread: the turn that leaves the title reads them.
+    return;
+#endif
     if (!unread_.empty() && !reader_.joinable()) {
         reader_ = std::thread([this, rest = unread_] { readRest(rest); });
         unread_ = {};

@@ -32,10 +32,7 @@ struct Picture {
 // on a second thread while the title shows; the first draw of a picture that thread has
 // not kept yet waits until it has read them all, so the first frame of play
 // waits for every file and no later frame opens one.
-// Reads a picture from its file, converted to the format of `target` unless
-// that is null, keyed when it is a sprite; null when the file is missing or
-// not a well-formed bitmap. The caller frees it.
-SDL_Surface* readPicture(Picture picture, const SDL_Surface* target);
+// A picture is read by readPicture (platform/surfaces.h).
 
 class PictureStore {
   public:

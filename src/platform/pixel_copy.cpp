@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/surfaces.h"
+
 namespace qz {
 
 SDL_Rect sdlRect(int x, int y, int w, int h) {
@@ -44,7 +46,7 @@ bool samePixelFormat(const SDL_Surface* a, const SDL_Surface* b) {
 
 bool plainCopyFits(const SDL_Surface* picture, const SDL_Surface* target) {
     return !(picture->flags & SDL_SRCCOLORKEY) && !(picture->flags & SDL_SRCALPHA) &&
-           !picture->format->palette && !SDL_MUSTLOCK(picture) && !SDL_MUSTLOCK(target) &&
+           !picture->format->palette && !mustLock(picture) && !mustLock(target) &&
            samePixelFormat(picture, target);
 }
 
@@ -95,7 +97,7 @@ void copyPicture(const SDL_Surface* picture, const SDL_Rect* source, SDL_Surface
 OpaqueRuns findOpaqueRuns(const SDL_Surface* picture) {
     const SDL_PixelFormat* f = picture->format;
     const int bpp = f->BytesPerPixel;
-    const Uint32 key = f->colorkey & ~f->Amask;
+    const Uint32 key = colourKeyOf(picture);
     OpaqueRuns opaque;
     for (int y = 0; y < picture->h; ++y) {
         opaque.rowStart.push_back(static_cast<std::uint32_t>(opaque.runs.size()));

@@ -2,24 +2,9 @@
 #include <SDL/SDL_mixer.h>
 #include <dlfcn.h>
 
-#include "platform/file_checks.h"
 #include "platform/sound_board.h"
 
 namespace qz {
-
-const char* soundFile(Sound sound) {
-    switch (sound) {
-        case Sound::Ufo:
-            return "ufo-sound.wav";
-        case Sound::Drop:
-            return "drop.wav";
-        case Sound::Candy:
-            return "crunko-piece.wav";
-        case Sound::Theme:
-            return "quillo-theme.wav";
-    }
-    return "";
-}
 
 namespace {
 
@@ -50,44 +35,6 @@ bool SdlSoundBoard::open() {
     return open_;
 }
 
-std::string SdlSoundBoard::loadAll() {
-    std::string missing;
-    for (int i = 0; i < SoundCount; ++i) {
-        const char* name = soundFile(static_cast<Sound>(i));
-        Mix_Chunk* chunk = nullptr;
-        if (open_ && waveFileIsWellFormed(name)) {
-            if (SDL_RWops* file = SDL_RWFromFile(name, "rb")) {
-                chunk = Mix_LoadWAV_RW(file, 1);
-            }
-        }
-        if (open_ && !chunk) {
-            missing += missing.empty() ? "" : ", ";
-            missing += name;
-        }
-        chunks_[static_cast<std::size_t>(i)] = chunk;
-    }
-    return missing;
-}
-
-void SdlSoundBoard::close() {
-    if (!open_) {
-        return;
-    }
-    Mix_HaltChannel(-1);
-    for (Mix_Chunk*& chunk : chunks_) {
-        Mix_FreeChunk(chunk);
-        chunk = nullptr;
-    }
-    Mix_CloseAudio();
-    // Opening the device loads the music decoders; this lets them go.
-    Mix_Quit();
-    open_ = false;
-}
-
-bool SdlSoundBoard::playing(int channel) {
-    return open_ && Mix_Playing(channel) != 0;
-}
-
 void SdlSoundBoard::play(int channel, Sound sound) {
     Mix_Chunk* chunk = chunks_[static_cast<std::size_t>(sound)];
     if (open_ && chunk) {
@@ -105,26 +52,6 @@ void SdlSoundBoard::fadeOut(int channel, int ms) {
     if (open_) {
         Mix_FadeOutChannel(channel, ms);
     }
-}
-
-void SdlSoundBoard::setVolumeAll(int volume) {
-    volume_ = volume;
-    if (open_) {
-        Mix_Volume(-1, muted_ ? 0 : volume);
-    }
-}
-
-static_assert(MIX_MAX_VOLUME == 128);
-
-void SdlSoundBoard::pauseAll(bool paused) {
-    if (open_) {
-        paused ? Mix_Pause(-1) : Mix_Resume(-1);
-    }
-}
-
-void SdlSoundBoard::mute(bool muted) {
-    muted_ = muted;
-    setVolumeAll(volume_);
 }
 
 }  // namespace qz
