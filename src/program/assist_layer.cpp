@@ -30,7 +30,7 @@ bool overlaps(const Rect& a, const Rect& b) {
 
 // Below the top band, or above the status bar when the alien stands there.
 void drawLine(Canvas& canvas, const GameState& state, const std::string& text) {
-    const bool alienHigh = state.alienY < LineTopY + LineHeight;
+    const bool alienHigh = alienDrawnAt(state).y < LineTopY + LineHeight;
     const int y = alienHigh ? LineBottomY : LineTopY;
     // A shadow two rows down keeps the line readable on grass and stone alike.
     canvas.drawTextCentred(FontSize::Medium, text, Shadow, y + 2);

@@ -32,7 +32,7 @@ constexpr std::array<Place, 4> ByEdge{{{1, 0}, {1, 2}, {0, 1}, {2, 1}}};  // in 
 constexpr Place Across{3, 1};
 
 std::string shortName(int area) {
-    return area == WashingtonDC ? "Washington" : areaName(area);
+    return area == WashingtonDC ? "Wash. DC" : areaName(area);
 }
 
 void drawFace(Canvas& canvas, Point origin, Place place, int area, Rgb colour) {
@@ -64,6 +64,13 @@ void drawEdge(Canvas& canvas, Point origin, Edge edge) {
 
 }  // namespace
 
+Point alienDrawnAt(const GameState& state) {
+    if (state.area == InsideHole) {
+        return Point{state.holeVisit.holeX, state.holeVisit.holeY};
+    }
+    return Point{state.alienX, state.alienY};
+}
+
 Edge nearestEdge(const GameState& state) {
     const std::array<int, 4> distance{state.alienY - AlienTopLimit, AlienBottomLimit - state.alienY,
                                       state.alienX - AlienLeftLimit,
@@ -76,7 +83,7 @@ void drawAreaMap(Canvas& canvas, const GameState& state) {
     const bool inHole = state.area == InsideHole;
     const int here = inHole ? state.holeVisit.areaBeforeHole : state.area;
     const int width = 4 * CellW;
-    const bool alienOnTheLeft = state.alienX + AlienWidth / 2 < ScreenWidth / 2;
+    const bool alienOnTheLeft = alienDrawnAt(state).x + AlienWidth / 2 < ScreenWidth / 2;
     const Point origin{alienOnTheLeft ? ScreenWidth - Margin - width : Margin,
                        PlayFieldTop + Margin};
     bool isNeighbour[OutdoorAreas.size()]{};

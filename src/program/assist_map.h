@@ -9,6 +9,9 @@
 
 namespace qz {
 
+// Where the alien is drawn: inside a hole, on the hole's own screen.
+Point alienDrawnAt(const GameState& state);
+
 // The edge of its area the alien stands nearest to.
 Edge nearestEdge(const GameState& state);
 
