@@ -110,7 +110,11 @@ class Reader {
                 continue;
             }
             for (const Trigger& trigger : Bindings::defaultTriggers(action)) {
-                if (const auto other = s_.bindings.bind(trigger, action)) {
+                // The map's key belongs to the assist layer, which is off
+                // unless asked for: it gives way to the player's own keys
+                // without a word, as Tab did before it had a use.
+                if (const auto other = s_.bindings.bind(trigger, action);
+                    other && action != Action::Map) {
                     warn(s_.origins[static_cast<std::size_t>(*other)],
                          triggerName(trigger) + " was " + actionName(action) +
                              "'s by default; it is " + actionName(*other) + "'s now");
