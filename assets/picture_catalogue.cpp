@@ -82,6 +82,11 @@ std::vector<PictureEntry> buildCatalogue() {
     opaque("quillo-logo", 250, 90, drawLogo);
     sprite("crunkos-pieces-energy-bar", 145, 50, drawEnergyBar);
     sprite("quillo-face", 300, 210, drawQuilloFacePicture);
+
+    sprite("assist-home-face", 300, 210, drawQuilloHomeFacePicture);
+    sprite("assist-life", 22, 26, drawQuilloLifeHead);
+    sprite("assist-outline-left", 100, 75, [](cairo_t* cr) { drawQuilloOutlineSheet(cr, false); });
+    sprite("assist-outline-right", 100, 75, [](cairo_t* cr) { drawQuilloOutlineSheet(cr, true); });
     return c;
 }
 

@@ -1,6 +1,8 @@
 #include "quillo_figure.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <numbers>
 
@@ -16,6 +18,7 @@ struct HeadLook {
     bool glowing = false;
     bool eyesClosed = false;
     bool bigSmile = false;
+    bool joyful = false;  // eyes shut in a happy curve
 };
 
 void drawAntenna(cairo_t* cr, double baseX, double baseY, double tipX, double tipY, bool glowing) {
@@ -64,6 +67,16 @@ void drawHead(cairo_t* cr, const HeadLook& look) {
 
     for (double ex : {-6.5, 6.5}) {
         const double x = ex + dx;
+        if (look.joyful) {
+            cairo_new_path(cr);
+            cairo_move_to(cr, x - 4, -1);
+            cairo_curve_to(cr, x - 2.5, -6, x + 2.5, -6, x + 4, -1);
+            setColour(cr, palette::outline);
+            cairo_set_line_width(cr, 1.8);
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            cairo_stroke(cr);
+            continue;
+        }
         if (look.eyesClosed) {
             // Dizzy crosses
             roundLine(cr, x - 3, -4, x + 3, 2, palette::outline, 1.6);
@@ -219,4 +232,81 @@ void drawQuilloFacePicture(cairo_t* cr) {
     // The glowing antennae reach 29.5 units above the head's centre and the
     // chin 16 below, so 4.5 fills the 210 rows.
     drawQuilloFace(cr, 150, 138, 4.5);
+}
+
+void drawQuilloHomeFacePicture(cairo_t* cr) {
+    // As the end screen's face, with the eyes shut for joy and the widest
+    // smile, among a few stars.
+    cairo_save(cr);
+    cairo_translate(cr, 150, 138);
+    cairo_scale(cr, 4.5, 4.5);
+    drawHead(cr, HeadLook{0.0, true, false, true, true});
+    cairo_restore(cr);
+    static constexpr double kStars[][3] = {{30, 40, 9}, {262, 60, 11}, {45, 170, 7}, {268, 176, 8}};
+    for (const auto& star : kStars) {
+        cairo_new_path(cr);
+        for (int i = 0; i < 10; ++i) {
+            const double radius = i % 2 == 0 ? star[2] : star[2] * 0.45;
+            const double angle = -1.5707963 + i * 0.6283185;
+            cairo_line_to(cr, star[0] + radius * std::cos(angle),
+                          star[1] + radius * std::sin(angle));
+        }
+        cairo_close_path(cr);
+        fillAndOutline(cr, rgb(255, 225, 60), 1.2);
+    }
+}
+
+void drawQuilloLifeHead(cairo_t* cr) {
+    drawQuilloFace(cr, 11, 16.5, 0.55);
+}
+
+void drawQuilloOutlineSheet(cairo_t* cr, bool facingRight) {
+    // The walking sheet's figure, and round it a ring one pixel bright and one
+    // dark, so it shows over leaves and stone alike.
+    constexpr int kWidth = 100;
+    constexpr int kHeight = 75;
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, kHeight);
+    cairo_t* sheetCr = cairo_create(sheet);
+    drawQuilloWalkSheet(sheetCr, facingRight);
+    cairo_destroy(sheetCr);
+    cairo_surface_flush(sheet);
+    const unsigned char* data = cairo_image_surface_get_data(sheet);
+    const int stride = cairo_image_surface_get_stride(sheet);
+    auto inside = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) {
+            return false;
+        }
+        std::uint32_t pixel;
+        std::memcpy(&pixel, data + y * stride + x * 4, 4);
+        return (pixel >> 24) >= 128;
+    };
+    // How far a pixel outside the figure is from it, in steps of a chessboard king.
+    auto distance = [&](int x, int y) {
+        for (int d = 1; d <= 2; ++d) {
+            for (int dy = -d; dy <= d; ++dy) {
+                for (int dx = -d; dx <= d; ++dx) {
+                    // A cell's outline stays in its cell.
+                    if ((x + dx) / 50 == x / 50 && inside(x + dx, y + dy)) {
+                        return d;
+                    }
+                }
+            }
+        }
+        return 0;
+    };
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (inside(x, y)) {
+                continue;
+            }
+            const int d = distance(x, y);
+            if (d == 0) {
+                continue;
+            }
+            setColour(cr, d == 1 ? rgb(255, 240, 90) : rgb(20, 20, 30));
+            cairo_rectangle(cr, x, y, 1, 1);
+            cairo_fill(cr);
+        }
+    }
+    cairo_surface_destroy(sheet);
 }

@@ -25,3 +25,9 @@ void drawQuilloWalkSheet(cairo_t* cr, bool facingRight);
 void drawQuilloHeadBobSheet(cairo_t* cr, bool facingRight);
 void drawQuilloDeath(cairo_t* cr, bool facingRight);
 void drawQuilloFacePicture(cairo_t* cr);
+
+// The assist layer's: the face of a won game (300 x 210), a small head for
+// each life (22 x 26) and the walking sheet's outline (100 x 75).
+void drawQuilloHomeFacePicture(cairo_t* cr);
+void drawQuilloLifeHead(cairo_t* cr);
+void drawQuilloOutlineSheet(cairo_t* cr, bool facingRight);

@@ -11,7 +11,15 @@ bool writeAllSounds(const std::string& dataDir) {
     } sounds[] = {{"ufo-sound.wav", makeShipHum},
                   {"drop.wav", makeDrop},
                   {"crunko-piece.wav", makeCandyCrunch},
-                  {"quillo-theme.wav", makeTitleTheme}};
+                  {"quillo-theme.wav", makeTitleTheme},
+                  {"assist-piece-found.wav", makePieceFound},
+                  {"assist-piece-taken.wav", makePieceTaken},
+                  {"assist-capture.wav", makeCapture},
+                  {"assist-flower.wav", makeFlowerRevived},
+                  {"assist-jorrin.wav", makeJorrinComing},
+                  {"assist-ship-called.wav", makeShipCalled},
+                  {"assist-win.wav", makeWin},
+                  {"assist-loss.wav", makeLoss}};
     for (const auto& sound : sounds) {
         const std::string path = (folder / sound.file).string();
         if (!writeWav(path, sound.make())) {

@@ -1,4 +1,5 @@
-// The four sounds of the game, synthesised here and written as WAV files.
+// The four sounds of the game and the assist layer's eight, synthesised here
+// and written as WAV files.
 #pragma once
 
 #include <string>
@@ -10,5 +11,15 @@ StereoBuffer makeDrop();         // drop.wav: falling whistle and a thud
 StereoBuffer makeCandyCrunch();  // crunko-piece.wav: a crunchy bite
 StereoBuffer makeTitleTheme();   // quillo-theme.wav: the title tune
 
-// Writes all four into dataDir; false (with a message) on failure.
+// The assist layer's, one for each thing it tells of (assist-*.wav).
+StereoBuffer makePieceFound();
+StereoBuffer makePieceTaken();
+StereoBuffer makeCapture();
+StereoBuffer makeFlowerRevived();
+StereoBuffer makeJorrinComing();
+StereoBuffer makeShipCalled();
+StereoBuffer makeWin();
+StereoBuffer makeLoss();
+
+// Writes all twelve into dataDir; false (with a message) on failure.
 bool writeAllSounds(const std::string& dataDir);

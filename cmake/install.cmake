@@ -17,6 +17,14 @@ install(FILES
   "${QZ_DATA_DIR}/drop.wav"
   "${QZ_DATA_DIR}/crunko-piece.wav"
   "${QZ_DATA_DIR}/quillo-theme.wav"
+  "${QZ_DATA_DIR}/assist-piece-found.wav"
+  "${QZ_DATA_DIR}/assist-piece-taken.wav"
+  "${QZ_DATA_DIR}/assist-capture.wav"
+  "${QZ_DATA_DIR}/assist-flower.wav"
+  "${QZ_DATA_DIR}/assist-jorrin.wav"
+  "${QZ_DATA_DIR}/assist-ship-called.wav"
+  "${QZ_DATA_DIR}/assist-win.wav"
+  "${QZ_DATA_DIR}/assist-loss.wav"
   DESTINATION "${QZ_INSTALL_DATA_SUBDIR}")
 
 # The font is OpenType: it is installed under the name that says so, and the

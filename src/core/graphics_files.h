@@ -116,6 +116,17 @@ inline constexpr std::array<Picture, 45> all{title,
                                              energyBar,
                                              face};
 
+// The assist layer's own pictures, read only when the player asks for it:
+// a small head for each life, the face of a won game and the alien's
+// outline over the walking sheets' cells.
+inline constexpr Picture assistLife{"graphics/assist-life.bmp", Sprite};
+inline constexpr Picture assistHomeFace{"graphics/assist-home-face.bmp", Sprite};
+// clang-format off
+inline constexpr Sheets assistOutline = spriteSheets("graphics/assist-outline-left.bmp", "graphics/assist-outline-right.bmp");
+// clang-format on
+inline constexpr std::array<Picture, 4> assistAll{assistLife, assistHomeFace, assistOutline[0],
+                                                  assistOutline[1]};
+
 // The title screen draws only the first of them: the game reads it before
 // its first frame and the others while the title shows.
 inline constexpr std::size_t titlePictureCount = 1;

@@ -6,11 +6,10 @@
 namespace qz {
 
 void drawTopBand(Canvas& canvas, const std::array<bool, 3>& piecesHeld) {
-    static constexpr std::array<Point, 3> iconAt{{{625, 15}, {655, 15}, {680, 15}}};
     canvas.fill(0, 0, 800, 50, Rgb{255, 0, 0});
     for (std::size_t piece = 0; piece < piecesHeld.size(); ++piece) {
         if (piecesHeld[piece]) {
-            canvas.drawSprite(pic::phonePieceIcons[piece], nullptr, iconAt[piece]);
+            canvas.drawSprite(pic::phonePieceIcons[piece], nullptr, PieceIconAt[piece]);
         }
     }
 }

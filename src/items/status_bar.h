@@ -7,6 +7,9 @@
 
 namespace qz {
 
+// Where each piece's icon stands in the top band.
+inline constexpr std::array<Point, 3> PieceIconAt{{{625, 15}, {655, 15}, {680, 15}}};
+
 // The red band, then the icons of the pieces held, each at its own place.
 void drawTopBand(Canvas& canvas, const std::array<bool, 3>& piecesHeld);
 // Black from (150, 450); the hole indicator keeps x 0..149.

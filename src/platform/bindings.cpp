@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::array<const char*, ActionCount> ActionNames{
     "left",  "right",        "up",   "down",  "drop", "power",
-    "start", "instructions", "quit", "pause", "mute",
+    "start", "instructions", "quit", "pause", "mute", "map",
 };
 static_assert(static_cast<int>(Action::Quit) == GameKeyCount - 1 &&
               static_cast<int>(GameKey::Quit) == GameKeyCount - 1);
@@ -21,6 +21,7 @@ constexpr std::string_view PadPrefix = "pad:";
 
 constexpr int KeyP = 112;
 constexpr int KeyM = 109;
+constexpr int KeyTab = 9;
 
 // The program's two keys, and the pad as the Linux joystick driver numbers
 // the common ones: the D-pad is hat 0, the left stick axes 0 and 1; A, B, Y,
@@ -42,6 +43,7 @@ constexpr std::pair<Action, Trigger> DefaultsBeyondTheKeyboard[] = {
     {Action::Pause, Trigger::key(KeyP)},
     {Action::Pause, Trigger::pad(PadInput::button(9))},
     {Action::Mute, Trigger::key(KeyM)},
+    {Action::Map, Trigger::key(KeyTab)},
 };
 
 // A decimal number below `limit`, without sign or leading zeros.
@@ -80,12 +82,14 @@ std::optional<GameKey> wordOf(Action action) {
                                 : std::nullopt;
 }
 
-Control controlOf(Action action) {
+Control controlOf(Action action, bool down) {
     switch (action) {
         case Action::Pause:
-            return Control::Pause;
+            return down ? Control::Pause : Control::None;
         case Action::Mute:
-            return Control::Mute;
+            return down ? Control::Mute : Control::None;
+        case Action::Map:
+            return down ? Control::Map : Control::MapReleased;
         default:
             return Control::None;
     }

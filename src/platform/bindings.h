@@ -1,6 +1,7 @@
 // Which key or pad input asks for what: the game's words, and the program's
-// own two keys, pause and mute. The defaults are the game's keys as they
-// always were, P and M, and the usual pad layout; a settings file may change them.
+// own keys: pause, mute and the assist layer's map. The defaults are the
+// game's keys as they always were, P, M and Tab, and the usual pad layout; a
+// settings file may change them.
 #pragma once
 
 #include <array>
@@ -33,14 +34,16 @@ enum class Action : std::uint8_t {
     Quit,
     Pause,
     Mute,
+    Map,  // the assist layer's map of the areas, while held
 };
-constexpr int ActionCount = 11;
+constexpr int ActionCount = 12;
 
 // The action's name in the settings file ("left", "drop", "pause").
 const char* actionName(Action action);
 std::optional<Action> actionOfName(std::string_view name);
 std::optional<GameKey> wordOf(Action action);
-Control controlOf(Action action);
+// What the action's input going down (or coming up) means to the program.
+Control controlOf(Action action, bool down);
 
 // One input of a pad: a button, a direction of its first hat, or one end of
 // an axis. Each has a slot, so a pad's state is a set of bits.

@@ -50,8 +50,10 @@ void SdlInput::takePad(const std::vector<PadChange>& changes, TurnInput& turn,
         event.type = change.on ? InputEvent::Type::KeyDown : InputEvent::Type::Other;
         event.held = bindings().heldOnKeyboard(SDL_GetKeyState(nullptr));
         HeldKeys word;
+        if (action) {
+            event.control = controlOf(*action, change.on);
+        }
         if (change.on && action) {
-            event.control = controlOf(*action);
             if (const auto key = wordOf(*action)) {
                 word.press(*key);
             }
@@ -87,9 +89,9 @@ TurnInput SdlInput::readTurn() {
                      : e.type == SDL_KEYDOWN ? InputEvent::Type::KeyDown
                                              : InputEvent::Type::Other;
         event.held = bindings().heldOnKeyboard(SDL_GetKeyState(nullptr));
-        if (e.type == SDL_KEYDOWN) {
+        if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
             if (const auto action = bindings().actionOf(Trigger::key(e.key.keysym.sym))) {
-                event.control = controlOf(*action);
+                event.control = controlOf(*action, e.type == SDL_KEYDOWN);
             }
         }
         if (e.type == SDL_ACTIVEEVENT && !e.active.gain &&

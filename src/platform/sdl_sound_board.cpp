@@ -35,8 +35,7 @@ bool SdlSoundBoard::open() {
     return open_;
 }
 
-void SdlSoundBoard::play(int channel, Sound sound) {
-    Mix_Chunk* chunk = chunks_[static_cast<std::size_t>(sound)];
+void SdlSoundBoard::playChunk(int channel, Mix_Chunk* chunk) {
     if (open_ && chunk) {
         Mix_PlayChannelTimed(channel, chunk, 0, -1);
     }

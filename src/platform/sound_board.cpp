@@ -1,6 +1,8 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include <array>
+
 #include "platform/file_checks.h"
 #include "platform/sound_board.h"
 
@@ -24,23 +26,56 @@ const char* soundFile(Sound sound) {
     return "";
 }
 
-std::string SdlSoundBoard::loadAll() {
+const char* soundFile(AssistSound sound) {
+    static constexpr std::array<const char*, AssistSoundCount> files{
+        "assist-piece-found.wav", "assist-piece-taken.wav", "assist-capture.wav",
+        "assist-flower.wav",      "assist-jorrin.wav",      "assist-ship-called.wav",
+        "assist-win.wav",         "assist-loss.wav"};
+    return files[static_cast<std::size_t>(sound)];
+}
+
+namespace {
+
+// A chunk of the named file; null when it is missing or malformed.
+Mix_Chunk* loadChunk(const char* name) {
+    if (!waveFileIsWellFormed(name)) {
+        return nullptr;
+    }
+    SDL_RWops* file = SDL_RWFromFile(name, "rb");
+    return file ? Mix_LoadWAV_RW(file, 1) : nullptr;
+}
+
+// Loads each sound's file into its chunk; the names of those that could not be.
+template <class Key, std::size_t N>
+std::string loadChunks(bool open, std::array<Mix_Chunk*, N>& chunks) {
     std::string missing;
-    for (int i = 0; i < SoundCount; ++i) {
-        const char* name = soundFile(static_cast<Sound>(i));
-        Mix_Chunk* chunk = nullptr;
-        if (open_ && waveFileIsWellFormed(name)) {
-            if (SDL_RWops* file = SDL_RWFromFile(name, "rb")) {
-                chunk = Mix_LoadWAV_RW(file, 1);
-            }
-        }
-        if (open_ && !chunk) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const char* name = soundFile(static_cast<Key>(i));
+        chunks[i] = open ? loadChunk(name) : nullptr;
+        if (open && !chunks[i]) {
             missing += missing.empty() ? "" : ", ";
             missing += name;
         }
-        chunks_[static_cast<std::size_t>(i)] = chunk;
     }
     return missing;
+}
+
+}  // namespace
+
+std::string SdlSoundBoard::loadAll() {
+    return loadChunks<Sound>(open_, chunks_);
+}
+
+std::string SdlSoundBoard::loadAssist() {
+    return loadChunks<AssistSound>(open_, assistChunks_);
+}
+
+void SdlSoundBoard::play(int channel, Sound sound) {
+    playChunk(channel, chunks_[static_cast<std::size_t>(sound)]);
+}
+
+void SdlSoundBoard::playAssist(AssistSound sound) {
+    playChunk(AssistChannel, assistChunks_[static_cast<std::size_t>(sound)]);
 }
 
 void SdlSoundBoard::close() {
@@ -49,6 +84,10 @@ void SdlSoundBoard::close() {
     }
     Mix_HaltChannel(-1);
     for (Mix_Chunk*& chunk : chunks_) {
+        Mix_FreeChunk(chunk);
+        chunk = nullptr;
+    }
+    for (Mix_Chunk*& chunk : assistChunks_) {
         Mix_FreeChunk(chunk);
         chunk = nullptr;
     }

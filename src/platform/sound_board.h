@@ -1,4 +1,5 @@
-// The sound seam: four sounds on fixed mixer channels.
+// The sound seam: four sounds on fixed mixer channels, and the assist
+// layer's own short sounds on a channel of their own.
 #pragma once
 
 #include <array>
@@ -22,6 +23,28 @@ class SoundBoard {
     virtual void setVolumeAll(int volume) = 0;
 };
 
+// The assist layer's sounds, one for each thing it tells the player of.
+enum class AssistSound {
+    PieceFound,
+    PieceTaken,
+    Capture,
+    FlowerRevived,
+    JorrinComing,
+    ShipCalled,
+    Win,
+    Loss,
+};
+constexpr int AssistSoundCount = 8;
+// The game's four cues never play on it, so an assist sound cuts none of them.
+constexpr int AssistChannel = 5;
+
+class AssistSoundBoard {
+  public:
+    virtual ~AssistSoundBoard() = default;
+    // Plays the sound once on the assist channel, cutting the one before.
+    virtual void playAssist(AssistSound sound) = 0;
+};
+
 // What the player does to every sound at once, beside the game's cues.
 class SoundControls {
   public:
@@ -34,12 +57,14 @@ class SoundControls {
 
 // SDL_mixer. Built without an audio device it plays nothing; a sound whose
 // file is missing or malformed plays nothing.
-class SdlSoundBoard final : public SoundBoard, public SoundControls {
+class SdlSoundBoard final : public SoundBoard, public SoundControls, public AssistSoundBoard {
   public:
     // Opens the device; false (and silence) when there is none.
     bool open();
     // Loads the four files; returns the names that could not be loaded.
     std::string loadAll();
+    // Loads the assist layer's files, the same way.
+    std::string loadAssist();
     // Releases the chunks and closes the device.
     void close();
 
@@ -50,15 +75,21 @@ class SdlSoundBoard final : public SoundBoard, public SoundControls {
     void setVolumeAll(int volume) override;
     void pauseAll(bool paused) override;
     void mute(bool muted) override;
+    void playAssist(AssistSound sound) override;
 
   private:
+    // Plays the chunk once on the channel; each build's mixer its own way.
+    void playChunk(int channel, Mix_Chunk* chunk);
+
     bool open_ = false;
     bool muted_ = false;
     int volume_ = 128;  // the mixer's own until the game asks for another
     std::array<Mix_Chunk*, SoundCount> chunks_{};
+    std::array<Mix_Chunk*, AssistSoundCount> assistChunks_{};
 };
 
 // The file each sound is read from.
 const char* soundFile(Sound sound);
+const char* soundFile(AssistSound sound);
 
 }  // namespace qz

@@ -40,8 +40,9 @@ class HeldKeys {
 };
 
 // What an event means to the program rather than the game: its pause and
-// mute keys, and the window losing the input focus.
-enum class Control : std::uint8_t { None, Pause, Mute, FocusLost };
+// mute keys, the map key going down and coming up, and the window losing the
+// input focus.
+enum class Control : std::uint8_t { None, Pause, Mute, FocusLost, Map, MapReleased };
 
 struct InputEvent {
     enum class Type {

@@ -81,6 +81,7 @@ TurnInput SdlInput::readTurn() {
     // every event waiting has been taken in.
     struct Taken {
         InputEvent::Type type;
+        bool keyUp;
         int code;
         bool alt;
         Control control;
@@ -98,16 +99,16 @@ TurnInput SdlInput::readTurn() {
                 }
                 held[static_cast<std::size_t>(code)] = down;
             }
-            taken.push_back(Taken{down ? InputEvent::Type::KeyDown : InputEvent::Type::Other, code,
-                                  (e.key.keysym.mod & KMOD_ALT) != 0, Control::None});
+            taken.push_back(Taken{down ? InputEvent::Type::KeyDown : InputEvent::Type::Other, !down,
+                                  code, (e.key.keysym.mod & KMOD_ALT) != 0, Control::None});
         } else if (e.type == SDL_QUIT) {
-            taken.push_back(Taken{InputEvent::Type::Quit, -1, false, Control::None});
+            taken.push_back(Taken{InputEvent::Type::Quit, false, -1, false, Control::None});
         } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             held.fill(0);  // the page lets go of every key when it loses the focus
-            taken.push_back(Taken{InputEvent::Type::Other, -1, false, Control::FocusLost});
+            taken.push_back(Taken{InputEvent::Type::Other, false, -1, false, Control::FocusLost});
         } else {
             // The mouse and the rest, as the native library's other events.
-            taken.push_back(Taken{InputEvent::Type::Other, -1, false, Control::None});
+            taken.push_back(Taken{InputEvent::Type::Other, false, -1, false, Control::None});
         }
     }
     TurnInput turn;
@@ -129,9 +130,9 @@ TurnInput SdlInput::readTurn() {
         event.type = t.type;
         event.held = nowHeld;
         event.control = t.control;
-        if (t.type == InputEvent::Type::KeyDown && t.code >= 0) {
+        if ((t.type == InputEvent::Type::KeyDown || t.keyUp) && t.code >= 0) {
             if (const auto action = bindings().actionOf(Trigger::key(t.code))) {
-                event.control = controlOf(*action);
+                event.control = controlOf(*action, !t.keyUp);
             }
         }
         turn.events.push_back(event);

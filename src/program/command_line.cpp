@@ -79,6 +79,8 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
             flag(o.fullscreen);
         } else if (name == "--controls") {
             flag(o.controls);
+        } else if (name == "--assist") {
+            flag(o.assist);
         } else if (name == "--settings") {
             value(o.settingsFile);
         } else if (name == "--data") {
@@ -111,7 +113,7 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
 
 std::string usageLine() {
     return "usage: quillo-zoruri [-h | --help] [--version] [--controls] [--settings FILE] "
-           "[--data DIR] [--fullscreen] [--scale N] [--record FILE | --replay FILE]";
+           "[--data DIR] [--fullscreen] [--scale N] [--assist] [--record FILE | --replay FILE]";
 }
 
 #ifndef QZ_VERSION
@@ -138,6 +140,9 @@ Options:
   --fullscreen     start in full screen (F11 or Alt+Enter switches at any time)
   --scale N        show each game pixel as an N x N block, N from 1 to 4
                    (or the largest that fits, on a smaller screen)
+  --assist         play with help: a sound and a line for what just happened,
+                   the lives shown, a map of the areas on Tab, a win that
+                   looks like one (or "assist = on" in the settings file)
   --record FILE    write the seed and every turn's keys to FILE, for bug reports
   --replay FILE    play a recorded game back, then exit
 
@@ -147,6 +152,7 @@ Keys:
   S        start a game      I       instructions (any key turns the page)
   Escape   leave the instructions; anywhere else, quit
   P        pause and resume the game     M   mute and unmute
+  Tab      with --assist, the map of the areas while held
   F11, Alt+Enter  switch between window and full screen
 A game pad works beside the keyboard: the D-pad or the left stick walks,
 buttons 0, 1, 7, 3 and 6 are X, Z, S, I and Escape, button 9 pauses.

@@ -15,6 +15,7 @@ struct Options {
     std::string replayFile;
     bool controls = false;     // list the controls in effect and exit
     std::string settingsFile;  // empty: the player's own settings file
+    bool assist = false;       // the assist layer, whatever the settings say
 };
 
 constexpr int MaxScale = 4;

@@ -16,6 +16,7 @@ namespace qz {
 namespace {
 
 constexpr std::string_view FocusSetting = "pause-on-focus-loss";
+constexpr std::string_view AssistSetting = "assist";
 constexpr std::string_view Default = "default";
 // A settings file is a few dozen short lines; anything far larger is not one.
 constexpr std::size_t MaxFileBytes = 64 * 1024;
@@ -70,6 +71,7 @@ class Reader {
         s_.bindings = Bindings{};
         s_.origins.fill(std::string(Default));
         s_.focusOrigin = Default;
+        s_.assistOrigin = Default;
     }
 
     void line(std::string_view text, int number) {
@@ -90,6 +92,8 @@ class Reader {
         const std::vector<std::string_view> values = words(content.substr(equals + 1));
         if (setting == FocusSetting) {
             focus(values, where);
+        } else if (setting == AssistSetting) {
+            assist(values, where);
         } else if (const auto action = actionOfName(setting)) {
             bind(*action, values, where);
         } else {
@@ -106,7 +110,11 @@ class Reader {
                 continue;
             }
             for (const Trigger& trigger : Bindings::defaultTriggers(action)) {
-                if (const auto other = s_.bindings.bind(trigger, action)) {
+                // The map's key belongs to the assist layer, which is off
+                // unless asked for: it gives way to the player's own keys
+                // without a word, as Tab did before it had a use.
+                if (const auto other = s_.bindings.bind(trigger, action);
+                    other && action != Action::Map) {
                     warn(s_.origins[static_cast<std::size_t>(*other)],
                          triggerName(trigger) + " was " + actionName(action) +
                              "'s by default; it is " + actionName(*other) + "'s now");
@@ -139,6 +147,18 @@ class Reader {
         }
         s_.pauseOnFocusLoss = values[0] == "yes";
         s_.focusOrigin = where;
+    }
+
+    void assist(const std::vector<std::string_view>& values, const std::string& where) {
+        if (setTwice(s_.assistOrigin, where)) {
+            return;
+        }
+        if (values.size() != 1 || (values[0] != "on" && values[0] != "off")) {
+            warn(where, std::string(AssistSetting) + " is on or off");
+            return;
+        }
+        s_.assist = values[0] == "on";
+        s_.assistOrigin = where;
     }
 
     void bind(Action action, const std::vector<std::string_view>& values,
@@ -250,6 +270,8 @@ std::string describeSettings(const Settings& settings) {
     }
     line(std::string(FocusSetting) + " = " + (settings.pauseOnFocusLoss ? "yes" : "no"),
          settings.focusOrigin);
+    line(std::string(AssistSetting) + " = " + (settings.assist ? "on" : "off"),
+         settings.assistOrigin);
     return out.str();
 }
 

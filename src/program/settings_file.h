@@ -1,13 +1,15 @@
-// The player's settings file: which keys and pad inputs ask for what, and
-// whether losing the window's focus pauses the game.
+// The player's settings file: which keys and pad inputs ask for what,
+// whether losing the window's focus pauses the game, and whether the assist
+// layer plays along.
 //
 //   # Quillo Zoruri settings
 //   left = Left A pad:hat-left pad:axis0-
 //   drop = X pad:button0
 //   pause-on-focus-loss = no
+//   assist = on
 //
 // One setting a line: an action (left, right, up, down, drop, power, start,
-// instructions, quit, pause, mute) and what asks for it, keys by their names
+// instructions, quit, pause, mute, map) and what asks for it, keys by their names
 // in any case, pad inputs as pad:buttonN, pad:hat-DIRECTION or pad:axisN+ and
 // -. A line replaces the action's defaults. A line that cannot be read is
 // named in one warning and left out; a key already given to another action
@@ -26,10 +28,12 @@ namespace qz {
 struct Settings {
     Bindings bindings = Bindings::defaults();
     bool pauseOnFocusLoss = true;
-    // Where each action's triggers and the focus setting came from:
+    bool assist = false;  // the assist layer: sounds, messages, lives, map
+    // Where each action's triggers and the two other settings came from:
     // "default", or "FILE line N".
     std::array<std::string, ActionCount> origins;
     std::string focusOrigin;
+    std::string assistOrigin;
     std::vector<std::string> warnings;  // one line each, naming file and line
 };
 

@@ -16,6 +16,7 @@
 #include "platform/display.h"
 #include "platform/file_checks.h"
 #include "platform/presentation.h"
+#include "program/assist_layer.h"
 #include "program/data_lookup.h"
 #include "program/pause_and_mute.h"
 #include "program/session_recorder.h"
@@ -189,6 +190,18 @@ int runGame(const Options& options) {
     if (const std::string missing = sound.loadAll(); !missing.empty()) {
         say("warning: cannot read " + missing + "; those sounds stay silent");
     }
+    // The assist layer reads its own files only when the player asks for it.
+    std::unique_ptr<AssistLayer> assist;
+    if (options.assist || settings.assist) {
+        if (const std::string missing = sound.loadAssist(); !missing.empty()) {
+            say("warning: cannot read " + missing + "; those sounds stay silent");
+        }
+        if (const char* missing = pictures->preload(pic::assistAll, presentation.frame())) {
+            say(std::string("warning: cannot read the picture ") + missing +
+                "; the assist layer leaves it out");
+        }
+        assist = std::make_unique<AssistLayer>(sound);
+    }
     int shownScale = options.scale;
     tellShrunkScale(presentation, options.scale, shownScale);
     SdlInput input([&] {
@@ -226,6 +239,7 @@ int runGame(const Options& options) {
             turnSound = player.get();
         }
         Runtime rt{state, canvas, clock, *turnInput, *turnSound};
+        rt.overlay = assist.get();
         const std::string astray =
             runRecordedLoop(rt, recorder.get(), player.get(), controls.get());
         if (recorder && recorder->failed()) {

@@ -82,6 +82,9 @@ bool runTurn(Runtime& rt) {
     GameState& s = rt.state;
     startTurnClock(rt);
     rt.turnInput = rt.input.readTurn();
+    if (rt.overlay) {
+        rt.overlay->turnStarts(s, rt.turnInput);
+    }
     takeEvents(rt);
     if (s.energy > 0 && s.mode != PlayMode::Arrival) {
         movementStep(s, rt.turnInput.held, rt.sound);
@@ -96,6 +99,9 @@ bool runTurn(Runtime& rt) {
     const PlayMode before = s.mode;
     const TurnEnd end = runModeTurn(rt);
     finishModeChange(rt, before);
+    if (rt.overlay && end.present) {
+        rt.overlay->turnEnds(s, rt.canvas);
+    }
     if (end.present) {
         rt.canvas.present();
     }

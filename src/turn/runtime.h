@@ -7,6 +7,7 @@
 #include "platform/keyboard.h"
 #include "platform/sound_board.h"
 #include "turn/timer.h"
+#include "turn/turn_overlay.h"
 
 namespace qz {
 
@@ -20,8 +21,9 @@ struct Runtime {
     SoundBoard& sound;
     TurnInput turnInput{};  // this turn's, read at its start
     Timer frameTimer{};
-    std::int64_t turnStartUs = -1;  // the clock's fine reading at the turn's start
-    std::int64_t turnEndUs = -1;    // where the last paced turn was meant to end
+    std::int64_t turnStartUs = -1;   // the clock's fine reading at the turn's start
+    std::int64_t turnEndUs = -1;     // where the last paced turn was meant to end
+    TurnOverlay* overlay = nullptr;  // the assist layer, when the player asks for it
 };
 
 // The nominal length of a turn, in milliseconds.

@@ -30,6 +30,16 @@ constexpr std::array<Point, 18> treePositions{{
     {30, 35},
 }};
 
+constexpr std::array<Point, 2> buildingPositions{{{93, 91}, {566, 91}}};
+constexpr Point houseAt{243, 258};
+// The pictures' sizes.
+constexpr int TreeWidth = 75;
+constexpr int TreeHeight = 200;
+constexpr int BuildingWidth = 139;
+constexpr int BuildingHeight = 152;
+constexpr int HouseWidth = 301;
+constexpr int HouseHeight = 106;
+
 constexpr Point groundAt{0, 50};
 constexpr Point indicatorAt{0, 450};
 
@@ -52,9 +62,30 @@ void drawForestTrees(Canvas& canvas, int area) {
 }
 
 void drawWashingtonBuildings(Canvas& canvas) {
-    static constexpr std::array<Point, 2> buildings{{{93, 91}, {566, 91}}};
-    canvas.drawSprite(pic::govBuilding, nullptr, buildings);
-    canvas.drawSprite(pic::jorrinHouse, nullptr, Point{243, 258});
+    canvas.drawSprite(pic::govBuilding, nullptr, buildingPositions);
+    canvas.drawSprite(pic::jorrinHouse, nullptr, houseAt);
+}
+
+std::span<const Rect> sceneryInFront(int area) {
+    static constexpr auto trees = [] {
+        std::array<Rect, treePositions.size()> boxes{};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            boxes[i] = Rect{treePositions[i].x, treePositions[i].y, TreeWidth, TreeHeight};
+        }
+        return boxes;
+    }();
+    static constexpr std::array<Rect, 3> buildings{{
+        {buildingPositions[0].x, buildingPositions[0].y, BuildingWidth, BuildingHeight},
+        {buildingPositions[1].x, buildingPositions[1].y, BuildingWidth, BuildingHeight},
+        {houseAt.x, houseAt.y, HouseWidth, HouseHeight},
+    }};
+    if (area == Forest) {
+        return trees;
+    }
+    if (area == WashingtonDC) {
+        return buildings;
+    }
+    return {};
 }
 
 void drawFlower(Canvas& canvas, bool alive) {

@@ -2,10 +2,16 @@
 // the flower inside a hole and the hole indicator panel.
 #pragma once
 
+#include <span>
+
 #include "core/game_state.h"
 #include "platform/canvas.h"
 
 namespace qz {
+
+// Where the trees and buildings stand, each by its picture's box; the
+// characters pass behind them.
+std::span<const Rect> sceneryInFront(int area);
 
 void drawBackground(Canvas& canvas, int area);
 void drawForestTrees(Canvas& canvas, int area);

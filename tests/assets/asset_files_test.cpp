@@ -302,10 +302,13 @@ struct ExpectedSound {
     double maxSeconds;
 };
 
-const ExpectedSound kSounds[] = {{"ufo-sound.wav", 2.0, 4.0},
-                                 {"drop.wav", 0.7, 1.3},
-                                 {"crunko-piece.wav", 0.1, 0.5},
-                                 {"quillo-theme.wav", 20.0, 30.0}};
+const ExpectedSound kSounds[] = {
+    {"ufo-sound.wav", 2.0, 4.0},          {"drop.wav", 0.7, 1.3},
+    {"crunko-piece.wav", 0.1, 0.5},       {"quillo-theme.wav", 20.0, 30.0},
+    {"assist-piece-found.wav", 0.2, 1.5}, {"assist-piece-taken.wav", 0.2, 1.5},
+    {"assist-capture.wav", 0.2, 1.5},     {"assist-flower.wav", 0.2, 1.5},
+    {"assist-jorrin.wav", 0.2, 1.5},      {"assist-ship-called.wav", 0.2, 1.5},
+    {"assist-win.wav", 0.2, 1.5},         {"assist-loss.wav", 0.2, 1.5}};
 
 Wave loadSound(const char* file) {
     std::optional<Wave> wave = readWave(kData + "/" + file);

@@ -94,7 +94,7 @@ TEST(Catalogue, NamesEveryPictureOnceWithFullScreensUnkeyed) {
             EXPECT_FALSE(entry.keyed) << entry.name;
         }
     }
-    EXPECT_EQ(names.size(), 45u);
+    EXPECT_EQ(names.size(), 49u);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@ hostile header, then the real game started on that data with --data.
 
 A bad picture or font must give one line on stderr naming the file and exit
 code 1; a bad sound one warning naming it, and the game plays on to the end
-of a short replay (exit code 0). Never a signal, never a hang, and never an
+of a short replay (exit code 0). The assist layer's pictures and sounds are
+read only with --assist: then a bad one is one warning naming it and the game
+plays on; without it, a missing one changes nothing at all. Never a signal, never a hang, and never an
 allocation of gigabytes: the game runs under a 512 MB address-space limit.
 
     damaged_install_test.py <executable> <build-folder>
@@ -23,6 +25,7 @@ import tempfile
 
 FONT = "Souvenir Bold Italic.ttf"
 SOUNDS = ["ufo-sound.wav", "drop.wav", "crunko-piece.wav", "quillo-theme.wav"]
+ASSIST = "assist-"
 ADDRESS_SPACE = 512 * 1024 * 1024
 # Title, S, and the first turns of the ship's arrival with its sound.
 REPLAY = "quillo-zoruri replay 1 seed 1\n" + "t P=-\n" * 2 + "t D=115 P=115\n" + "t P=-\n" * 4
@@ -78,7 +81,7 @@ def damage(path, fault):
     return True
 
 
-def run_game(copy, replay, as_nobody):
+def run_game(copy, replay, as_nobody, options=()):
     def limit():
         resource.setrlimit(resource.RLIMIT_AS, (ADDRESS_SPACE, ADDRESS_SPACE))
         if as_nobody:
@@ -89,7 +92,7 @@ def run_game(copy, replay, as_nobody):
     env = dict(os.environ, SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
     try:
         done = subprocess.run([os.path.join(copy, "quillo-zoruri"), "--data", copy,
-                               "--replay", replay], env=env, cwd=copy, preexec_fn=limit,
+                               "--replay", replay, *options], env=env, cwd=copy, preexec_fn=limit,
                               capture_output=True, text=True, timeout=20)
     except subprocess.TimeoutExpired:
         return None, ""
@@ -117,7 +120,7 @@ def judge(name, status, stderr):
     if status < 0:
         return f"signal {-status}", "killed by a signal"
     base = os.path.basename(name)
-    if name in SOUNDS:
+    if name in SOUNDS or base.startswith(ASSIST):
         if status != 0:
             return f"exit {status}", "a bad sound must not stop the game"
         if len(lines) != 1 or "warning" not in lines[0] or base not in lines[0]:
@@ -143,7 +146,9 @@ def main():
         copy = os.path.join(work, "copy")
         os.mkdir(copy)
         shutil.copytree(os.path.join(build, "graphics"), os.path.join(copy, "graphics"))
-        for name in SOUNDS + [FONT]:
+        assist_sounds = sorted(f for f in os.listdir(build)
+                               if f.startswith(ASSIST) and f.endswith(".wav"))
+        for name in SOUNDS + assist_sounds + [FONT]:
             shutil.copy(os.path.join(build, name), copy)
         shutil.copy(executable, os.path.join(copy, "quillo-zoruri"))
         replay = os.path.join(work, "short.replay")
@@ -158,18 +163,26 @@ def main():
         problems = []
         runs = 0
         print(f"{'file':34} " + " ".join(f"{f[:12]:12}" for f in faults))
-        for name in pictures + SOUNDS + [FONT]:
+        for name in pictures + SOUNDS + assist_sounds + [FONT]:
             path = os.path.join(copy, name)
             kept = os.path.join(work, "kept")
             shutil.copy2(path, kept)
             row = []
+            helping = os.path.basename(name).startswith(ASSIST)
+            if helping:
+                os.remove(path)
+                runs += 1
+                status, stderr = run_game(copy, replay, False)
+                if status != 0 or stderr:
+                    problems.append(f"{name}, missing without --assist: {status} {stderr!r}")
+                shutil.copy2(kept, path)
             for fault in faults:
                 if not damage(path, fault):
                     row.append("-")
                     continue
                 runs += 1
                 outcome, wrong = judge(name, *run_game(copy, replay, fault == "unreadable"
-                                                       and root))
+                                                       and root, ["--assist"] if helping else []))
                 row.append(outcome if not wrong else "FAIL " + outcome)
                 if wrong:
                     problems.append(f"{name}, {fault}: {wrong}")

@@ -46,4 +46,11 @@ class RecordingSoundBoard final : public SoundBoard {
     std::vector<SoundRequest> requests_;
 };
 
+// The assist layer's sounds, in the order they were asked for.
+class RecordingAssistSounds final : public AssistSoundBoard {
+  public:
+    void playAssist(AssistSound sound) override { played.push_back(sound); }
+    std::vector<AssistSound> played;
+};
+
 }  // namespace qz

@@ -25,6 +25,7 @@ struct FileCase {
     // Triggers and the action they ask for afterwards; nothing for none.
     std::vector<std::pair<Trigger, std::optional<Action>>> bound;
     bool pauseOnFocusLoss = true;
+    bool assist = false;
 };
 
 TEST(SettingsFile, EveryLineIsUsedOrNamedInOneWarning) {
@@ -51,6 +52,14 @@ TEST(SettingsFile, EveryLineIsUsedOrNamedInOneWarning) {
           {key("x"), std::nullopt},
           {key("m"), std::nullopt}}},
         {"pause-on-focus-loss = no\n", {}, {}, false},
+        {"assist = on\nmap = M\n",
+         {"f line 2: M was mute's by default; it is map's now"},
+         {{key("m"), Action::Map}, {key("Tab"), std::nullopt}},
+         true,
+         true},
+        // The map's Tab gives way to the player's keys without a word.
+        {"drop = Tab\n", {}, {{key("Tab"), Action::Drop}}},
+        {"assist = yes\n", {"f line 1: assist is on or off"}, {}},
         // Lines that cannot be read: named, left out, the rest used.
         {"left = A\njump = B\nright = D\n",
          {"f line 2: no setting is called \"jump\""},
@@ -94,6 +103,7 @@ TEST(SettingsFile, EveryLineIsUsedOrNamedInOneWarning) {
             EXPECT_EQ(settings.bindings.actionOf(trigger), action) << triggerName(trigger);
         }
         EXPECT_EQ(settings.pauseOnFocusLoss, c.pauseOnFocusLoss);
+        EXPECT_EQ(settings.assist, c.assist);
     }
     const std::string huge(70000, '#');
     const Settings refused = parseSettings(huge, "f");

@@ -2,9 +2,7 @@
 // process and once with the state copied out and back every turn. All three
 // runs must agree turn by turn, and with the golden.
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "support/game_fixture.h"
@@ -12,34 +10,6 @@
 
 namespace qz::test {
 namespace {
-
-struct Golden {
-    std::string name;
-    unsigned seed = 0;
-    std::vector<ScriptedTurn> script;
-};
-
-// The seed and script lines of a golden file; nothing when it lacks them.
-std::optional<Golden> readGolden(const std::filesystem::path& path) {
-    Golden golden{path.stem().string(), 0, {}};
-    std::ifstream file(path);
-    std::string line;
-    bool seeded = false;
-    while (std::getline(file, line)) {
-        if (line.rfind("seed ", 0) == 0) {
-            golden.seed = static_cast<unsigned>(std::stoul(line.substr(5)));
-            seeded = true;
-        } else if (line.rfind("script ", 0) == 0) {
-            const auto script = parseInputs(line.substr(7));
-            if (!seeded || !script) {
-                return std::nullopt;
-            }
-            golden.script = *script;
-            return golden;
-        }
-    }
-    return std::nullopt;
-}
 
 class GoldenReplays : public GameTest {
   protected:

@@ -8,6 +8,27 @@
 
 namespace qz::test {
 
+std::optional<Golden> readGolden(const std::filesystem::path& path) {
+    Golden golden{path.stem().string(), 0, {}};
+    std::ifstream file(path);
+    std::string line;
+    bool seeded = false;
+    while (std::getline(file, line)) {
+        if (line.rfind("seed ", 0) == 0) {
+            golden.seed = static_cast<unsigned>(std::stoul(line.substr(5)));
+            seeded = true;
+        } else if (line.rfind("script ", 0) == 0) {
+            const auto script = parseInputs(line.substr(7));
+            if (!seeded || !script) {
+                return std::nullopt;
+            }
+            golden.script = *script;
+            return golden;
+        }
+    }
+    return std::nullopt;
+}
+
 ::testing::AssertionResult matchesGolden(const std::string& name, unsigned seed,
                                          const std::vector<TurnRecord>& records) {
     const std::string path = std::string(QZ_GOLDEN_DIR) + "/" + name + ".txt";

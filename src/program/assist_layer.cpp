@@ -1,0 +1,141 @@
+#include "program/assist_layer.h"
+
+#include "characters/character_sprites.h"
+#include "characters/jorrin.h"
+#include "core/graphics_files.h"
+#include "items/status_bar.h"
+#include "program/assist_events.h"
+#include "program/assist_landing.h"
+#include "program/assist_map.h"
+#include "world/play_field.h"
+#include "world/scenery.h"
+
+namespace qz {
+namespace {
+
+constexpr Rgb LineColour{255, 230, 90};
+constexpr Rgb Shadow{0, 0, 0};
+constexpr int LineHeight = 24;
+constexpr int LineTopY = PlayFieldTop + 8;
+constexpr int LineBottomY = PlayFieldBottom - 8 - LineHeight;
+
+// The heads of the lives, below the energy bar.
+constexpr Point LivesAt{200, 568};
+constexpr int LifeStep = 26;
+constexpr int MostLivesShown = 5;
+
+bool overlaps(const Rect& a, const Rect& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// Below the top band, or above the status bar when the alien stands there.
+void drawLine(Canvas& canvas, const GameState& state, const std::string& text) {
+    const bool alienHigh = alienDrawnAt(state).y < LineTopY + LineHeight;
+    const int y = alienHigh ? LineBottomY : LineTopY;
+    // A shadow two rows down keeps the line readable on grass and stone alike.
+    canvas.drawTextCentred(FontSize::Medium, text, Shadow, y + 2);
+    canvas.drawTextCentred(FontSize::Medium, text, LineColour, y);
+}
+
+void drawLives(Canvas& canvas, int lives) {
+    for (int i = 0; i < lives && i < MostLivesShown; ++i) {
+        canvas.drawSprite(pic::assistLife, nullptr, Point{LivesAt.x + i * LifeStep, LivesAt.y});
+    }
+}
+
+// The alien's outline over the tree or building it stands behind, where it
+// was drawn walking.
+void drawOutlineBehindScenery(Canvas& canvas, const GameState& s) {
+    if (s.zones.powerActive || jorrinVisitRuns(s)) {
+        return;
+    }
+    const Rect alien{s.alienX, s.alienY, AlienWidth, AlienHeight};
+    for (const Rect& box : sceneryInFront(s.area)) {
+        if (overlaps(alien, box)) {
+            const Picture sheet = pic::assistOutline[s.alienFacing == FacingRight ? 1 : 0];
+            const Rect cell{alienWalkCellX(s.alienWalking, s.alienAnimFrame - 1), 0, AlienWidth,
+                            AlienHeight};
+            canvas.drawSprite(sheet, &cell, Point{s.alienX, s.alienY});
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void AssistLayer::turnStarts(const GameState& state, const TurnInput& input) {
+    before_ = state;
+    for (const InputEvent& event : input.events) {
+        if (event.control == Control::Map) {
+            mapHeld_ = true;
+        } else if (event.control == Control::MapReleased || event.control == Control::FocusLost) {
+            mapHeld_ = false;
+        }
+    }
+}
+
+void AssistLayer::tell(const GameState& state) {
+    for (const AssistEvent event : eventsOfTurn(before_, state)) {
+        const AssistNews news = newsOf(event);
+        sound_.playAssist(news.sound);
+        if (news.line) {
+            line_ = news.line;
+            lineTurns_ = AssistLineTurns;
+        }
+        if (event == AssistEvent::PieceTaken) {
+            blinkingPiece_ = pieceTaken(before_, state);
+            blinkTurns_ = AssistBlinkTurns;
+        }
+        if (event == AssistEvent::Win) {
+            won_ = true;
+            endTurn_ = 0;
+        }
+    }
+}
+
+void AssistLayer::drawOverPlay(const GameState& state, Canvas& canvas) {
+    drawOutlineBehindScenery(canvas, state);
+    drawLives(canvas, state.lives);
+    if (blinkTurns_ > 0) {
+        --blinkTurns_;
+        if (blinkTurns_ / 5 % 2 == 0) {
+            const auto piece = static_cast<std::size_t>(blinkingPiece_);
+            canvas.drawSprite(pic::phonePieceIcons[piece], nullptr, PieceIconAt[piece]);
+        }
+    }
+    if (lineTurns_ > 0) {
+        --lineTurns_;
+        drawLine(canvas, state, line_);
+        shownLine_ = line_;
+    }
+    if (mapHeld_) {
+        drawAreaMap(canvas, state);
+    }
+}
+
+void AssistLayer::drawOverEnd(const GameState& state, Canvas& canvas) {
+    if (!won_) {
+        return;
+    }
+    if (endTurn_ < LandingTurns) {
+        drawLanding(canvas, state, endTurn_++);
+    } else {
+        drawHomeEndScreen(canvas);
+    }
+}
+
+void AssistLayer::turnEnds(const GameState& state, Canvas& canvas) {
+    shownLine_.clear();
+    tell(state);
+    if (state.mode == PlayMode::Play) {
+        drawOverPlay(state, canvas);
+    } else if (state.mode == PlayMode::GameOver) {
+        drawOverEnd(state, canvas);
+    } else {
+        won_ = false;
+        lineTurns_ = 0;
+        blinkTurns_ = 0;
+    }
+}
+
+}  // namespace qz

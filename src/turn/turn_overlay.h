@@ -1,0 +1,21 @@
+// What may watch the game's turns from outside the rules: it sees the state
+// as a turn starts and as it ends, and may draw over the frame before it is
+// shown. It changes no state, so a game runs the same with one or without.
+#pragma once
+
+#include "core/game_state.h"
+#include "platform/canvas.h"
+#include "platform/turn_input.h"
+
+namespace qz {
+
+class TurnOverlay {
+  public:
+    virtual ~TurnOverlay() = default;
+    // The turn's input is read; nothing of the turn has run yet.
+    virtual void turnStarts(const GameState& state, const TurnInput& input) = 0;
+    // The turn has run and drawn its frame, which is about to be shown.
+    virtual void turnEnds(const GameState& state, Canvas& canvas) = 0;
+};
+
+}  // namespace qz
