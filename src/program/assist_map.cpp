@@ -8,7 +8,7 @@
 namespace qz {
 namespace {
 
-constexpr int CellW = 100;
+constexpr int CellW = 110;
 constexpr int CellH = 50;
 // The name takes a cell's top rows, the dot of the alien's place the rest.
 constexpr int NameRows = 24;
