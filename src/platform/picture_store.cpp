@@ -73,14 +73,13 @@ const char* PictureStore::preloadFirst(std::span<const Picture> pictures, std::s
 }
 
 void PictureStore::startReading() {
-#ifdef __EMSCRIPTEN__
-    // The browser build has one thread: the turn that leaves the title reads them.
-    return;
-#endif
+    // The browser build has one thread: there the turn that leaves the title reads them.
+#ifndef __EMSCRIPTEN__
     if (!unread_.empty() && !reader_.joinable()) {
         reader_ = std::thread([this, rest = unread_] { readRest(rest); });
         unread_ = {};
     }
+#endif
 }
 
 void PictureStore::readRest(std::span<const Picture> pictures) {

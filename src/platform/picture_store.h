@@ -31,8 +31,8 @@ struct Picture {
 // The game reads the title's picture before its first frame and the others
 // on a second thread while the title shows; the first draw of a picture that thread has
 // not kept yet waits until it has read them all, so the first frame of play
-// waits for every file and no later frame opens one.
-// A picture is read by readPicture (platform/surfaces.h).
+// waits for every file and no later frame opens one. Each file is read by
+// readPicture (platform/surfaces.h).
 
 class PictureStore {
   public:

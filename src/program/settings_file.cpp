@@ -91,9 +91,10 @@ class Reader {
         const std::string_view setting = trimmed(content.substr(0, equals));
         const std::vector<std::string_view> values = words(content.substr(equals + 1));
         if (setting == FocusSetting) {
-            focus(values, where);
+            setSwitch(values, where, FocusSetting, "yes", "no", s_.pauseOnFocusLoss,
+                      s_.focusOrigin);
         } else if (setting == AssistSetting) {
-            assist(values, where);
+            setSwitch(values, where, AssistSetting, "on", "off", s_.assist, s_.assistOrigin);
         } else if (const auto action = actionOfName(setting)) {
             bind(*action, values, where);
         } else {
@@ -137,28 +138,20 @@ class Reader {
         return true;
     }
 
-    void focus(const std::vector<std::string_view>& values, const std::string& where) {
-        if (setTwice(s_.focusOrigin, where)) {
+    // A setting of two words: `on` sets it, `off` clears it.
+    void setSwitch(const std::vector<std::string_view>& values, const std::string& where,
+                   std::string_view setting, std::string_view on, std::string_view off, bool& value,
+                   std::string& origin) {
+        if (setTwice(origin, where)) {
             return;
         }
-        if (values.size() != 1 || (values[0] != "yes" && values[0] != "no")) {
-            warn(where, std::string(FocusSetting) + " is yes or no");
+        if (values.size() != 1 || (values[0] != on && values[0] != off)) {
+            warn(where,
+                 std::string(setting) + " is " + std::string(on) + " or " + std::string(off));
             return;
         }
-        s_.pauseOnFocusLoss = values[0] == "yes";
-        s_.focusOrigin = where;
-    }
-
-    void assist(const std::vector<std::string_view>& values, const std::string& where) {
-        if (setTwice(s_.assistOrigin, where)) {
-            return;
-        }
-        if (values.size() != 1 || (values[0] != "on" && values[0] != "off")) {
-            warn(where, std::string(AssistSetting) + " is on or off");
-            return;
-        }
-        s_.assist = values[0] == "on";
-        s_.assistOrigin = where;
+        value = values[0] == on;
+        origin = where;
     }
 
     void bind(Action action, const std::vector<std::string_view>& values,
