@@ -114,7 +114,8 @@ case "$case_name" in
             grep -q "$words" "$work/pad.replay" || fail "the pad's game holds no $words"
         done
         # The turn before Escape: nothing held, though the stick was pushed left when the pad went.
-        [[ $(tail -n 3 "$work/pad.replay" | head -n 1) == "t P=-"* ]] ||
+        # Turn lines only: a digest line (every hundred turns) may fall among the last ones.
+        [[ $(grep '^t ' "$work/pad.replay" | tail -n 2 | head -n 1) == "t P=-"* ]] ||
             fail "the pad's stick is still held after it went away"
         note "the pad's game replays without a pad"
         expect_replay_ends_well "$work/pad.replay"
