@@ -40,9 +40,7 @@ constexpr std::size_t listedCount() {
 }
 
 template <class T>
-concept Record = requires(const T& record, CountFields& counter) {
-    forEachField(record, counter);
-};
+concept Record = requires(const T& record, CountFields& counter) { forEachField(record, counter); };
 
 template <class T>
 struct IsStdArray : std::false_type {};
@@ -61,7 +59,8 @@ std::string valueText(int value) {
     return std::to_string(value);
 }
 template <class E>
-requires std::is_enum_v<E> std::string valueText(E value) {
+    requires std::is_enum_v<E>
+std::string valueText(E value) {
     return std::to_string(static_cast<int>(value));
 }
 std::string valueText(PlayMode mode) {

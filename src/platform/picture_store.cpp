@@ -1,6 +1,7 @@
 #include "platform/picture_store.h"
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_thread.h>
 
 #include <algorithm>
 #include <string_view>
@@ -75,9 +76,16 @@ const char* PictureStore::preloadFirst(std::span<const Picture> pictures, std::s
 void PictureStore::startReading() {
     // The browser build has one thread: there the turn that leaves the title reads them.
 #ifndef __EMSCRIPTEN__
-    if (!unread_.empty() && !reader_.joinable()) {
-        reader_ = std::thread([this, rest = unread_] { readRest(rest); });
-        unread_ = {};
+    if (!unread_.empty() && !reader_) {
+        reading_ = unread_;
+        auto read = [](void* store) {
+            auto* self = static_cast<PictureStore*>(store);
+            self->readRest(self->reading_);
+            return 0;
+        };
+        reader_ = SDL_CreateThread(read, this);
+        // Without a second thread, the first draw of play reads them.
+        unread_ = reader_ ? std::span<const Picture>{} : unread_;
     }
 #endif
 }
@@ -95,8 +103,9 @@ void PictureStore::readRest(std::span<const Picture> pictures) {
 }
 
 const char* PictureStore::finishReading() {
-    if (reader_.joinable()) {
-        reader_.join();
+    if (reader_) {
+        SDL_WaitThread(reader_, nullptr);
+        reader_ = nullptr;
     }
     readRest(unread_);
     unread_ = {};

@@ -10,11 +10,11 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <thread>
 
 #include "platform/pixel_copy.h"
 
 struct SDL_Surface;
+struct SDL_Thread;
 
 namespace qz {
 
@@ -76,8 +76,11 @@ class PictureStore {
     std::atomic<int> filesOpened_ = 0;
     // Guards the two maps while the second thread reads.
     mutable std::mutex keeping_;
-    std::span<const Picture> unread_;  // for the second thread, not started yet
-    std::thread reader_;
+    std::span<const Picture> unread_;   // for the second thread, not started yet
+    std::span<const Picture> reading_;  // the second thread's, once started
+    // Made by the display library, which keeps no state behind for a thread
+    // of its own once it is waited for (it would for one it did not make).
+    SDL_Thread* reader_ = nullptr;
     std::atomic<bool> stopReading_ = false;
     const char* unreadable_ = nullptr;     // written by the reader before it ends
     const SDL_Surface* target_ = nullptr;  // null: the display surface's format

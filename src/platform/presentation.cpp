@@ -2,6 +2,7 @@
 
 #include <SDL/SDL.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -85,13 +86,33 @@ Presentation::~Presentation() {
     close();
 }
 
+namespace {
+
+// The largest whole scale the screen holds the frame at; 0 when it holds
+// not even the frame, or does not say how large it is.
+int wholeScreenScale(ScreenSize screen) {
+    return std::min(screen.w / FrameWidth, screen.h / FrameHeight);
+}
+
+}  // namespace
+
 SDL_Surface* Presentation::setMode(bool fullscreen) {
-    // Without a mode that holds even 800 x 600, unscaled and centred on
-    // whatever screen there is.
-    shownAt_ = largestFittingScale(scale_, room(fullscreen));
     const Uint32 flags = WindowFlags | (fullscreen ? SDL_FULLSCREEN : 0);
-    SDL_Surface* window =
-        SDL_SetVideoMode(FrameWidth * shownAt_, FrameHeight * shownAt_, Depth, flags);
+    SDL_Surface* window = nullptr;
+    if (fullscreen && wholeScreenScale(screen_) >= 1) {
+        // Full screen in the screen's own size, the frame centred in it at
+        // the largest whole scale it holds. The screen's mode never changes,
+        // and the other modes a library lists (sdl12-compat lists sizes it
+        // would stretch to the screen) are never taken.
+        shownAt_ = wholeScreenScale(screen_);
+        window = SDL_SetVideoMode(screen_.w, screen_.h, Depth, flags);
+    }
+    if (!window) {
+        // Without a screen that holds even 800 x 600, unscaled and centred
+        // in whatever mode there is.
+        shownAt_ = largestFittingScale(scale_, room(fullscreen));
+        window = SDL_SetVideoMode(FrameWidth * shownAt_, FrameHeight * shownAt_, Depth, flags);
+    }
     if (window) {
         SDL_WM_SetCaption(WindowCaption, "");
     }

@@ -55,6 +55,18 @@ bool Pad::open() {
             device_ = file;
         }
     }
+    if (fd_ < 0) {
+        // sdl12-compat opens the device while the library starts, not here:
+        // it is the open file that is a joystick device, or the one named.
+        const char* named = std::getenv("SDL_JOYSTICK_DEVICE");
+        for (int fd : before) {
+            const std::string file = fileOf(fd);
+            if (fd_ < 0 && (file.starts_with("/dev/input/") || (named && file == named))) {
+                fd_ = fd;
+                device_ = file;
+            }
+        }
+    }
     SDL_JoystickEventState(SDL_ENABLE);
     const char* name = SDL_JoystickName(0);
     auto count = [](int n, const char* one, const char* many) {

@@ -57,10 +57,13 @@ SDL_Surface* readBitmap(const char* path) {
     if (!file) {
         return nullptr;
     }
+    // Read whole onto the heap: the page's stack is small (64 KiB with newer compilers).
     std::vector<std::uint8_t> bytes;
-    std::uint8_t block[65536];
-    for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) {
-        bytes.insert(bytes.end(), block, block + n);
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        bytes.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+        std::rewind(file);
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
     }
     std::fclose(file);
     // The game's pictures are all 24-bit and uncompressed; the header is checked above.

@@ -234,7 +234,7 @@ Settings loadSettings(const std::string& asked) {
         Settings settings = parseSettings("", path);
         // The player's own file is said to be unreadable only when it is
         // there; a file named on the command line always.
-        struct stat there {};
+        struct stat there{};
         if (!asked.empty() || stat(path.c_str(), &there) == 0) {
             settings.warnings.push_back("cannot read the settings " + path + ": " +
                                         std::strerror(reason ? reason : EIO) +

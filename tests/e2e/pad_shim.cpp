@@ -2,7 +2,8 @@
 // end-to-end tests. The display library reads a pad's events from the file
 // SDL_JOYSTICK_DEVICE names, which can be a FIFO the test writes to, but
 // asks the driver through ioctl for the pad's name and how many buttons it
-// has; this answers for the FIFO named in QZ_TEST_PAD, as the Linux joystick
+// has (and sdl12-compat's library also for its maps of axes and buttons);
+// this answers for the FIFO named in QZ_TEST_PAD, as the Linux joystick
 // driver would, and passes every other call on.
 #include <dlfcn.h>
 #include <linux/joystick.h>
@@ -49,6 +50,22 @@ extern "C" int ioctl(int fd, unsigned long request, ...) {
         }
         if (request == JSIOCGVERSION) {
             *static_cast<unsigned*>(argument) = JS_VERSION;
+            return 0;
+        }
+        // The maps from the pad's axes and buttons to the driver's codes,
+        // which sdl12-compat's library asks: a stick, a hat and buttons.
+        if (_IOC_TYPE(request) == 'j' && _IOC_NR(request) == _IOC_NR(JSIOCGAXMAP)) {
+            const unsigned char map[Axes] = {ABS_X, ABS_Y, ABS_HAT0X, ABS_HAT0Y};
+            std::memset(argument, 0, _IOC_SIZE(request));
+            std::memcpy(argument, map, sizeof map);
+            return 0;
+        }
+        if (_IOC_TYPE(request) == 'j' && _IOC_NR(request) == _IOC_NR(JSIOCGBTNMAP)) {
+            std::memset(argument, 0, _IOC_SIZE(request));
+            auto* map = static_cast<unsigned short*>(argument);
+            for (unsigned short b = 0; b < Buttons; ++b) {
+                map[b] = static_cast<unsigned short>(BTN_GAMEPAD + b);
+            }
             return 0;
         }
         if (_IOC_TYPE(request) == 'j' && _IOC_NR(request) == _IOC_NR(JSIOCGNAME(0))) {

@@ -135,6 +135,11 @@ TEST(KeyNames, AreTheDisplayLibrarysOwn) {
     int named = 0;
     for (int code = 0; code < KeyCodeCount; ++code) {
         std::string theirs = SDL_GetKeyName(static_cast<SDLKey>(code));
+        // sdl12-compat's slip: its name for the semicolon. The settings file
+        // names it ';' whichever library runs the game.
+        if (code == ';' && theirs == ");") {
+            theirs = ";";
+        }
         if (theirs == "unknown key" || theirs.rfind("world ", 0) == 0) {
             EXPECT_EQ(keyName(code), "") << code;
             continue;

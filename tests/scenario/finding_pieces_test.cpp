@@ -58,13 +58,10 @@ class FindingThePieces : public GameTest {
         const GameState& s = state();
         turn({KeyX});
         ASSERT_EQ(s.area, InsideHole);
-        holdUntil(
-            {}, [&] { return s.holeVisit.holeLanded; }, 40);
-        holdUntil(
-            {KeyLeft}, [&] { return s.phonePieceHeld[piece - 1]; }, 60);
+        holdUntil({}, [&] { return s.holeVisit.holeLanded; }, 40);
+        holdUntil({KeyLeft}, [&] { return s.phonePieceHeld[piece - 1]; }, 60);
         turn({KeyX});
-        holdUntil(
-            {KeyUp}, [&] { return s.area != InsideHole; }, 80);
+        holdUntil({KeyUp}, [&] { return s.area != InsideHole; }, 80);
     }
 
     std::vector<TurnRecord> records_;
@@ -73,8 +70,7 @@ class FindingThePieces : public GameTest {
 TEST_F(FindingThePieces, AllThreeFromTheirHolesInASeededGame) {
     start(Seed);
     turn({KeyS});
-    holdUntil(
-        {}, [&] { return state().mode == PlayMode::Play; }, 80);
+    holdUntil({}, [&] { return state().mode == PlayMode::Play; }, 80);
 
     // From the Forest each of Areas One to Three is one crossing away.
     struct Way {
@@ -98,14 +94,12 @@ TEST_F(FindingThePieces, AllThreeFromTheirHolesInASeededGame) {
         const HoleRect hole =
             holeLayouts[static_cast<std::size_t>(s.areaHoles.holeLayoutOf[row])].holes[column];
         const Way way = ways[row];
-        holdUntil(
-            {way.there}, [&] { return s.area == area; }, 200);
+        holdUntil({way.there}, [&] { return s.area == area; }, 200);
         walkTo(hole.x, hole.y - 70);
         ASSERT_TRUE(s.areaHoles.onHole);
         fetch(piece);
         ASSERT_EQ(s.area, area);
-        holdUntil(
-            {way.back}, [&] { return s.area == Forest; }, 200);
+        holdUntil({way.back}, [&] { return s.area == Forest; }, 200);
     }
     EXPECT_EQ(state().phonePieceHeld, (std::array<bool, 3>{true, true, true}));
     EXPECT_EQ(state().items.foundOrder,
