@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include <algorithm>
+
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
@@ -89,8 +91,12 @@ KeptCanvas::KeptCanvas(Presentation& presentation, PictureStore& pictures, const
     : Canvas(presentation.frame(), &presentation, fonts), pictures_(pictures) {}
 
 void KeptCanvas::drawSprite(Picture picture, const Rect* part, std::span<const Point> positions) {
+    if (std::find(unreadable_.begin(), unreadable_.end(), picture.path) != unreadable_.end()) {
+        return;
+    }
     SDL_Surface* kept = pictures_.open(picture);
     if (!kept) {
+        unreadable_.push_back(picture.path);
         return;
     }
     for (const Point& at : positions) {
