@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 
@@ -40,9 +41,7 @@ constexpr std::size_t listedCount() {
 }
 
 template <class T>
-concept Record = requires(const T& record, CountFields& counter) {
-    forEachField(record, counter);
-};
+concept Record = requires(const T& record, CountFields& counter) { forEachField(record, counter); };
 
 template <class T>
 struct IsStdArray : std::false_type {};
@@ -60,8 +59,15 @@ std::string valueText(bool value) {
 std::string valueText(int value) {
     return std::to_string(value);
 }
+std::string valueText(std::uint32_t value) {
+    return std::to_string(value);
+}
+std::string valueText(std::int64_t value) {
+    return std::to_string(value);
+}
 template <class E>
-requires std::is_enum_v<E> std::string valueText(E value) {
+    requires std::is_enum_v<E>
+std::string valueText(E value) {
     return std::to_string(static_cast<int>(value));
 }
 std::string valueText(PlayMode mode) {
