@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const qz::RecordedSession& session = loaded.session;
     std::string written = qz::headerLine(session.seed) + "\n";
-    for (const qz::RecordedTurn& turn : session.turns) {
-        written += qz::turnLine(turn) + "\n";
+    for (std::size_t i = 0; i < session.turns.size(); ++i) {
+        written += qz::turnLine(session.turns[i]) + "\n";
     }
     written += "end " + std::to_string(session.turns.size()) + " " + session.finalDigest + "\n";
     const qz::LoadedSession again = qz::parseSession(written, "again");

@@ -24,26 +24,26 @@ void drawCell(Canvas& canvas, const Picture* sheet, Rect cell, int x, int y) {
 }
 
 void drawHuman(Canvas& canvas, const pic::Sheets& sheets, int x, int y, int facing,
-               int characterDrawCount) {
+               DrawCount characterDrawCount) {
     drawCell(canvas, sheetFor(sheets, facing), Rect{pursuerCellX(characterDrawCount), 0, 50, 100},
              x, y);
 }
 
 }  // namespace
 
-int alienWalkCellX(bool walking, int animFrame) {
+int alienWalkCellX(bool walking, DrawCount animFrame) {
     return walking && (animFrame & 3) == 0 ? 50 : 0;
 }
 
-int pursuerCellX(int characterDrawCount) {
+int pursuerCellX(DrawCount characterDrawCount) {
     return characterDrawCount % 8 == 0 ? 50 : 0;
 }
 
-int jorrinCellX(int characterDrawCount) {
+int jorrinCellX(DrawCount characterDrawCount) {
     return characterDrawCount % 5 == 0 ? 0 : 50;
 }
 
-void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, int animFrame) {
+void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, DrawCount animFrame) {
     drawCell(canvas, sheetFor(pic::alienWalk, facing),
              Rect{alienWalkCellX(walking, animFrame), 0, 50, 75}, x, y);
 }
@@ -58,15 +58,15 @@ void drawAlienCollapse(Canvas& canvas, int x, int y, int facing) {
     }
 }
 
-void drawFbiAgent(Canvas& canvas, int x, int y, int facing, int characterDrawCount) {
+void drawFbiAgent(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount) {
     drawHuman(canvas, pic::fbiAgent, x, y, facing, characterDrawCount);
 }
 
-void drawScientist(Canvas& canvas, int x, int y, int facing, int characterDrawCount) {
+void drawScientist(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount) {
     drawHuman(canvas, pic::scientist, x, y, facing, characterDrawCount);
 }
 
-void drawJorrin(Canvas& canvas, int x, int y, int facing, int characterDrawCount) {
+void drawJorrin(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount) {
     // His left-facing sheet is only 75 pixels high.
     const int height = facing == FacingLeft ? 75 : 100;
     drawCell(canvas, sheetFor(pic::jorrin, facing),

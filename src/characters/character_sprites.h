@@ -1,6 +1,7 @@
 // The characters' pictures and which cell of its sheet each shows.
 #pragma once
 
+#include "core/game_state.h"
 #include "platform/canvas.h"
 
 namespace qz {
@@ -8,13 +9,13 @@ namespace qz {
 // Which cell of a sheet is drawn (its x), kept apart from drawing so the
 // rules can be checked alone.
 // The alien steps one draw in four while walking.
-int alienWalkCellX(bool walking, int animFrame);
+int alienWalkCellX(bool walking, DrawCount animFrame);
 // The pursuers show their second cell once in eight draws (count 0 included).
-int pursuerCellX(int characterDrawCount);
+int pursuerCellX(DrawCount characterDrawCount);
 // Jorrin's rule is the other way round: his first cell once in five draws.
-int jorrinCellX(int characterDrawCount);
+int jorrinCellX(DrawCount characterDrawCount);
 
-void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, int animFrame);
+void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, DrawCount animFrame);
 // cellX is 0, 50, 100 or 150.
 void drawAlienHeadBob(Canvas& canvas, int x, int y, int facing, int cellX);
 // Lies in the bottom 30 pixels of the alien's 50 x 75 box.
@@ -22,9 +23,9 @@ void drawAlienCollapse(Canvas& canvas, int x, int y, int facing);
 // The three humans pick their frame from the shared characterDrawCount; the
 // rule step that draws one advances the count after each call, also when the
 // facing is neither left nor right and nothing is drawn.
-void drawFbiAgent(Canvas& canvas, int x, int y, int facing, int characterDrawCount);
-void drawScientist(Canvas& canvas, int x, int y, int facing, int characterDrawCount);
-void drawJorrin(Canvas& canvas, int x, int y, int facing, int characterDrawCount);
+void drawFbiAgent(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount);
+void drawScientist(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount);
+void drawJorrin(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount);
 // Always at x 300.
 void drawShip(Canvas& canvas, int y);
 

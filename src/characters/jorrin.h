@@ -16,12 +16,12 @@ constexpr int RevivalEnergy = 50;
 struct JorrinVisitPicture {
     Point jorrin;
     int jorrinFacing;
-    int characterDrawCount;  // the count Jorrin's frame is chosen from
+    DrawCount characterDrawCount;  // the count Jorrin's frame is chosen from
     Point alien;
     bool alienCollapsed;
     int alienFacing;
     bool alienWalking;
-    int alienAnimFrame;
+    DrawCount alienAnimFrame;
 };
 
 // Exactly when a visit takes over the alien's drawing step.

@@ -1,5 +1,6 @@
 #include "characters/pursuer.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "characters/character_sprites.h"
@@ -53,11 +54,19 @@ bool crossingCounts(const GameState& s, Edge edge) {
     return isOutdoorArea(s.area) && !isQuarterTurnEdge(s.area, edge);
 }
 
+// Crossings that do not count can carry a pursuer ever further off the
+// screen, one shift each; after days of that its place wraps round the
+// 32-bit range rather than overflowing.
+int shifted(int coordinate, int shift) {
+    return static_cast<int>(static_cast<std::uint32_t>(coordinate) +
+                            static_cast<std::uint32_t>(shift));
+}
+
 // Follows the alien across the edge by `shift` along `coordinate`, or gives up
 // after its third counted crossing.
 void followOrGiveUp(PursuerState& p, int& coordinate, int shift) {
     if (p.pursuerFollows < MostFollows) {
-        coordinate += shift;
+        coordinate = shifted(coordinate, shift);
         p.pursuerGaveUp = false;
     } else {
         p.pursuerGaveUp = true;
@@ -177,9 +186,11 @@ void pushBackStep(GameState& s) {
 }  // namespace
 
 bool touchesAlien(const GameState& s) {
-    const PursuerState& p = s.pursuer;
-    return p.pursuerX + 50 >= s.alienX + 40 && p.pursuerX <= s.alienX + 15 &&
-           p.pursuerY <= s.alienY + 30 && p.pursuerY + 100 >= s.alienY + 60;
+    // Summed wide: a pursuer far off the screen may stand near the limits.
+    const std::int64_t x = s.pursuer.pursuerX;
+    const std::int64_t y = s.pursuer.pursuerY;
+    return x + 50 >= s.alienX + 40 && x <= s.alienX + 15 && y <= s.alienY + 30 &&
+           y + 100 >= s.alienY + 60;
 }
 
 std::optional<PursuerPicture> updatePursuer(GameState& s, HeldKeys held, bool isScientist) {

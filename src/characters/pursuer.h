@@ -18,7 +18,7 @@ struct PursuerPicture {
     int x = 0;
     int y = 0;
     int facing = FacingRight;
-    int characterDrawCount = 0;
+    DrawCount characterDrawCount = 0;
 };
 
 // Once per Play turn, also inside a hole: the appearance delay, else the

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "characters/jorrin_state.h"
 #include "characters/phone_mark_state.h"
@@ -28,6 +29,11 @@ constexpr int TimeUnitsFull = 9999;
 // Turns before the title texts first alternate; later phases last one more.
 constexpr int TitleBlinkTurns = 360;
 
+// The counters that only grow over a whole run. A run left going for years
+// wraps them round at 2^32; the frames they pick follow their last bits, so
+// walking looks the same on either side of the wrap.
+using DrawCount = std::uint32_t;
+
 struct GameState {
     PlayMode mode = PlayMode::Title;
     bool quitRequested = false;
@@ -38,11 +44,11 @@ struct GameState {
     int alienY = 160;
     Facing alienFacing = FacingLeft;
     bool alienWalking = false;
-    int alienAnimFrame = 0;  // never reset; picks the walking frame
+    DrawCount alienAnimFrame = 0;  // never reset; picks the walking frame
 
     int energy = 145;  // 0..145, also the bar's width in pixels
     int lives = 3;
-    int score = 0;
+    std::int64_t score = 0;  // wide: a game fed candy for ever never ends
     int candyCount = 0;
     int timeUnits = TimeUnitsFull;  // energy sub-counter: one point lost at each multiple of 99
     std::array<bool, 3> phonePieceHeld{};
@@ -59,7 +65,7 @@ struct GameState {
 
     // Shared by the FBI agent, the scientist and Jorrin to pick their walking
     // frame; counts draws over the whole run, never reset.
-    int characterDrawCount = 0;
+    DrawCount characterDrawCount = 0;
 
     HoleState areaHoles;
     HoleVisit holeVisit;

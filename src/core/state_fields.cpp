@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 
@@ -56,6 +57,12 @@ std::string valueText(bool value) {
     return value ? "true" : "false";
 }
 std::string valueText(int value) {
+    return std::to_string(value);
+}
+std::string valueText(std::uint32_t value) {
+    return std::to_string(value);
+}
+std::string valueText(std::int64_t value) {
     return std::to_string(value);
 }
 template <class E>

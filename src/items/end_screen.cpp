@@ -6,7 +6,7 @@
 
 namespace qz {
 
-void drawEndScreen(Canvas& canvas, int score) {
+void drawEndScreen(Canvas& canvas, std::int64_t score) {
     canvas.fill(0, 0, 800, 600, Rgb{0, 0, 0});
     canvas.drawSprite(pic::face, nullptr, Point{canvas.width() / 2 - 150, 200});
     canvas.drawTextCentred(FontSize::Large, "Game Over", White, 150);

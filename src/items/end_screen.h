@@ -6,7 +6,7 @@
 
 namespace qz {
 
-void drawEndScreen(Canvas& canvas, int score);
+void drawEndScreen(Canvas& canvas, std::int64_t score);
 
 // One GameOver turn: the end bonus (added once per game), then the screen.
 void gameOverStep(GameState& state, Canvas& canvas);

@@ -1,6 +1,7 @@
 #include "items/energy_and_time.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "core/graphics_files.h"
 
@@ -72,14 +73,14 @@ void addEndBonus(GameState& state) {
     }
     if (call.timeBonusReserve > 31) {
         call.timeBonusReserve -= 31;
-        state.score += 1000 * call.timeBonusReserve;
+        state.score += std::int64_t{1000} * call.timeBonusReserve;
     }
-    state.score += 490 * state.candyCount + state.energy;
+    state.score += std::int64_t{490} * state.candyCount + state.energy;
     call.bonusPending = false;
 }
 
 void deliverCandy(GameState& state) {
-    state.score += CandyPoints * state.candyCount;
+    state.score += std::int64_t{CandyPoints} * state.candyCount;
     state.candyCount = 0;
 }
 

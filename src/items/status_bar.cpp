@@ -38,7 +38,7 @@ void drawCandyCounter(Canvas& canvas, int candyCount) {
     drawStatusText(canvas, decimal(candyCount), 725, 560);
 }
 
-void drawScore(Canvas& canvas, int score) {
+void drawScore(Canvas& canvas, std::int64_t score) {
     drawStatusText(canvas, decimal(score), 725, 490);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "platform/canvas.h"
 
@@ -19,6 +20,6 @@ void drawLogoAndLabels(Canvas& canvas);
 // The bar cut to `energy` columns; nothing at 0.
 void drawEnergyBar(Canvas& canvas, int energy);
 void drawCandyCounter(Canvas& canvas, int candyCount);
-void drawScore(Canvas& canvas, int score);
+void drawScore(Canvas& canvas, std::int64_t score);
 
 }  // namespace qz

@@ -4,7 +4,7 @@
 
 namespace qz {
 
-std::string decimal(int value) {
+std::string decimal(std::int64_t value) {
     std::ostringstream out;
     out << value;
     return out.str();

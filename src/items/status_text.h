@@ -1,6 +1,7 @@
 // The white status texts and the decimal form of numbers.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/canvas.h"
@@ -8,7 +9,7 @@
 namespace qz {
 
 // Plain decimal: no padding, no separators.
-std::string decimal(int value);
+std::string decimal(std::int64_t value);
 
 // White text in the small font, by its top-left corner.
 void drawStatusText(Canvas& canvas, const std::string& text, int x, int y);

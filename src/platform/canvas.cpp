@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include <algorithm>
+
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
@@ -89,8 +91,12 @@ KeptCanvas::KeptCanvas(Presentation& presentation, PictureStore& pictures, const
     : Canvas(presentation.frame(), &presentation, fonts), pictures_(pictures) {}
 
 void KeptCanvas::drawSprite(Picture picture, const Rect* part, std::span<const Point> positions) {
+    if (std::find(unreadable_.begin(), unreadable_.end(), picture.path) != unreadable_.end()) {
+        return;
+    }
     SDL_Surface* kept = pictures_.open(picture);
     if (!kept) {
+        unreadable_.push_back(picture.path);
         return;
     }
     for (const Point& at : positions) {
@@ -100,8 +106,9 @@ void KeptCanvas::drawSprite(Picture picture, const Rect* part, std::span<const P
         command.partial = part != nullptr;
         command.sourceX = part ? part->x : 0;
         command.sourceY = part ? part->y : 0;
-        command.x = at.x;
-        command.y = at.y;
+        // The corner as the display library takes it: far-off places wrap.
+        command.x = static_cast<Sint16>(at.x);
+        command.y = static_cast<Sint16>(at.y);
         command.w = part ? part->w : kept->w;
         command.h = part ? part->h : kept->h;
         pending_.push_back(std::move(command));
@@ -112,9 +119,9 @@ void KeptCanvas::fill(int x, int y, int w, int h, Rgb colour) {
     DrawCommand command;
     command.kind = DrawCommand::Kind::Fill;
     command.colour = mapColour(screen_, colour.r, colour.g, colour.b);
-    command.x = x;
-    command.y = y;
-    // The sizes as the display library would take them.
+    // The corner and sizes as the display library would take them.
+    command.x = static_cast<Sint16>(x);
+    command.y = static_cast<Sint16>(y);
     command.w = static_cast<Uint16>(w);
     command.h = static_cast<Uint16>(h);
     pending_.push_back(std::move(command));
@@ -131,8 +138,8 @@ void KeptCanvas::placeText(FontSize size, const std::string& text, Rgb colour, i
     command.font = font(size);
     command.text = text;
     command.colour = rgbOf(colour);
-    command.x = centred ? screen_->w / 2 - rendered->w / 2 : x;
-    command.y = y;
+    command.x = static_cast<Sint16>(centred ? screen_->w / 2 - rendered->w / 2 : x);
+    command.y = static_cast<Sint16>(y);
     command.w = rendered->w;
     command.h = rendered->h;
     pending_.push_back(std::move(command));

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/draw_list.h"
 #include "platform/picture_store.h"
@@ -142,6 +144,8 @@ class KeptCanvas final : public Canvas {
     void flush();
 
     PictureStore& pictures_;
+    // Pictures that could not be read: a missing one is not looked for at every draw.
+    std::vector<std::string_view> unreadable_;
     TextCache texts_;
     std::vector<DrawCommand> pending_;  // drawn since the frame was last brought up to date
     std::vector<DrawCommand> shown_;    // what the surface shows

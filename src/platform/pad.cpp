@@ -28,8 +28,12 @@ void PadTracker::axis(int number, int value, std::vector<PadChange>& changes) {
     if (number < 0 || number >= PadAxes) {
         return;
     }
-    set(PadInput::axis(number, false), value < -AxisDeadZone, changes);
-    set(PadInput::axis(number, true), value > AxisDeadZone, changes);
+    for (const bool positive : {false, true}) {
+        const PadInput input = PadInput::axis(number, positive);
+        const int pushed = positive ? value : -value;
+        const bool held = state_[static_cast<std::size_t>(input.slot)];
+        set(input, pushed > (held ? AxisReleaseZone : AxisDeadZone), changes);
+    }
 }
 
 void PadTracker::releaseAll(std::vector<PadChange>& changes) {

@@ -18,8 +18,11 @@ struct PadChange {
     bool on = false;
 };
 
-// A stick counts as pushed beyond a quarter of its range.
+// A stick counts as pushed beyond a quarter of its range, and as let go only
+// once back within a fifth: a worn stick resting near the edge would
+// otherwise flicker, and every flicker is another key-down.
 constexpr int AxisDeadZone = 32768 / 4;
+constexpr int AxisReleaseZone = 32768 / 5;
 
 // Which inputs a pad holds, from its buttons, first hat and axes.
 class PadTracker {

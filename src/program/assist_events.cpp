@@ -29,6 +29,12 @@ AssistNews newsOf(AssistEvent event) {
     return News[static_cast<std::size_t>(event)];
 }
 
+AssistNews caughtWithTheft(AssistEvent theft) {
+    return {AssistSound::Capture, theft == AssistEvent::PieceTaken
+                                      ? "Caught by the FBI agent! He took a phone piece."
+                                      : "Caught by the FBI agent! He took your Crunko's pieces."};
+}
+
 int pieceTaken(const GameState& before, const GameState& after) {
     for (std::size_t i = 0; i < before.phonePieceHeld.size(); ++i) {
         if (before.phonePieceHeld[i] && !after.phonePieceHeld[i]) {

@@ -32,6 +32,11 @@ struct AssistNews {
 
 AssistNews newsOf(AssistEvent event);
 
+// The agent's catch that takes something in the same turn, told as one: the
+// line names what was taken (`theft` is PieceTaken or CandyTaken); the
+// theft's own sound is to follow the catch's.
+AssistNews caughtWithTheft(AssistEvent theft);
+
 // What happened in a turn that began in play: `before` as it began, `after`
 // as it ended. Turns in other modes tell nothing.
 std::vector<AssistEvent> eventsOfTurn(const GameState& before, const GameState& after);

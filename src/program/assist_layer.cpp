@@ -1,5 +1,7 @@
 #include "program/assist_layer.h"
 
+#include <algorithm>
+
 #include "characters/character_sprites.h"
 #include "characters/jorrin.h"
 #include "core/graphics_files.h"
@@ -65,6 +67,10 @@ void drawOutlineBehindScenery(Canvas& canvas, const GameState& s) {
 
 void AssistLayer::turnStarts(const GameState& state, const TurnInput& input) {
     before_ = state;
+    followMapKey(input);
+}
+
+void AssistLayer::followMapKey(const TurnInput& input) {
     for (const InputEvent& event : input.events) {
         if (event.control == Control::Map) {
             mapHeld_ = true;
@@ -75,12 +81,31 @@ void AssistLayer::turnStarts(const GameState& state, const TurnInput& input) {
 }
 
 void AssistLayer::tell(const GameState& state) {
-    for (const AssistEvent event : eventsOfTurn(before_, state)) {
-        const AssistNews news = newsOf(event);
-        sound_.playAssist(news.sound);
-        if (news.line) {
-            line_ = news.line;
-            lineTurns_ = AssistLineTurns;
+    if (followTurns_ > 0 && --followTurns_ == 0) {
+        sound_.playAssist(following_);
+    }
+    const std::vector<AssistEvent> events = eventsOfTurn(before_, state);
+    auto told = [&events](AssistEvent event) {
+        return std::find(events.begin(), events.end(), event) != events.end();
+    };
+    // The agent's catch comes after its theft in the turn; told apart, the
+    // catch's line and sound would hide the theft's.
+    const AssistEvent theft =
+        told(AssistEvent::PieceTaken) ? AssistEvent::PieceTaken : AssistEvent::CandyTaken;
+    const bool robbed = told(AssistEvent::CaughtByAgent) && told(theft);
+    for (const AssistEvent event : events) {
+        if (robbed && event == theft) {
+            following_ = newsOf(event).sound;
+            followTurns_ = AssistFollowTurns;
+        } else {
+            const AssistNews news = robbed && event == AssistEvent::CaughtByAgent
+                                        ? caughtWithTheft(theft)
+                                        : newsOf(event);
+            sound_.playAssist(news.sound);
+            if (news.line) {
+                line_ = news.line;
+                lineTurns_ = AssistLineTurns;
+            }
         }
         if (event == AssistEvent::PieceTaken) {
             blinkingPiece_ = pieceTaken(before_, state);
@@ -135,6 +160,7 @@ void AssistLayer::turnEnds(const GameState& state, Canvas& canvas) {
         won_ = false;
         lineTurns_ = 0;
         blinkTurns_ = 0;
+        followTurns_ = 0;
     }
 }
 

@@ -16,6 +16,9 @@ namespace qz {
 // About two seconds of turns for a line, one and a half for a blink.
 constexpr int AssistLineTurns = 60;
 constexpr int AssistBlinkTurns = 45;
+// Half a second of turns, as long as a catch's sound: then the sound of what
+// the catch took.
+constexpr int AssistFollowTurns = 15;
 
 class AssistLayer final : public TurnOverlay {
   public:
@@ -23,12 +26,14 @@ class AssistLayer final : public TurnOverlay {
 
     void turnStarts(const GameState& state, const TurnInput& input) override;
     void turnEnds(const GameState& state, Canvas& canvas) override;
+    void turnSkipped(const TurnInput& input) override { followMapKey(input); }
 
     // The line drawn over the last frame; empty when none was.
     const std::string& line() const { return shownLine_; }
     bool mapShown() const { return mapHeld_; }
 
   private:
+    void followMapKey(const TurnInput& input);
     void tell(const GameState& state);
     void drawOverPlay(const GameState& state, Canvas& canvas);
     void drawOverEnd(const GameState& state, Canvas& canvas);
@@ -37,6 +42,8 @@ class AssistLayer final : public TurnOverlay {
     GameState before_;
     std::string line_;
     std::string shownLine_;
+    AssistSound following_ = AssistSound::PieceTaken;
+    int followTurns_ = 0;  // turns until `following_` plays; 0 for none
     int lineTurns_ = 0;
     int blinkingPiece_ = -1;
     int blinkTurns_ = 0;

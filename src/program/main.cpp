@@ -2,13 +2,14 @@
 #include <cstdio>
 
 #include "program/command_line.h"
+#include "program/message_line.h"
 #include "program/settings_file.h"
 #include "program/startup.h"
 
 int main(int argc, char** argv) {
     const qz::ParsedOptions parsed = qz::parseCommandLine(argc, argv);
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "quillo-zoruri: %s\n%s\n", parsed.error.c_str(),
+        std::fprintf(stderr, "%s%s\n", qz::messageLine(parsed.error).c_str(),
                      qz::usageLine().c_str());
         return 2;
     }
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     if (parsed.options.controls) {
         const qz::Settings settings = qz::loadSettings(parsed.options.settingsFile);
         for (const std::string& warning : settings.warnings) {
-            std::fprintf(stderr, "quillo-zoruri: warning: %s\n", warning.c_str());
+            std::fputs(qz::messageLine("warning: " + warning).c_str(), stderr);
         }
         std::fputs(qz::describeSettings(settings).c_str(), stdout);
         return 0;

@@ -5,7 +5,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
+#include <new>
 #include <optional>
 #include <sstream>
 
@@ -158,7 +158,7 @@ bool readDigestLine(const std::string& line, const char* word, std::size_t turns
 }
 
 // A line without its end, which may be "\r\n" in a file that went through a mail client.
-bool nextLine(std::istringstream& lines, std::string& line) {
+bool nextLine(std::istream& lines, std::string& line) {
     if (!std::getline(lines, line)) {
         return false;
     }
@@ -206,8 +206,12 @@ std::string endLine(int turns, const GameState& state) {
 }
 
 LoadedSession parseSession(const std::string& text, const std::string& name) {
-    LoadedSession loaded;
     std::istringstream lines(text);
+    return parseSession(lines, name);
+}
+
+LoadedSession parseSession(std::istream& lines, const std::string& name) {
+    LoadedSession loaded;
     std::string line;
     nextLine(lines, line);
     const std::string magic = std::string(Magic) + " ";
@@ -233,8 +237,10 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
     session.seed = static_cast<unsigned>(number);
     int lineNumber = 1;
     HeldKeys held;
+    bool unended = lines.eof();  // the last line read has no line end
     while (nextLine(lines, line)) {
         ++lineNumber;
+        unended = lines.eof();
         RecordedTurn turn;
         std::string digest;
         bool good = session.finalDigest.empty();
@@ -245,14 +251,14 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
             session.checkpoints.push_back({static_cast<int>(session.turns.size()), digest});
         } else if (good) {
             good = readTurn(line, format, turn, held);
-            session.turns.push_back(std::move(turn));
+            session.turns.push_back(turn);
         }
         if (!good) {
             loaded.error = name + ": line " + std::to_string(lineNumber) + " is damaged";
             return loaded;
         }
     }
-    if (!text.empty() && text.back() != '\n') {
+    if (unended) {
         loaded.error = name + ": the file is cut short at line " + std::to_string(lineNumber);
     } else if (loaded.session.finalDigest.empty()) {
         // A file cut at a line's end and the file of a killed game look alike.
@@ -266,21 +272,24 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
 LoadedSession loadSession(const std::string& path) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     // A day of play is some 20 MB; a file far larger is not a recording,
-    // and is not read into memory to find that out.
+    // and is not read to find that out.
     constexpr std::streamoff MaxBytes = std::streamoff(256) << 20;
-    if (file && file.tellg() > MaxBytes) {
-        LoadedSession refused;
+    LoadedSession refused;
+    if (file.is_open() && file.tellg() > MaxBytes) {
         refused.error = path + " is too large to be a Quillo Zoruri replay";
         return refused;
     }
     file.seekg(0);
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (!file && !file.eof()) {
-        LoadedSession failed;
-        failed.error = "cannot read the replay " + path;
-        return failed;
+    try {
+        LoadedSession loaded = parseSession(file, path);
+        if (file.is_open() && !file.bad()) {
+            return loaded;
+        }
+        refused.error = "cannot read the replay " + path;
+    } catch (const std::bad_alloc&) {
+        refused.error = "there is not memory enough to replay " + path;
     }
-    return parseSession(text, path);
+    return refused;
 }
 
 }  // namespace qz

@@ -29,22 +29,19 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "core/game_state.h"
 #include "platform/keyboard.h"
+#include "program/recorded_turns.h"
 
 namespace qz {
 
 constexpr int ReplayFormatVersion = 2;
 // Turns between two digests of the state in a recording.
 constexpr int CheckpointTurns = 100;
-
-struct RecordedTurn {
-    TurnInput input;
-    std::string soundAnswers;  // '0' or '1' per question, in order
-};
 
 struct Checkpoint {
     int turns = 0;       // after this many turns
@@ -53,7 +50,7 @@ struct Checkpoint {
 
 struct RecordedSession {
     unsigned seed = 0;
-    std::vector<RecordedTurn> turns;
+    RecordedTurns turns;
     std::vector<Checkpoint> checkpoints;
     std::string finalDigest;  // from the end line
 };
@@ -71,8 +68,9 @@ struct LoadedSession {
     std::string error;  // one line saying what is wrong, empty when the file is good
 };
 
-// Reads and checks a whole replay file; `name` is used in the error line.
+// Reads and checks a whole replay file, line by line; `name` is used in the error line.
 LoadedSession loadSession(const std::string& path);
+LoadedSession parseSession(std::istream& lines, const std::string& name);
 LoadedSession parseSession(const std::string& text, const std::string& name);
 
 }  // namespace qz

@@ -65,13 +65,13 @@ bool SessionPlayer::startTurn() {
     if (static_cast<std::size_t>(next_) >= session_.turns.size() || (closed_ && closeSent_)) {
         return false;
     }
-    turn_ = &session_.turns[static_cast<std::size_t>(next_++)];
+    turn_ = session_.turns[static_cast<std::size_t>(next_++)];
     answer_ = 0;
     return true;
 }
 
 TurnInput SessionPlayer::readTurn() {
-    TurnInput input = turn_ ? turn_->input : TurnInput{};
+    TurnInput input = turn_.input;
     if (closed_ && !closeSent_) {
         closeSent_ = true;
         input.events.push_back(InputEvent{InputEvent::Type::Quit, input.held});
@@ -81,10 +81,10 @@ TurnInput SessionPlayer::readTurn() {
 
 bool SessionPlayer::playing(int channel) {
     (void)channel;  // the recording answers for every channel
-    if (!turn_ || answer_ >= turn_->soundAnswers.size()) {
+    if (answer_ >= turn_.soundAnswers.size()) {
         return false;  // asked more often than recorded: the replay has gone astray
     }
-    return turn_->soundAnswers[answer_++] == '1';
+    return turn_.soundAnswers[answer_++] == '1';
 }
 
 std::string SessionPlayer::strayed(const GameState& state) {
@@ -101,6 +101,21 @@ std::string SessionPlayer::strayed(const GameState& state) {
            digest + ", the recording's " + recorded.digest;
 }
 
+std::string SessionPlayer::endedApart(const GameState& state) const {
+    const std::string digest = stateDigestText(state);
+    const std::size_t recorded = session_.turns.size();
+    if (closed_ ||
+        (static_cast<std::size_t>(next_) >= recorded && digest == session_.finalDigest)) {
+        return "";
+    }
+    const std::string digests = " (digest " + digest + ", recorded " + session_.finalDigest + ")";
+    if (static_cast<std::size_t>(next_) < recorded) {
+        return "the replayed game ended at turn " + std::to_string(next_) +
+               "; the recording goes on to turn " + std::to_string(recorded) + digests;
+    }
+    return "the replay ended in another state than the recording" + digests;
+}
+
 std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
                             PauseAndMute* controls) {
     for (bool goOn = true; goOn;) {
@@ -113,6 +128,9 @@ std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlaye
                 break;
             }
             if (tick == PauseAndMute::Tick::Paused) {
+                if (rt.overlay) {
+                    rt.overlay->turnSkipped(controls->readTurn());
+                }
                 showPausedTurn(rt);
                 continue;
             }

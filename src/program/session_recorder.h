@@ -78,6 +78,9 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     // After a turn: empty, or the line saying that the state differs from the
     // recording's digest for this turn.
     std::string strayed(const GameState& state);
+    // After the last turn: empty, or the line saying how the replayed game
+    // ended apart from the recording (when the player did not stop it).
+    std::string endedApart(const GameState& state) const;
 
     TurnInput readTurn() override;
     bool playing(int channel) override;
@@ -85,7 +88,7 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
   private:
     const RecordedSession& session_;
     InputSource& live_;
-    const RecordedTurn* turn_ = nullptr;
+    RecordedTurn turn_;  // the one being served; none before the first
     std::size_t answer_ = 0;
     int next_ = 0;
     std::size_t checkpoint_ = 0;

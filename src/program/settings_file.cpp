@@ -172,13 +172,26 @@ class Reader {
             triggers.push_back(*trigger);
         }
         origin = where;
+        std::string taken;  // what the line asked for that others hold
+        bool given = triggers.empty();
         for (const Trigger& trigger : triggers) {
-            if (const auto other = s_.bindings.bind(trigger, action); other && *other != action) {
-                warn(where,
-                     triggerName(trigger) + " is " + actionName(*other) + "'s already (" +
-                         s_.origins[static_cast<std::size_t>(*other)].substr(name_.size() + 1) +
-                         "); it stays " + actionName(*other) + "'s");
+            const auto other = s_.bindings.bind(trigger, action);
+            if (!other || *other == action) {
+                given = true;
+                continue;
             }
+            taken += (taken.empty() ? "" : "; ") + triggerName(trigger) + " is " +
+                     actionName(*other) + "'s already (" +
+                     s_.origins[static_cast<std::size_t>(*other)].substr(name_.size() + 1) +
+                     "); it stays " + actionName(*other) + "'s";
+        }
+        // Only a line without keys leaves an action without any.
+        if (!given) {
+            origin = Default;
+            taken += "; " + std::string(actionName(action)) + " keeps its defaults";
+        }
+        if (!taken.empty()) {
+            warn(where, taken);
         }
     }
 

@@ -18,6 +18,7 @@
 #include "platform/presentation.h"
 #include "program/assist_layer.h"
 #include "program/data_lookup.h"
+#include "program/message_line.h"
 #include "program/pause_and_mute.h"
 #include "program/session_recorder.h"
 #include "program/settings_file.h"
@@ -26,10 +27,8 @@
 namespace qz {
 namespace {
 
-constexpr const char* Program = "quillo-zoruri";
-
 void say(const std::string& line) {
-    std::fprintf(stderr, "%s: %s\n", Program, line.c_str());
+    std::fputs(messageLine(line).c_str(), stderr);
 }
 
 const char* firstUnreadablePicture() {
@@ -196,9 +195,12 @@ int runGame(const Options& options) {
         if (const std::string missing = sound.loadAssist(); !missing.empty()) {
             say("warning: cannot read " + missing + "; those sounds stay silent");
         }
-        if (const char* missing = pictures->preload(pic::assistAll, presentation.frame())) {
-            say(std::string("warning: cannot read the picture ") + missing +
-                "; the assist layer leaves it out");
+        // Each on its own: one that is missing leaves the others to be read now.
+        for (const Picture& picture : pic::assistAll) {
+            if (const char* missing = pictures->preload({&picture, 1}, presentation.frame())) {
+                say(std::string("warning: cannot read the picture ") + missing +
+                    "; the assist layer leaves it out");
+            }
         }
         assist = std::make_unique<AssistLayer>(sound);
     }
@@ -248,10 +250,9 @@ int runGame(const Options& options) {
         if (!astray.empty()) {
             say(astray);
             status = 3;
-        } else if (player && !player->stoppedByPlayer() &&
-                   session.replay->finalDigest != stateDigestText(state)) {
-            say("the replay ended in another state than the recording (digest " +
-                stateDigestText(state) + ", recorded " + session.replay->finalDigest + ")");
+        } else if (const std::string apart = player ? player->endedApart(state) : "";
+                   !apart.empty()) {
+            say(apart);
             status = 3;
         }
     }

@@ -16,6 +16,9 @@ class TurnOverlay {
     virtual void turnStarts(const GameState& state, const TurnInput& input) = 0;
     // The turn has run and drawn its frame, which is about to be shown.
     virtual void turnEnds(const GameState& state, Canvas& canvas) = 0;
+    // A turn that the game did not run, being paused: its input still holds
+    // the program's own keys and the window's focus, which the overlay may follow.
+    virtual void turnSkipped(const TurnInput& input) = 0;
 };
 
 }  // namespace qz

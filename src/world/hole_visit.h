@@ -4,11 +4,9 @@
 
 #include <optional>
 
-#include "world/hole_visit_state.h"
+#include "core/game_state.h"
 
 namespace qz {
-
-struct GameState;
 
 // Time units: a rising step and each turn of levitation.
 constexpr int LevitationCost = 50;
@@ -42,7 +40,7 @@ bool itemInReachTest(const GameState& state);
 // What the alien looks like inside the hole this turn, in drawing order.
 struct HoleAlienPose {
     std::optional<int> powerCellX;       // head-bob of a power animation carried in
-    std::optional<int> walkCount;        // walking sprite with this animation count
+    std::optional<DrawCount> walkCount;  // walking sprite with this animation count
     std::optional<int> levitationCellX;  // head-bob of the levitation pose
     int timeUnits = 0;                   // levitation's cost this turn
 };

@@ -22,7 +22,7 @@ TEST_F(JorrinRescue, FromTheTopReachesTheAlienOnThe226thTurnAndTheLastLifeEndsTh
     ASSERT_TRUE(s.jorrin.alienCollapsed);
     s.jorrin.jorrinX = 325;  // as if he came from the top
     s.jorrin.jorrinY = 50;
-    const int draws = s.characterDrawCount;
+    const DrawCount draws = s.characterDrawCount;
 
     // The collapsed alien lies still whatever is held.
     play(KeyScript().hold({KeyLeft}, 75));

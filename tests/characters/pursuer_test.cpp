@@ -264,7 +264,7 @@ TEST(PushingBack, ItWalksAwayTwoPixelsATurnCatchesNothingAndIsGoneAtTheBorder) {
 TEST(Hiding, TheFirstHidingOfARunLastsSixteenUpdatesAndEveryLaterOne1501) {
     GameState s = chase(Forest, 40, 200, 500, 200);
     auto hiddenUpdates = [&s] {
-        const int drawn = s.characterDrawCount;
+        const DrawCount drawn = s.characterDrawCount;
         int updates = 1;
         while (!pursuerStep(s, None) && updates < 5000) {
             ++updates;
@@ -303,7 +303,7 @@ TEST_F(HidingInPlay, AMoveZoneHidesThePursuerFromTheTurnItMovesTheAlien) {
     play(KeyScript().hold({KeyDown}, 1).tap({KeyZ}).idle(2));
     ASSERT_TRUE(s.zones.powerActive);
     ASSERT_EQ(s.area, Forest);
-    const int drawn = s.characterDrawCount;
+    const DrawCount drawn = s.characterDrawCount;
 
     play(KeyScript().idle(1));  // the fifth turn of the animation
     EXPECT_EQ(s.area, AreaFour);
@@ -324,7 +324,7 @@ TEST_F(PursuerOnScreen, ThePlayTurnDrawsTheAgentWhereItStandsAndNotWhileHidden) 
     GameState& s = state();
     s.area = AreaFour;  // nothing is drawn in front of the characters there
     s.pursuer = chase(AreaFour, 340, 160, 503, 160).pursuer;
-    const int count = s.characterDrawCount;
+    const DrawCount count = s.characterDrawCount;
     play(KeyScript().idle(1));
     ASSERT_EQ(s.pursuer.pursuerX, 500);
     ASSERT_EQ(s.characterDrawCount, count + 1);

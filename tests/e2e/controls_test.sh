@@ -234,6 +234,12 @@ case "$case_name" in
         diff <(sed 's/ *#.*//' "$work/listed.conf") <(sed 's/ *#.*//' "$work/stdout") ||
             fail "the listing read back lists otherwise"
         [[ $(stderr_lines) == 0 ]] || fail "the listing read back warns: $(cat "$work/stderr")"
+        note "a line that would retitle the terminal is quoted, not obeyed"
+        printf 'left = \033]0;owned\007\n' >"$settings"
+        listing
+        ! LC_ALL=C grep -qP '[\x00-\x09\x0b-\x1f\x7f]' "$work/stderr" ||
+            fail "a control byte reached stderr"
+        grep -qF 'called "\x1b]0;owned\x07"' "$work/stderr" || fail "the line is not quoted"
         ;;
     recordings)
         note "a recording of the format before still plays"

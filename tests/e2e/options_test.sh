@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The command line of the real game: help and version without a display,
 # mistakes refused with their line and the usage, the data folder, full
-# screen, scaling, a recorded game replayed to the same end, and recordings
-# that cannot be written or are left without their end.
+# screen, scaling, a recorded game replayed to the same end, recordings
+# that cannot be written or are left without their end, and a huge one.
 #   options_test.sh <case> <executable> <build-folder>
 set -euo pipefail
 case_name=$1
@@ -195,6 +195,18 @@ case "$case_name" in
         expect_one_line 2 "is not a Quillo Zoruri replay"
         run_plain --replay "$work/none.replay"
         expect_one_line 2 "cannot read the replay"
+        ;;
+    huge-replay)
+        note "a 100 MB recording is read within a small multiple of its size: refused for its"
+        note "missing end line in one line, under an address space of 1.5 GB"
+        awk 'BEGIN { print "quillo-zoruri replay 2 seed 5"
+                     for (i = 0; i < 10000000; i++) print "t P=- s=0" }' >"$work/huge.replay"
+        game_status=0
+        (ulimit -v 1500000 && cd "$work" && env -u DISPLAY SDL_AUDIODRIVER=dummy timeout 60 \
+            "$executable" --replay "$work/huge.replay") >"$work/stdout" 2>"$work/stderr" ||
+            game_status=$?
+        rm "$work/huge.replay"
+        expect_one_line 2 "huge.replay: the file stops after line 10000001 without its end line"
         ;;
     record-to-the-end)
         start_xvfb

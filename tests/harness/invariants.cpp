@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "items/energy_and_time.h"
@@ -20,7 +21,7 @@ void checkRange(Broken& broken, const std::string& name, int value, int low, int
     }
 }
 
-void checkNotNegative(Broken& broken, const std::string& name, int value) {
+void checkNotNegative(Broken& broken, const std::string& name, std::int64_t value) {
     if (value < 0) {
         broken.push_back(name + " " + std::to_string(value) + " is below 0");
     }

@@ -4,7 +4,9 @@
 #include <set>
 #include <string>
 
+#include "core/graphics_files.h"
 #include "items/status_bar.h"
+#include "platform/canvas.h"
 #include "program/assist_events.h"
 #include "program/assist_layer.h"
 #include "support/game_fixture.h"
@@ -91,6 +93,34 @@ TEST_F(Assist, TellsOfEachHappeningOnceWithItsOwnSoundAndLine) {
     EXPECT_EQ(heard.size(), static_cast<std::size_t>(AssistSoundCount)) << "a sound nobody plays";
 }
 
+TEST_F(Assist, ACatchThatTakesSomethingSaysWhatAndLetsTheTheftBeHeardAfterIt) {
+    startPlaying();
+    for (const bool piece : {true, false}) {
+        GameState before = state();
+        GameState after = before;
+        before.phonePieceHeld[1] = piece;
+        before.candyCount = piece ? 0 : 3;
+        after.candyCount = 0;
+        after.pursuer.alienCaught = true;
+        AssistLayer fresh(sounds);
+        sounds.played.clear();
+        fresh.turnStarts(before, {});
+        fresh.turnEnds(after, canvas());
+        EXPECT_EQ(fresh.line(), piece ? "Caught by the FBI agent! He took a phone piece."
+                                      : "Caught by the FBI agent! He took your Crunko's pieces.");
+        EXPECT_EQ(sounds.played, std::vector<AssistSound>{AssistSound::Capture});
+        int turns = 0;
+        for (; sounds.played.size() < 2 && turns < AssistLineTurns; ++turns) {
+            fresh.turnStarts(after, {});
+            fresh.turnEnds(after, canvas());
+        }
+        EXPECT_EQ(sounds.played,
+                  (std::vector<AssistSound>{AssistSound::Capture, AssistSound::PieceTaken}));
+        EXPECT_GE(turns, 10) << "the theft's sound must not cut the catch's";
+        EXPECT_FALSE(fresh.line().empty());
+    }
+}
+
 TEST_F(Assist, TellsNothingOfAQuietTurnAnEatenPieceOfCandyOrANewGame) {
     startPlaying();
     GameState before = state();
@@ -147,6 +177,20 @@ TEST_F(Assist, ShowsTheMapWhileItsKeyIsHeld) {
     turn(state(), state(), with(Control::Map));
     turn(state(), state(), with(Control::FocusLost));
     EXPECT_FALSE(layer.mapShown()) << "a key let go in another window never comes up here";
+}
+
+// A help picture that cannot be read is left out, and not looked for again
+// at every draw of every turn.
+TEST_F(Assist, AMissingPictureIsLookedForOnce) {
+    PictureStore pictures;
+    KeptCanvas kept(display().screen(), pictures, display().fonts());
+    Canvas& canvas = kept;
+    const Picture missing{"graphics/assist-nowhere.bmp", true};
+    for (int turn = 0; turn < 3; ++turn) {
+        canvas.drawSprite(missing, nullptr, Point{0, 0});
+        canvas.drawSprite(pic::assistLife, nullptr, Point{0, 0});
+    }
+    EXPECT_EQ(pictures.filesOpened(), 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "harness/recording_sound_board.h"
+#include "program/assist_layer.h"
 #include "program/session_recorder.h"
 #include "support/game_fixture.h"
 #include "turn/new_game.h"
@@ -98,7 +99,8 @@ class TwoGames {
 
 // Plays the ticks from a fresh game, through the program's keys
 // and a recorder; the recording's text.
-std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& switches) {
+std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& switches,
+                      TurnOverlay* overlay = nullptr) {
     std::srand(9);
     GameState state;
     randomGameSetup(state);
@@ -113,6 +115,7 @@ std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& s
     std::FILE* out = open_memstream(&text, &size);
     SessionRecorder recorder(controls, sound, out, "memory", 9, [](const std::string&) {});
     Runtime rt{state, canvas, clock, recorder, recorder};
+    rt.overlay = overlay;
     runRecordedLoop(rt, &recorder, nullptr, &controls);
     std::fclose(out);
     std::string recording(text, size);
@@ -189,6 +192,28 @@ TEST_F(Pausing, AGameWithPausesIsRecordedAndDrawnAsTheSameGameWithout) {
         }
     }
     EXPECT_GT(compared, 140);
+}
+
+// The map key let go, or the focus lost, while the game is paused still
+// takes the map away: the pause holds the game's turns, not the program's keys.
+TEST_F(Pausing, TheMapGoesWhenItsKeyIsLetGoOrTheFocusLostDuringAPause) {
+    const ScriptedTurn idle{};
+    for (const bool focus : {false, true}) {
+        TwoGames games;
+        games.both(ScriptedTurn{{KeyS}});
+        games.onlyFirst(idle, 5);
+        games.onlyFirst(idle, Control::Map);
+        games.onlyFirst(idle, focus ? Control::FocusLost : Control::Pause);
+        games.onlyFirst(idle, focus ? Control::None : Control::MapReleased);
+        games.onlyFirst(idle, Control::Pause);
+        games.onlyFirst(idle, 3);
+        RecordingAssistSounds sounds;
+        AssistLayer layer(sounds);
+        SoundSwitches switches;
+        playTicks(canvas(), games.first(), switches, &layer);
+        EXPECT_EQ(switches.said, (std::vector<std::string>{"pause", "resume"})) << focus;
+        EXPECT_FALSE(layer.mapShown()) << (focus ? "the focus went" : "the key came up");
+    }
 }
 
 }  // namespace

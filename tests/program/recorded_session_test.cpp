@@ -133,6 +133,27 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
                            0),
               0u)
         << astray;
+
+    // Escape at turn 50: the game ends long before the first digest.
+    std::string quits = record(canvas(), 12, script);
+    line = 0;
+    for (int i = 0; i < 50; ++i) {
+        line = quits.find('\n', line) + 1;
+    }
+    quits.replace(line, quits.find('\n', line) - line, "t D=Quit P=Quit");
+    const LoadedSession early = parseSession(quits, "test");
+    ASSERT_TRUE(early.error.empty()) << early.error;
+    GameState quitting = newRun(early.session.seed);
+    SessionPlayer ending(early.session, live, sound);
+    Runtime again{quitting, canvas(), clock, ending, ending};
+    EXPECT_EQ(runRecordedLoop(again, nullptr, &ending), "");
+    const std::string recorded = std::to_string(early.session.turns.size());
+    EXPECT_EQ(ending.endedApart(quitting).rfind("the replayed game ended at turn 50; the "
+                                                "recording goes on to turn " +
+                                                    recorded + " (digest ",
+                                                0),
+              0u)
+        << ending.endedApart(quitting);
 }
 
 TEST_F(Recording, TheFirstFailedWriteIsToldOnceAndTheGameGoesOn) {

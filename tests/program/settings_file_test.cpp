@@ -82,6 +82,12 @@ TEST(SettingsFile, EveryLineIsUsedOrNamedInOneWarning) {
         {"left = A\nright = A D\n",
          {"f line 2: A is left's already (line 1); it stays left's"},
          {{key("A"), Action::Left}, {key("D"), Action::Right}}},
+        // A line whose keys all stay with others leaves the action its own.
+        {"left = A\nright = A\n",
+         {"f line 2: A is left's already (line 1); it stays left's; right keeps its defaults"},
+         {{key("A"), Action::Left},
+          {key("Right"), Action::Right},
+          {pad("pad:axis0+"), Action::Right}}},
         {"drop = Z\n",
          {"f line 1: Z was power's by default; it is drop's now"},
          {{key("Z"), Action::Drop}, {pad("pad:button1"), Action::Power}}},

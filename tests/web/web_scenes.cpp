@@ -15,6 +15,8 @@
 // each once: idle-play-N.bmp.
 //
 //   quillo-web-scenes OUT-FOLDER [data-folder]
+#include <cinttypes>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -71,7 +73,7 @@ using Until = std::function<bool(const GameState&, int turn)>;
 
 struct Scene {
     int turns = 0;
-    int score = 0;
+    std::int64_t score = 0;
 };
 
 std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
@@ -173,7 +175,7 @@ int main(int argc, char** argv) {
         if (!scene) {
             return 1;
         }
-        std::fprintf(list, "%s %d %d\n", name, scene->turns, scene->score);
+        std::fprintf(list, "%s %d %" PRId64 "\n", name, scene->turns, scene->score);
     }
     std::fclose(list);
     std::printf("%d frames of idle play\n", writeIdleFrames(canvas, folder));

@@ -141,7 +141,7 @@ TEST_F(Holes, APowerAnimationCarriedIntoAHoleEndsOnlyAfterTheAlienLeaves) {
 
     // Without levitation the pose stays on its first frame and the alien
     // does not walk.
-    const int animFrame = s.alienAnimFrame;
+    const DrawCount animFrame = s.alienAnimFrame;
     play(KeyScript().idle(30).hold({KeyLeft}, 3));
     EXPECT_TRUE(s.zones.powerActive);
     EXPECT_EQ(s.zones.powerAnim, 0);

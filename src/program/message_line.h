@@ -1,0 +1,14 @@
+// What the game says on its standard error, one line at a time.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qz {
+
+// "quillo-zoruri: ", the text and a line end. A control byte in the text is
+// shown as \xNN: the text may quote a stranger's file, and a terminal obeys
+// the control bytes it is sent (to retitle itself, or clear the screen).
+std::string messageLine(std::string_view text);
+
+}  // namespace qz
