@@ -99,8 +99,8 @@ class TwoGames {
 // Plays the ticks from a fresh game, through the program's keys
 // and a recorder; the recording's text.
 std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& switches) {
-    std::srand(9);
     GameState state;
+    state.random.seed(9);
     randomGameSetup(state);
     state.mode = PlayMode::Title;
     VirtualClock clock;
