@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <vector>
 
@@ -48,7 +47,7 @@ int measurePacing(const std::string& dataFolder, int turns) {
             !pictures.preload(pic::all, presentation.frame())) {
             KeptCanvas canvas(presentation, pictures, fonts);
             GameState state;
-            std::srand(1);
+            state.random.seed(1);
             randomGameSetup(state);
             SdlClock clock;
             ScriptedInput input;

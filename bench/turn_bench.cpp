@@ -141,7 +141,7 @@ struct Player {
     // The state just before the measured turn.
     GameState leadIn(const bench::TurnCase& c) {
         runner.state() = lead;
-        std::srand(c.seed);
+        runner.state().random.seed(c.seed);
         play(c.leadIn);
         return runner.state();
     }

@@ -1,7 +1,5 @@
 #include "characters/jorrin.h"
 
-#include <cstdlib>
-
 #include "characters/character_sprites.h"
 #include "items/energy_and_time.h"
 #include "world/play_field.h"
@@ -142,8 +140,8 @@ void startRescue(GameState& state) {
             j.jorrinX = HoleEntryLeftX;
         }
     } else {
-        const int side = std::rand() % 3;
-        j.jorrinExitDir = static_cast<JorrinExit>(std::rand() % 3 + 1);
+        const int side = state.random.deal() % 3;
+        j.jorrinExitDir = static_cast<JorrinExit>(state.random.deal() % 3 + 1);
         j.jorrinX = RescueStarts[side].x;
         j.jorrinY = RescueStarts[side].y;
     }

@@ -1,7 +1,6 @@
 #include "characters/pursuer.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 #include "characters/character_sprites.h"
 #include "world/area_map.h"
@@ -30,17 +29,17 @@ constexpr Place ScientistInWashington{600, 150};
 void placePursuer(GameState& s) {
     PursuerState& p = s.pursuer;
     const int delays = p.pursuerGaveUp ? DelayAfterGivingUp : PlacementDelay;
-    p.pursuerDelay = std::rand() % delays;
-    p.pursuerIsScientist = std::rand() % 10 % 2 == 1;
+    p.pursuerDelay = s.random.deal() % delays;
+    p.pursuerIsScientist = s.random.deal() % 10 % 2 == 1;
     Place place{};
     if (s.area == WashingtonDC) {
-        static_cast<void>(std::rand());  // two draws of no use, kept for the order of the draws
-        static_cast<void>(std::rand());
+        static_cast<void>(s.random.deal());  // two draws of no use, kept for the order of the draws
+        static_cast<void>(s.random.deal());
         place = p.pursuerIsScientist ? ScientistInWashington : FbiAgentInWashington;
     } else {
-        const int side = std::rand() % 3 + 1;
-        static_cast<void>(std::rand());  // of no use, kept for the order of the draws
-        p.pursuerIsScientist = false;    // the scientist only sets out from Washington DC
+        const int side = s.random.deal() % 3 + 1;
+        static_cast<void>(s.random.deal());  // of no use, kept for the order of the draws
+        p.pursuerIsScientist = false;        // the scientist only sets out from Washington DC
         place = EdgePlaces[side - 1];
     }
     p.pursuerX = place.x;

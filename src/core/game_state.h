@@ -14,6 +14,7 @@
 #include "characters/phone_mark_state.h"
 #include "characters/pursuer_state.h"
 #include "core/play_mode.h"
+#include "core/random_generator.h"
 #include "items/candy_state.h"
 #include "items/hole_content.h"
 #include "items/ship_call_state.h"
@@ -76,6 +77,10 @@ struct GameState {
     PursuerState pursuer;
     JorrinState jorrin;
     PhoneMarkState phoneMarks;
+
+    // Every random choice of the run deals from here, in the order of play;
+    // seeded once at start-up, never by a new game.
+    RandomGenerator random;
 };
 
 // Every field by name, for the replay record; a new field goes here too
@@ -114,6 +119,7 @@ constexpr void forEachField(const GameState& s, F&& f) {
     f("pursuer", s.pursuer);
     f("jorrin", s.jorrin);
     f("phoneMarks", s.phoneMarks);
+    f("random", s.random);
 }
 
 }  // namespace qz

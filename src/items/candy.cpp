@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 
 #include "core/graphics_files.h"
 #include "core/sound_cues.h"
@@ -15,21 +14,21 @@ constexpr int CandySize = 15;
 constexpr int CandyEnergy = 45;
 
 // The three draws shared by laying and respawning, in their order.
-void placeCandy(CandyState& candy) {
-    candy.candyX = std::rand() % 700 + 50;
-    candy.candyY = std::rand() % 300 + 125;
-    candy.candyArea = std::rand() % 3 + 1;
+void placeCandy(GameState& state) {
+    state.candy.candyX = state.random.deal() % 700 + 50;
+    state.candy.candyY = state.random.deal() % 300 + 125;
+    state.candy.candyArea = state.random.deal() % 3 + 1;
 }
 
 }  // namespace
 
 void layCandy(GameState& state) {
-    placeCandy(state.candy);
+    placeCandy(state);
 }
 
 void respawnCandy(GameState& state) {
-    placeCandy(state.candy);
-    state.candy.candyLook = std::rand() % 100 + 1;
+    placeCandy(state);
+    state.candy.candyLook = state.random.deal() % 100 + 1;
     ++state.candyCount;
     state.candy.candyTouched = false;
 }

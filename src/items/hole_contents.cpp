@@ -1,7 +1,6 @@
 #include "items/hole_contents.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "world/hole_geometry.h"
 
@@ -39,7 +38,7 @@ bool hideInRandomEmptyHole(GameState& s, int content) {
         return false;
     }
     for (;;) {
-        const int row = std::rand() % ItemRows;
+        const int row = s.random.deal() % ItemRows;
         const int column = pickColumn(s, row);
         if (cell(s, row, column) == Empty) {
             cell(s, row, column) = content;
@@ -69,8 +68,8 @@ bool alreadyPlaced(const GameState& s, int piece) {
 
 }  // namespace
 
-int pickColumn(const GameState& state, int row) {
-    return std::rand() % usableHoles(state, row);
+int pickColumn(GameState& state, int row) {
+    return state.random.deal() % usableHoles(state, row);
 }
 
 void clearHoleContents(GameState& state) {
@@ -80,8 +79,8 @@ void clearHoleContents(GameState& state) {
 
 void placePhonePieces(GameState& s) {
     while (s.items.placedCount < PhonePieceCount) {
-        const int piece = std::rand() % PhonePieceCount + 1;
-        const int row = std::rand() % ItemRows;
+        const int piece = s.random.deal() % PhonePieceCount + 1;
+        const int row = s.random.deal() % ItemRows;
         const int column = pickColumn(s, row);
         // The first piece goes anywhere; later ones need a free hole and a new number.
         const bool first = s.items.placedCount == 0;

@@ -8,7 +8,7 @@
 namespace qz {
 
 // A random hole of row 0..2 that may hold an item: never the layout's last.
-int pickColumn(const GameState& state, int row);
+int pickColumn(GameState& state, int row);
 
 // Every cell Empty and no piece placed.
 void clearHoleContents(GameState& state);

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -144,7 +143,6 @@ int runGame(const Options& options) {
     }
     const unsigned seed =
         session.replay ? session.replay->seed : static_cast<unsigned>(std::time(nullptr));
-    std::srand(seed);
     if (!startDisplay()) {
         say("cannot open a display (" + displayError() +
             "); start it from a desktop session, or without one under Xvfb: "
@@ -184,6 +182,7 @@ int runGame(const Options& options) {
     }
 
     GameState state;
+    state.random.seed(seed);
     randomGameSetup(state);
     state.mode = PlayMode::Title;
     if (const std::string missing = sound.loadAll(); !missing.empty()) {

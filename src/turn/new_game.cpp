@@ -1,7 +1,5 @@
 #include "turn/new_game.h"
 
-#include <cstdlib>
-
 #include "items/candy.h"
 #include "items/hole_contents.h"
 #include "world/hole_geometry.h"
@@ -15,10 +13,10 @@ namespace {
 // placement draws its own). The unused ones are drawn all the same, in
 // their place, so the draws that follow stay where they are.
 void drawPeopleSelectors(GameState& s) {
-    static_cast<void>(std::rand());
-    s.jorrin.jorrinExitDir = static_cast<JorrinExit>(std::rand() % 3 + 1);
-    static_cast<void>(std::rand());
-    static_cast<void>(std::rand());
+    static_cast<void>(s.random.deal());
+    s.jorrin.jorrinExitDir = static_cast<JorrinExit>(s.random.deal() % 3 + 1);
+    static_cast<void>(s.random.deal());
+    static_cast<void>(s.random.deal());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "core/game_state.h"
 #include "world/hole_geometry.h"
@@ -34,7 +33,7 @@ void assignHoleLayouts(GameState& state) {
     for (int area = 0; area < 3; ++area) {
         int v = 0;
         do {
-            v = std::rand() % HoleLayoutCount;
+            v = state.random.deal() % HoleLayoutCount;
         } while (std::find(layoutOf.begin(), layoutOf.end(), v) != layoutOf.end());
         layoutOf[static_cast<std::size_t>(area)] = v;
     }

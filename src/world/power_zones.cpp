@@ -1,7 +1,6 @@
 #include "world/power_zones.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 #include "world/area_map.h"
 #include "world/play_field.h"
@@ -35,12 +34,12 @@ void placeShipZone(GameState& s, ZoneKind kind) {
     // ship zone, so that the draws still end.
     const bool anyFree = shipZoneCellFree(s);
     for (;;) {
-        int area = std::rand() % 6 + 1;
+        int area = s.random.deal() % 6 + 1;
         if (area == 6) {
             area = Forest;
         }
-        const int row = std::rand() % ShipZoneRows;
-        const int column = std::rand() % ShipZoneColumns;
+        const int row = s.random.deal() % ShipZoneRows;
+        const int column = s.random.deal() % ShipZoneColumns;
         ZoneKind& cell =
             s.zones.zoneLayout[static_cast<std::size_t>(area)][static_cast<std::size_t>(row)]
                               [static_cast<std::size_t>(column)];
@@ -66,10 +65,10 @@ Edge edgeOfMove(int moveKind) {
 
 }  // namespace
 
-void generateZoneLayout(AreaZones& zones) {
+void generateZoneLayout(AreaZones& zones, RandomGenerator& random) {
     for (auto& row : zones) {
         for (ZoneKind& cell : row) {
-            const int r = std::rand() % 9;
+            const int r = random.deal() % 9;
             cell = r == 8 ? NoZone : static_cast<ZoneKind>(r);
         }
     }
@@ -90,7 +89,7 @@ void generateZoneLayout(AreaZones& zones) {
 
 void generateZoneLayouts(GameState& s) {
     for (const int area : {AreaOne, AreaTwo, AreaThree, AreaFour, WashingtonDC, Forest}) {
-        generateZoneLayout(s.zones.zoneLayout[static_cast<std::size_t>(area)]);
+        generateZoneLayout(s.zones.zoneLayout[static_cast<std::size_t>(area)], s.random);
     }
 }
 

@@ -28,7 +28,7 @@ constexpr std::array<Rect, 9> ZoneGrid{{
 
 // One area's random kinds: a kind Phone..MoveRight or no zone per cell, and
 // every kind kept only in the first cell that drew it.
-void generateZoneLayout(AreaZones& zones);
+void generateZoneLayout(AreaZones& zones, RandomGenerator& random);
 
 // The six areas, in the order the game set-up draws them.
 void generateZoneLayouts(GameState& state);

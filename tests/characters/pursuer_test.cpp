@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <initializer_list>
 #include <set>
 #include <utility>
@@ -155,8 +154,8 @@ TEST(GivingUp, AFourthCountedCrossingGivesUpAndTheNextPursuerComesSooner) {
     int longestAfterGivingUp = 0;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         for (bool gaveUp : {false, true}) {
-            std::srand(seed);
             GameState next;
+            next.random.seed(seed);
             next.pursuer.pursuerGaveUp = gaveUp;
             pursuerStep(next, None);
             ASSERT_TRUE(next.pursuer.pursuerActive);
@@ -174,18 +173,16 @@ TEST(Placing, OutsideWashingtonOnlyTheAgentComesFromAnEdgeThereBothAtFixedPlaces
     std::set<std::pair<int, int>> inWashington;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         for (AreaId area : {AreaOne, WashingtonDC}) {
-            std::srand(seed);
             GameState s;
+            s.random.seed(seed);
             s.area = area;
             s.pursuer.pursuerFacing = FacingLeft;
             pursuerStep(s, None);
-            const int followingDraw = std::rand();
-            std::srand(seed);
+            RandomGenerator fourDrawsOn(seed);
             for (int draw = 0; draw < 4; ++draw) {
-                static_cast<void>(std::rand());
+                static_cast<void>(fourDrawsOn.deal());
             }
-            EXPECT_EQ(followingDraw, std::rand())
-                << "a placement draws four numbers, seed " << seed;
+            EXPECT_EQ(s.random, fourDrawsOn) << "a placement draws four numbers, seed " << seed;
 
             const PursuerState& p = s.pursuer;
             EXPECT_TRUE(p.pursuerActive);
@@ -347,7 +344,7 @@ TEST(NewGame, ThePursuerStaysButItsPushBackEndsAndJorrinGetsAWayOut) {
     s.pursuer.pushBackInForce = true;
     std::set<int> exits;
     for (unsigned seed = 1; seed <= 30; ++seed) {
-        std::srand(seed);
+        s.random.seed(seed);
         newGameReset(s);
         EXPECT_TRUE(s.pursuer.pursuerActive && s.pursuer.pursuerIsScientist &&
                     s.pursuer.alienCaught);

@@ -1,7 +1,6 @@
 #include "harness/scenario_runner.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "harness/invariants.h"
 #include "turn/main_loop.h"
@@ -14,7 +13,7 @@ ScenarioRunner::ScenarioRunner(Canvas& canvas, unsigned seed,
     : sound_(clock_, soundLengthsMs),
       runtime_{state_, canvas, clock_, input_, sound_},
       seed_(seed) {
-    std::srand(seed);
+    state_.random.seed(seed);
     randomGameSetup(state_);
     state_.mode = PlayMode::Title;
 }

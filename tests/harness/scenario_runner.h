@@ -31,7 +31,7 @@ constexpr std::array<std::uint32_t, SoundCount> DefaultSoundLengthsMs{3000, 1000
 
 class ScenarioRunner {
   public:
-    // Starts the run as the game does: srand(seed), the random set-up, Title.
+    // Starts the run as the game does: the generator seeded, the random set-up, Title.
     ScenarioRunner(Canvas& canvas, unsigned seed,
                    std::array<std::uint32_t, SoundCount> soundLengthsMs = DefaultSoundLengthsMs);
 

@@ -2,7 +2,6 @@
 // looks, and eating it.
 #include "items/candy.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -85,8 +84,8 @@ TEST_F(CandyInPlay, WalkingOntoAPieceCountsItAndLaysTheNextInTheSameTurn) {
 
 TEST(CandyPlacement, PiecesLieOnlyInAreasOneToThreeWithinTheField) {
     for (unsigned seed = 1; seed <= 2000; ++seed) {
-        std::srand(seed);
         GameState s;
+        s.random.seed(seed);
         randomGameSetup(s);
         ASSERT_EQ(checkInvariants(s), NothingBroken) << "seed " << seed;
         respawnCandy(s);

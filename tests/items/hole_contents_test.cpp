@@ -2,7 +2,6 @@
 // hole shows each turn.
 #include "items/hole_contents.h"
 
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <tuple>
@@ -48,8 +47,8 @@ void find(GameState& s, int piece) {
 }
 
 GameState newGame(unsigned seed) {
-    std::srand(seed);
     GameState s;
+    s.random.seed(seed);
     randomGameSetup(s);
     return s;
 }

@@ -101,8 +101,8 @@ class TwoGames {
 // and a recorder; the recording's text.
 std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& switches,
                       TurnOverlay* overlay = nullptr) {
-    std::srand(9);
     GameState state;
+    state.random.seed(9);
     randomGameSetup(state);
     state.mode = PlayMode::Title;
     VirtualClock clock;

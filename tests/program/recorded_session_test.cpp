@@ -18,8 +18,8 @@ namespace {
 using Recording = GameTest;
 
 GameState newRun(unsigned seed) {
-    std::srand(seed);
     GameState state;
+    state.random.seed(seed);
     randomGameSetup(state);
     state.mode = PlayMode::Title;
     return state;

@@ -70,9 +70,9 @@ class ShippedFrames : public GameTest {
                     const std::function<void(const GameState&)>& seen = nullptr) {
         for (const ScriptedTurn& input : script.turns()) {
             ++turn_;
-            std::srand(shipped.seed() + static_cast<unsigned>(turn_));
+            shipped.state().random.seed(shipped.seed() + static_cast<unsigned>(turn_));
             const TurnRecord record = shipped.runTurn(input);
-            std::srand(shipped.seed() + static_cast<unsigned>(turn_));
+            original.state().random.seed(shipped.seed() + static_cast<unsigned>(turn_));
             ASSERT_TRUE(original.runTurn(input) == record) << "the games part at turn " << turn_;
             if (seen) {
                 seen(shipped.state());

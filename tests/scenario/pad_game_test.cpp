@@ -3,8 +3,6 @@
 // same game played with the keys.
 #include <SDL/SDL.h>
 
-#include <cstdlib>
-
 #include "platform/keyboard.h"
 #include "scenario/autopilot.h"
 #include "support/game_fixture.h"
@@ -110,8 +108,8 @@ TEST_F(PadGame, AGameWonWithThePadGoesTurnForTurnAsWithTheKeys) {
     SDL_Event stale;
     while (SDL_PollEvent(&stale)) {
     }
-    std::srand(Seed);
     GameState padState;
+    padState.random.seed(Seed);
     randomGameSetup(padState);
     padState.mode = PlayMode::Title;
     VirtualClock clock;

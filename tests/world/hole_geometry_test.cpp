@@ -2,7 +2,6 @@
 #include "world/hole_geometry.h"
 
 #include <array>
-#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -137,8 +136,8 @@ TEST(HoleSelection, OnlyAreasOneToFourChangeTheSelection) {
 TEST(HoleLayoutDeal, AreaFourKeepsZeroAndTheOthersShareOneToThreeInEveryOrder) {
     std::map<std::array<int, 3>, int> orders;
     for (unsigned seed = 1; seed <= 600; ++seed) {
-        std::srand(seed);
         GameState s;
+        s.random.seed(seed);
         s.areaHoles.holeLayoutOf = {1, 2, 3, 3};  // a previous game's deal
         assignHoleLayouts(s);
         ASSERT_EQ(s.areaHoles.holeLayoutOf[3], 0) << "seed " << seed;
