@@ -33,6 +33,13 @@ class HeldKeys {
     // Held here or there: a direction held on the keyboard and the pad is one.
     void add(HeldKeys other) { bits_ = static_cast<std::uint16_t>(bits_ | other.bits_); }
     bool operator==(const HeldKeys&) const = default;
+    // One bit a game key, in the order of GameKey: for compact records.
+    unsigned bits() const { return bits_; }
+    static HeldKeys fromBits(unsigned bits) {
+        HeldKeys held;
+        held.bits_ = static_cast<std::uint16_t>(bits);
+        return held;
+    }
 
   private:
     static unsigned bit(GameKey key) { return static_cast<unsigned>(key); }

@@ -37,33 +37,15 @@ unsigned takeWord(const std::uint8_t*& at) {
     return word;
 }
 
-unsigned bitsOf(HeldKeys held) {
-    unsigned bits = 0;
-    for (int k = 0; k < GameKeyCount; ++k) {
-        bits |= held[static_cast<GameKey>(k)] ? 1U << k : 0U;
-    }
-    return bits;
-}
-
-HeldKeys heldOf(unsigned bits) {
-    HeldKeys held;
-    for (int k = 0; k < GameKeyCount; ++k) {
-        if (bits & (1U << k)) {
-            held.press(static_cast<GameKey>(k));
-        }
-    }
-    return held;
-}
-
 }  // namespace
 
 void RecordedTurns::push_back(const RecordedTurn& turn) {
     starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
     putCount(bytes_, turn.input.events.size());
     for (const InputEvent& event : turn.input.events) {
-        putWord(bytes_, bitsOf(event.held) | static_cast<unsigned>(event.type) << TypeShift);
+        putWord(bytes_, event.held.bits() | static_cast<unsigned>(event.type) << TypeShift);
     }
-    putWord(bytes_, bitsOf(turn.input.held));
+    putWord(bytes_, turn.input.held.bits());
     const std::string& answers = turn.soundAnswers;
     putCount(bytes_, answers.size());
     for (std::size_t i = 0; i < answers.size(); i += 8) {
@@ -82,9 +64,9 @@ RecordedTurn RecordedTurns::operator[](std::size_t index) const {
     for (InputEvent& event : turn.input.events) {
         const unsigned word = takeWord(at);
         event.type = static_cast<InputEvent::Type>(word >> TypeShift);
-        event.held = heldOf(word & ((1U << TypeShift) - 1));
+        event.held = HeldKeys::fromBits(word & ((1U << TypeShift) - 1));
     }
-    turn.input.held = heldOf(takeWord(at));
+    turn.input.held = HeldKeys::fromBits(takeWord(at));
     turn.soundAnswers.resize(takeCount(at));
     for (std::size_t i = 0; i < turn.soundAnswers.size(); ++i) {
         turn.soundAnswers[i] = (at[i / 8] >> (i % 8)) & 1U ? '1' : '0';
