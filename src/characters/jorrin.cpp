@@ -1,6 +1,5 @@
 #include "characters/jorrin.h"
 
-#include "characters/character_sprites.h"
 #include "items/energy_and_time.h"
 #include "world/play_field.h"
 
@@ -187,17 +186,6 @@ JorrinVisitPicture jorrinVisitStep(GameState& state) {
         ++state.alienAnimFrame;
     }
     return picture;
-}
-
-void drawJorrinVisit(Canvas& canvas, const JorrinVisitPicture& picture) {
-    drawJorrin(canvas, picture.jorrin.x, picture.jorrin.y, picture.jorrinFacing,
-               picture.characterDrawCount);
-    if (picture.alienCollapsed) {
-        drawAlienCollapse(canvas, picture.alien.x, picture.alien.y, picture.alienFacing);
-    } else {
-        drawAlienWalk(canvas, picture.alien.x, picture.alien.y, picture.alienFacing,
-                      picture.alienWalking, picture.alienAnimFrame);
-    }
 }
 
 }  // namespace qz

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
+#include "core/geometry.h"
 
 namespace qz {
 
@@ -40,7 +40,5 @@ void startCalledVisit(GameState& state);
 // play field. Advances the shared draw count and the alien's walking frame
 // for what it gives back to draw.
 JorrinVisitPicture jorrinVisitStep(GameState& state);
-
-void drawJorrinVisit(Canvas& canvas, const JorrinVisitPicture& picture);
 
 }  // namespace qz

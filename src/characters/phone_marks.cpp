@@ -5,10 +5,8 @@
 namespace qz {
 namespace {
 
-constexpr int MarkSize = 10;
 constexpr int MarkOffsetX = 45;  // over the middle of the hole
 constexpr int BlinkDark = 5;     // every fifth count the mark stays dark
-constexpr Rgb MarkColour{255, 255, 255};
 
 bool holdsPhonePiece(int content) {
     return content >= PhonePiece1 && content <= PhonePiece3;
@@ -62,13 +60,6 @@ PhoneMarks stepPhoneMarks(GameState& state) {
         }
     }
     return marks;
-}
-
-void drawPhoneMarks(Canvas& canvas, const PhoneMarks& marks) {
-    for (int i = 0; i < marks.count; ++i) {
-        const Point at = marks.at[static_cast<std::size_t>(i)];
-        canvas.fill(at.x, at.y, MarkSize, MarkSize, MarkColour);
-    }
 }
 
 }  // namespace qz

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
+#include "core/geometry.h"
 #include "world/hole_geometry.h"
 
 namespace qz {
@@ -23,7 +23,5 @@ void startPhoneMarks(GameState& state);
 // piece-holding hole and ends the marks at 25 (clearing the Phone request).
 // Only Areas One to Four have holes to mark; elsewhere no hole holds a piece.
 PhoneMarks stepPhoneMarks(GameState& state);
-
-void drawPhoneMarks(Canvas& canvas, const PhoneMarks& marks);
 
 }  // namespace qz

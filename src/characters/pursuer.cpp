@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "characters/character_sprites.h"
 #include "world/area_map.h"
 #include "world/play_field.h"
 
@@ -238,14 +237,6 @@ std::optional<PursuerPicture> pursuerStep(GameState& s, HeldKeys held) {
         return std::nullopt;
     }
     return updatePursuer(s, held, p.pursuerIsScientist);
-}
-
-void drawPursuer(Canvas& canvas, const PursuerPicture& picture) {
-    if (picture.isScientist) {
-        drawScientist(canvas, picture.x, picture.y, picture.facing, picture.characterDrawCount);
-    } else {
-        drawFbiAgent(canvas, picture.x, picture.y, picture.facing, picture.characterDrawCount);
-    }
 }
 
 void startPushBack(GameState& s) {

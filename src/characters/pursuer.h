@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
 #include "platform/turn_input.h"
 
 namespace qz {
@@ -34,8 +33,6 @@ std::optional<PursuerPicture> updatePursuer(GameState& state, HeldKeys held, boo
 // The catch: the pursuer lies within 10 pixels left to 15 right of the
 // alien, and 40 above to 30 below it.
 bool touchesAlien(const GameState& state);
-
-void drawPursuer(Canvas& canvas, const PursuerPicture& picture);
 
 // Effects of the power zones and of crossings.
 // Push Back Humans: the pursuer, or the next one, walks away.

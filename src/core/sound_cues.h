@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/sound_board.h"
+#include "core/turn_cues.h"
 
 namespace qz {
 
@@ -13,10 +13,10 @@ constexpr int ChannelTheme = 4;  // channel 3 is never used
 constexpr int CueVolume = 50;    // of 128
 
 // Every cue plays only on a silent channel, after setting all channels to 50.
-void playWhenSilent(SoundBoard& sound, int channel, Sound cue);
+void playWhenSilent(TurnCues& sound, int channel, Sound cue);
 
 // Each Title turn: starts the theme, and restarts it every 1001 turns whether
 // or not it has finished.
-void titleMusicCue(GameState& state, SoundBoard& sound);
+void titleMusicCue(GameState& state, TurnCues& sound);
 
 }  // namespace qz

@@ -33,7 +33,7 @@ void respawnCandy(GameState& state) {
     state.candy.candyTouched = false;
 }
 
-bool candyTouchTest(const GameState& s, SoundBoard& sound) {
+bool candyTouchTest(const GameState& s, TurnCues& sound) {
     // The hit tests read the position as 16-bit values.
     const int x = static_cast<std::int16_t>(s.alienX);
     const int feet = static_cast<std::int16_t>(s.alienY + 70);
@@ -61,28 +61,6 @@ std::optional<CandySight> candyStep(GameState& s) {
         return CandySight{s.candy.candyX, s.candy.candyY, s.candy.candyLook};
     }
     return std::nullopt;
-}
-
-const Picture* candyPicture(int look) {
-    if (look >= 0 && look <= 9) {
-        return &pic::candy[0];
-    }
-    if (look >= 11 && look <= 18) {
-        return &pic::candy[1];
-    }
-    if (look >= 20 && look <= 28) {
-        return &pic::candy[2];
-    }
-    if (look >= 30 && look <= 35) {
-        return &pic::candy[3];
-    }
-    return nullptr;
-}
-
-void drawCandy(Canvas& canvas, int x, int y, int look) {
-    if (const Picture* picture = candyPicture(look)) {
-        canvas.drawSprite(*picture, nullptr, Point{x, y});
-    }
 }
 
 void eatCandyPiece(GameState& s) {

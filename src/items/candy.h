@@ -5,8 +5,7 @@
 #include <optional>
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
-#include "platform/sound_board.h"
+#include "core/turn_cues.h"
 
 namespace qz {
 
@@ -18,7 +17,7 @@ void respawnCandy(GameState& state);
 
 // Whether the alien's feet are on the piece. The reach is lopsided: facing
 // right it reaches 32 pixels further. Facing left, a touch also crunches.
-bool candyTouchTest(const GameState& state, SoundBoard& sound);
+bool candyTouchTest(const GameState& state, TurnCues& sound);
 
 struct CandySight {
     int x;
@@ -29,10 +28,6 @@ struct CandySight {
 // One Play turn of the piece: a touched piece is counted and replaced (and
 // not drawn); otherwise gives the piece to draw when it lies in this area.
 std::optional<CandySight> candyStep(GameState& state);
-
-// The picture for a look, or null for the many looks that show nothing.
-const Picture* candyPicture(int look);
-void drawCandy(Canvas& canvas, int x, int y, int look);
 
 // The Eat Candy effect: one carried piece becomes 45 energy (up to the
 // ceiling). Clears the request and the effect either way.

@@ -59,13 +59,6 @@ std::optional<int> stepShipCall(GameState& state) {
     return call.callQuarter;
 }
 
-void drawTimeIndicator(Canvas& canvas, int quarter) {
-    if (quarter >= 0 && quarter <= 4) {
-        canvas.drawSprite(pic::timeIndicator[static_cast<std::size_t>(quarter)], nullptr,
-                          Point{100, 10});
-    }
-}
-
 void addEndBonus(GameState& state) {
     ShipCallState& call = state.shipCall;
     if (!call.bonusPending) {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
+#include "core/geometry.h"
 
 namespace qz {
 
@@ -23,9 +23,6 @@ void payPowerCost(GameState& state);
 // One Play turn of the ship call; gives the quarter whose time indicator is
 // to be drawn this turn, if any.
 std::optional<int> stepShipCall(GameState& state);
-
-// The indicator for 4..0 quarters of call time left, at (100, 10).
-void drawTimeIndicator(Canvas& canvas, int quarter);
 
 // The bonus of a finished game, added once: the time bonus (first game of the
 // run only), 490 per candy piece, and the energy left.

@@ -35,26 +35,4 @@ HoleSight searchHole(GameState& s) {
     }
 }
 
-void drawHoleSight(Canvas& canvas, HoleSight sight) {
-    switch (sight) {
-        case HoleSight::Piece1:
-        case HoleSight::Piece2:
-        case HoleSight::Piece3:
-            drawPhonePiece(canvas,
-                           static_cast<int>(sight) - static_cast<int>(HoleSight::Piece1) + 1);
-            break;
-        case HoleSight::FlowerDead:
-        case HoleSight::FlowerAlive:
-            drawFlower(canvas, sight == HoleSight::FlowerAlive);
-            break;
-        case HoleSight::Nothing:
-            break;
-    }
-}
-
-void drawPhonePiece(Canvas& canvas, int piece) {
-    canvas.drawSprite(pic::phonePieces[static_cast<std::size_t>(piece - 1)], nullptr,
-                      Point{150, 375});
-}
-
 }  // namespace qz

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
 
 namespace qz {
 
@@ -12,10 +11,5 @@ enum class HoleSight { Nothing, Piece1, Piece2, Piece3, FlowerDead, FlowerAlive 
 // taken, otherwise shown; the flower is shown dead or alive; an Empty hole
 // becomes Searched. Gives what to draw.
 HoleSight searchHole(GameState& state);
-
-void drawHoleSight(Canvas& canvas, HoleSight sight);
-
-// Phone piece 1..3 lying on the floor of the hole.
-void drawPhonePiece(Canvas& canvas, int piece);
 
 }  // namespace qz

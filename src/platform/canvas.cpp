@@ -42,6 +42,26 @@ void Canvas::blitAt(SDL_Surface* picture, int x, int y) {
     countDrawn(destination);
 }
 
+void Canvas::draw(const Drawing& drawing, std::size_t from) {
+    for (const DrawRequest& request : drawing.requests().subspan(from)) {
+        switch (request.kind) {
+            case DrawRequest::Kind::Sprite:
+                drawSprite(request.picture, request.partial ? &request.box : nullptr,
+                           drawing.positions(request));
+                break;
+            case DrawRequest::Kind::Fill:
+                fill(request.box.x, request.box.y, request.box.w, request.box.h, request.colour);
+                break;
+            case DrawRequest::Kind::Text:
+                drawText(request.size, request.text, request.colour, request.at.x, request.at.y);
+                break;
+            case DrawRequest::Kind::CentredText:
+                drawTextCentred(request.size, request.text, request.colour, request.at.y);
+                break;
+        }
+    }
+}
+
 int Canvas::width() const {
     return screen_->w;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/draw_list.h"
+#include "platform/drawing.h"
 #include "platform/picture_store.h"
 #include "platform/text_cache.h"
 
@@ -19,33 +20,6 @@ struct SDL_Rect;
 struct _TTF_Font;
 
 namespace qz {
-
-struct Point {
-    int x;
-    int y;
-};
-
-// A rectangle of the play field or of a picture: a zone cell, or the cell
-// of a sprite sheet that is drawn.
-struct Rect {
-    int x;
-    int y;
-    int w;
-    int h;
-};
-
-struct Rgb {
-    std::uint8_t r;
-    std::uint8_t g;
-    std::uint8_t b;
-};
-
-// The one transparent colour of every sprite.
-constexpr Rgb ColourKey{229, 77, 253};
-// Every status text and name is written in it.
-constexpr Rgb White{255, 255, 255};
-
-enum class FontSize { Small = 16, Medium = 20, Large = 26 };
 
 struct Fonts {
     _TTF_Font* small = nullptr;
@@ -79,6 +53,9 @@ class Canvas {
     void drawTextCentred(FontSize size, const std::string& text, Rgb colour, int y) {
         placeText(size, text, colour, 0, y, true);
     }
+
+    // Carries out a frame's draws in their order, from the `from`th on.
+    void draw(const Drawing& drawing, std::size_t from = 0);
 
     // Shows the frame: flips the surface, or hands it to the window's presentation.
     virtual void present() = 0;

@@ -11,18 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/drawing.h"
 #include "platform/pixel_copy.h"
 
 struct SDL_Surface;
 struct SDL_Thread;
 
 namespace qz {
-
-// A picture file and whether it is drawn as a sprite (colour keyed).
-struct Picture {
-    const char* path;
-    bool colourKeyed;
-};
 
 // Kept pictures are converted once to the format of the surface drawn onto,
 // with the colour key and run-length acceleration set once; a draw then

@@ -6,13 +6,11 @@
 #include <vector>
 
 #include "platform/draw_list.h"
+#include "platform/geometry.h"
 
 struct SDL_Surface;
 
 namespace qz {
-
-constexpr int FrameWidth = 800;
-constexpr int FrameHeight = 600;
 
 struct ScreenSize {
     int w = 0;

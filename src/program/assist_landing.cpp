@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "characters/character_sprites.h"
 #include "core/graphics_files.h"
+#include "view/character_sprites.h"
+#include "view/world_view.h"
 #include "world/play_field.h"
 #include "world/scenery.h"
 
@@ -27,7 +28,7 @@ int along(int from, int to, int turn, int turns) {
 }
 
 // Rungs of light between the hull and `bottom`, shimmering upwards.
-void drawBeam(Canvas& canvas, int centreX, int top, int bottom, int turn) {
+void drawBeam(Drawing& canvas, int centreX, int top, int bottom, int turn) {
     for (int y = top; y < bottom; y += 6) {
         const int depth = y - top;
         const int half = 10 + depth / 5;
@@ -38,7 +39,7 @@ void drawBeam(Canvas& canvas, int centreX, int top, int bottom, int turn) {
 
 }  // namespace
 
-void drawLanding(Canvas& canvas, const GameState& state, int turn) {
+void drawLanding(Drawing& canvas, const GameState& state, int turn) {
     canvas.fill(0, 0, ScreenWidth, ScreenHeight, Rgb{0, 0, 0});
     const int area = state.area == InsideHole ? state.holeVisit.areaBeforeHole : state.area;
     drawBackground(canvas, area);
@@ -75,7 +76,7 @@ void drawLanding(Canvas& canvas, const GameState& state, int turn) {
     canvas.fill(0, PlayFieldBottom, ScreenWidth, ScreenHeight - PlayFieldBottom, Rgb{0, 0, 0});
 }
 
-void drawHomeEndScreen(Canvas& canvas) {
+void drawHomeEndScreen(Drawing& canvas) {
     // Over "Game Over" and the face the lost game shows too.
     canvas.fill(0, 140, ScreenWidth, 40, Rgb{0, 0, 0});
     canvas.drawTextCentred(FontSize::Large, "Going home!", White, 150);

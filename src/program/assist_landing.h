@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
+#include "platform/drawing.h"
 
 namespace qz {
 
@@ -12,9 +12,9 @@ namespace qz {
 constexpr int LandingTurns = 90;
 
 // Turn `turn` (0..LandingTurns-1) of the landing, over the whole window.
-void drawLanding(Canvas& canvas, const GameState& state, int turn);
+void drawLanding(Drawing& canvas, const GameState& state, int turn);
 
 // Over the end screen the game has drawn: the won game's line and face.
-void drawHomeEndScreen(Canvas& canvas);
+void drawHomeEndScreen(Drawing& canvas);
 
 }  // namespace qz

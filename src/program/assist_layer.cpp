@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "characters/character_sprites.h"
 #include "characters/jorrin.h"
 #include "core/graphics_files.h"
-#include "items/status_bar.h"
 #include "program/assist_events.h"
 #include "program/assist_landing.h"
 #include "program/assist_map.h"
+#include "view/character_sprites.h"
+#include "view/status_bar.h"
 #include "world/play_field.h"
 #include "world/scenery.h"
 
@@ -31,7 +31,7 @@ bool overlaps(const Rect& a, const Rect& b) {
 }
 
 // Below the top band, or above the status bar when the alien stands there.
-void drawLine(Canvas& canvas, const GameState& state, const std::string& text) {
+void drawLine(Drawing& canvas, const GameState& state, const std::string& text) {
     const bool alienHigh = alienDrawnAt(state).y < LineTopY + LineHeight;
     const int y = alienHigh ? LineBottomY : LineTopY;
     // A shadow two rows down keeps the line readable on grass and stone alike.
@@ -39,7 +39,7 @@ void drawLine(Canvas& canvas, const GameState& state, const std::string& text) {
     canvas.drawTextCentred(FontSize::Medium, text, LineColour, y);
 }
 
-void drawLives(Canvas& canvas, int lives) {
+void drawLives(Drawing& canvas, int lives) {
     for (int i = 0; i < lives && i < MostLivesShown; ++i) {
         canvas.drawSprite(pic::assistLife, nullptr, Point{LivesAt.x + i * LifeStep, LivesAt.y});
     }
@@ -47,7 +47,7 @@ void drawLives(Canvas& canvas, int lives) {
 
 // The alien's outline over the tree or building it stands behind, where it
 // was drawn walking.
-void drawOutlineBehindScenery(Canvas& canvas, const GameState& s) {
+void drawOutlineBehindScenery(Drawing& canvas, const GameState& s) {
     if (s.zones.powerActive || jorrinVisitRuns(s)) {
         return;
     }
@@ -118,7 +118,7 @@ void AssistLayer::tell(const GameState& state) {
     }
 }
 
-void AssistLayer::drawOverPlay(const GameState& state, Canvas& canvas) {
+void AssistLayer::drawOverPlay(const GameState& state, Drawing& canvas) {
     drawOutlineBehindScenery(canvas, state);
     drawLives(canvas, state.lives);
     if (blinkTurns_ > 0) {
@@ -138,7 +138,7 @@ void AssistLayer::drawOverPlay(const GameState& state, Canvas& canvas) {
     }
 }
 
-void AssistLayer::drawOverEnd(const GameState& state, Canvas& canvas) {
+void AssistLayer::drawOverEnd(const GameState& state, Drawing& canvas) {
     if (!won_) {
         return;
     }
@@ -149,7 +149,7 @@ void AssistLayer::drawOverEnd(const GameState& state, Canvas& canvas) {
     }
 }
 
-void AssistLayer::turnEnds(const GameState& state, Canvas& canvas) {
+void AssistLayer::turnEnds(const GameState& state, Drawing& canvas) {
     shownLine_.clear();
     tell(state);
     if (state.mode == PlayMode::Play) {

@@ -35,7 +35,7 @@ std::string shortName(int area) {
     return area == WashingtonDC ? "Wash. DC" : areaName(area);
 }
 
-void drawFace(Canvas& canvas, Point origin, Place place, int area, Rgb colour) {
+void drawFace(Drawing& canvas, Point origin, Place place, int area, Rgb colour) {
     const int x = origin.x + place.column * CellW;
     const int y = origin.y + place.row * CellH;
     canvas.fill(x, y, CellW, CellH, Frame);
@@ -43,7 +43,7 @@ void drawFace(Canvas& canvas, Point origin, Place place, int area, Rgb colour) {
     canvas.drawText(FontSize::Small, shortName(area), White, x + 8, y + 4);
 }
 
-void drawEdge(Canvas& canvas, Point origin, Edge edge) {
+void drawEdge(Drawing& canvas, Point origin, Edge edge) {
     const int x = origin.x + Middle.column * CellW;
     const int y = origin.y + Middle.row * CellH;
     switch (edge) {
@@ -79,7 +79,7 @@ Edge nearestEdge(const GameState& state) {
     return static_cast<Edge>(nearest - distance.begin());
 }
 
-void drawAreaMap(Canvas& canvas, const GameState& state) {
+void drawAreaMap(Drawing& canvas, const GameState& state) {
     const bool inHole = state.area == InsideHole;
     const int here = inHole ? state.holeVisit.areaBeforeHole : state.area;
     const int width = 4 * CellW;

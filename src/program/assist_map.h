@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
+#include "platform/drawing.h"
 #include "world/area_map.h"
 
 namespace qz {
@@ -16,6 +16,6 @@ Point alienDrawnAt(const GameState& state);
 Edge nearestEdge(const GameState& state);
 
 // The map, on the half of the play field the alien is not in.
-void drawAreaMap(Canvas& canvas, const GameState& state);
+void drawAreaMap(Drawing& canvas, const GameState& state);
 
 }  // namespace qz

@@ -1,6 +1,7 @@
 #include "program/pause_and_mute.h"
 
 #include "turn/main_loop.h"
+#include "turn/presenter.h"
 
 namespace qz {
 
@@ -44,12 +45,12 @@ void showPausedTurn(Runtime& rt) {
     startTurnClock(rt);
     constexpr int BandWidth = 200;
     constexpr int BandHeight = 50;
-    const int top = rt.canvas.height() / 2 - BandHeight / 2;
-    rt.canvas.fill(rt.canvas.width() / 2 - BandWidth / 2, top, BandWidth, BandHeight,
-                   Rgb{16, 16, 48});
-    rt.canvas.drawTextCentred(FontSize::Large, "Paused", White, top + 10);
-    rt.canvas.present();
-    pace(rt);
+    const Turn t = rt.startRecord();
+    const int top = FrameHeight / 2 - BandHeight / 2;
+    t.draws.fill(FrameWidth / 2 - BandWidth / 2, top, BandWidth, BandHeight, Rgb{16, 16, 48});
+    t.draws.drawTextCentred(FontSize::Large, "Paused", White, top + 10);
+    rt.record.end = PresentAndPace;
+    presentTurn(rt);
 }
 
 }  // namespace qz

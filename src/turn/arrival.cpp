@@ -1,9 +1,10 @@
 // The Arrival: the ship comes down over the Forest, drops the alien and leaves.
-#include "characters/character_sprites.h"
 #include "core/sound_cues.h"
-#include "items/status_bar.h"
 #include "turn/new_game.h"
 #include "turn/play_modes.h"
+#include "view/character_sprites.h"
+#include "view/status_bar.h"
+#include "view/world_view.h"
 #include "world/scenery.h"
 
 namespace qz {
@@ -17,55 +18,55 @@ constexpr int LastAscentFrame = 57;
 constexpr TurnEnd ShipFrame{true, 30, true};
 constexpr TurnEnd DropOff{true, 2500, false};
 
-void drawLandedAlien(Runtime& rt) {
-    const GameState& s = rt.state;
+void drawLandedAlien(Turn& t) {
+    const GameState& s = t.state;
     // The alien stands still while the ship is about: its frame counter is not advanced.
-    drawAlienWalk(rt.canvas, s.alienX, s.alienY, s.alienFacing, false, s.alienAnimFrame);
+    drawAlienWalk(t.draws, s.alienX, s.alienY, s.alienFacing, false, s.alienAnimFrame);
 }
 
-void drawShipScene(Runtime& rt, bool withAlien) {
-    drawBackground(rt.canvas, Forest);
+void drawShipScene(Turn& t, bool withAlien) {
+    drawBackground(t.draws, Forest);
     if (withAlien) {
-        drawLandedAlien(rt);
+        drawLandedAlien(t);
     }
-    drawShip(rt.canvas, rt.state.shipY);
-    drawForestTrees(rt.canvas, Forest);
-    drawFaunaPicture(rt.canvas);
-    drawTopBand(rt.canvas, rt.state.phonePieceHeld);
-    drawStatusPanel(rt.canvas);
-    drawLogoAndLabels(rt.canvas);
+    drawShip(t.draws, t.state.shipY);
+    drawForestTrees(t.draws, Forest);
+    drawFaunaPicture(t.draws);
+    drawTopBand(t.draws, t.state.phonePieceHeld);
+    drawStatusPanel(t.draws);
+    drawLogoAndLabels(t.draws);
 }
 
 }  // namespace
 
-TurnEnd arrivalTurn(Runtime& rt) {
-    GameState& s = rt.state;
+TurnEnd arrivalTurn(Turn& t) {
+    GameState& s = t.state;
     if (s.newGamePending) {
         // The turn after S: only the reset, nothing drawn, presented or paced.
         newGameReset(s);
         return NothingShown;
     }
     s.area = Forest;
-    playWhenSilent(rt.sound, ChannelUfo, Sound::Ufo);
+    playWhenSilent(t.cues, ChannelUfo, Sound::Ufo);
 
     if (s.arrivalFrame <= LastDescentFrame) {
-        drawShipScene(rt, false);
+        drawShipScene(t, false);
         ++s.arrivalFrame;
         s.shipY += 10;
         return ShipFrame;
     }
     if (s.arrivalFrame == DropOffFrame) {
         // Drawn over the last descent picture, so the landed ship stays in view.
-        drawLandedAlien(rt);
-        drawForestTrees(rt.canvas, Forest);
-        drawFaunaPicture(rt.canvas);
-        drawStatusPanel(rt.canvas);
+        drawLandedAlien(t);
+        drawForestTrees(t.draws, Forest);
+        drawFaunaPicture(t.draws);
+        drawStatusPanel(t.draws);
         ++s.arrivalFrame;
         return DropOff;
     }
     if (s.arrivalFrame <= LastAscentFrame) {
         s.shipY -= 10;
-        drawShipScene(rt, true);
+        drawShipScene(t, true);
         ++s.arrivalFrame;
         return ShipFrame;
     }
@@ -74,15 +75,15 @@ TurnEnd arrivalTurn(Runtime& rt) {
     return NothingShown;
 }
 
-void enterArrival(Runtime& rt) {
+void enterArrival(Turn& t) {
     // The S that started the game silences the title's tune; the Arrival's
     // first turn resets the game.
-    rt.sound.halt(ChannelTheme);
-    rt.state.newGamePending = true;
+    t.cues.halt(ChannelTheme);
+    t.state.newGamePending = true;
 }
 
-void leaveArrival(Runtime& rt) {
-    rt.state.arrivalFrame = 0;
+void leaveArrival(Turn& t) {
+    t.state.arrivalFrame = 0;
 }
 
 }  // namespace qz

@@ -26,7 +26,7 @@ constexpr Arrow Right{Edge::Right, AlienStep, 0, holeStepRight};
 
 // Inside a hole the arrows move the alien within the hole and never cross an
 // edge, so it always comes out where it fell in.
-void arrowStep(GameState& s, SoundBoard& sound, const Arrow& arrow, bool withinLimit) {
+void arrowStep(GameState& s, TurnCues& sound, const Arrow& arrow, bool withinLimit) {
     if (s.area == InsideHole) {
         spendTimeUnits(s, arrow.holeStep(s));
         runHitTests(s, sound);
@@ -45,7 +45,7 @@ void arrowStep(GameState& s, SoundBoard& sound, const Arrow& arrow, bool withinL
 
 }  // namespace
 
-void runHitTests(GameState& s, SoundBoard& sound) {
+void runHitTests(GameState& s, TurnCues& sound) {
     if (s.area == InsideHole) {
         s.holeVisit.itemInReach = itemInReachTest(s);
         return;
@@ -59,7 +59,7 @@ void runHitTests(GameState& s, SoundBoard& sound) {
     }
 }
 
-void movementStep(GameState& s, HeldKeys held, SoundBoard& sound) {
+void movementStep(GameState& s, HeldKeys held, TurnCues& sound) {
     if (!walkingAllowed(s)) {
         return;
     }

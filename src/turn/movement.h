@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/sound_board.h"
+#include "core/turn_cues.h"
 #include "platform/turn_input.h"
 
 namespace qz {
@@ -10,9 +10,9 @@ namespace qz {
 // Runs once per turn after the events, only while energy is above 0 and not in
 // the Arrival: the blocks Up, Down, Left, Right, X in that order, each seeing
 // what the earlier ones did.
-void movementStep(GameState& state, HeldKeys held, SoundBoard& sound);
+void movementStep(GameState& state, HeldKeys held, TurnCues& sound);
 
 // The hit tests of the area the alien is in, after an ordinary step.
-void runHitTests(GameState& state, SoundBoard& sound);
+void runHitTests(GameState& state, TurnCues& sound);
 
 }  // namespace qz

@@ -3,16 +3,17 @@
 #include <array>
 
 #include "core/sound_cues.h"
-#include "items/end_screen.h"
-#include "turn/title_screens.h"
+#include "items/energy_and_time.h"
+#include "view/end_screen.h"
+#include "view/title_screens.h"
 
 namespace qz {
 
-TurnEnd titleTurn(Runtime& rt) {
-    GameState& s = rt.state;
-    titleMusicCue(s, rt.sound);
+TurnEnd titleTurn(Turn& t) {
+    GameState& s = t.state;
+    titleMusicCue(s, t.cues);
     if (s.instructionsShown) {
-        drawInstructionPage(rt.canvas, s.instructionPage);
+        drawInstructionPage(t.draws, s.instructionPage);
         return PresentAndPace;
     }
     if (s.titleBlinkCountdown == 0) {
@@ -21,12 +22,14 @@ TurnEnd titleTurn(Runtime& rt) {
     } else {
         --s.titleBlinkCountdown;
     }
-    drawTitleScreen(rt.canvas, s.titleBlinkPhase);
+    drawTitleScreen(t.draws, s.titleBlinkPhase);
     return PresentAndPace;
 }
 
-TurnEnd gameOverTurn(Runtime& rt) {
-    gameOverStep(rt.state, rt.canvas);
+TurnEnd gameOverTurn(Turn& t) {
+    // The end bonus is added once a game; the screen is drawn every turn.
+    addEndBonus(t.state);
+    drawEndScreen(t.draws, t.state.score);
     return PresentAndPace;
 }
 
@@ -34,9 +37,9 @@ namespace {
 
 struct Mode {
     PlayMode mode;
-    TurnEnd (*turn)(Runtime&);
-    void (*enter)(Runtime&);
-    void (*leave)(Runtime&);
+    TurnEnd (*turn)(Turn&);
+    void (*enter)(Turn&);
+    void (*leave)(Turn&);
 };
 
 constexpr std::array<Mode, 4> Modes{{
@@ -57,20 +60,20 @@ const Mode* modeOf(PlayMode mode) {
 
 }  // namespace
 
-TurnEnd runModeTurn(Runtime& rt) {
-    const Mode* mode = modeOf(rt.state.mode);
-    return mode ? mode->turn(rt) : NothingShown;
+TurnEnd runModeTurn(Turn& t) {
+    const Mode* mode = modeOf(t.state.mode);
+    return mode ? mode->turn(t) : NothingShown;
 }
 
-void finishModeChange(Runtime& rt, PlayMode from) {
-    if (from == rt.state.mode) {
+void finishModeChange(Turn& t, PlayMode from) {
+    if (from == t.state.mode) {
         return;
     }
     if (const Mode* left = modeOf(from); left && left->leave) {
-        left->leave(rt);
+        left->leave(t);
     }
-    if (const Mode* entered = modeOf(rt.state.mode); entered && entered->enter) {
-        entered->enter(rt);
+    if (const Mode* entered = modeOf(t.state.mode); entered && entered->enter) {
+        entered->enter(t);
     }
 }
 

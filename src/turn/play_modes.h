@@ -1,37 +1,25 @@
 // The four play modes: each has its turn, and actions run as the game enters
-// and leaves it. The main loop dispatches through their table and alone
-// presents and paces.
+// and leaves it. The main loop dispatches through their table; what a turn
+// shows is left in its record for the presenter.
 #pragma once
-
-#include <cstdint>
 
 #include "turn/runtime.h"
 
 namespace qz {
 
-// How a mode's turn ends: whether the main loop presents the frame, how long
-// it then holds it, and whether it paces the turn to its 33 ms.
-struct TurnEnd {
-    bool present;
-    std::uint32_t holdMs;
-    bool pace;
-};
-constexpr TurnEnd PresentAndPace{true, 0, true};
-constexpr TurnEnd NothingShown{false, 0, false};
+TurnEnd titleTurn(Turn& t);
+TurnEnd arrivalTurn(Turn& t);
+TurnEnd playTurn(Turn& t);
+TurnEnd gameOverTurn(Turn& t);
 
-TurnEnd titleTurn(Runtime& rt);
-TurnEnd arrivalTurn(Runtime& rt);
-TurnEnd playTurn(Runtime& rt);
-TurnEnd gameOverTurn(Runtime& rt);
-
-void enterArrival(Runtime& rt);
-void leaveArrival(Runtime& rt);
+void enterArrival(Turn& t);
+void leaveArrival(Turn& t);
 
 // Runs the turn of the current mode; an unknown mode shows nothing.
-TurnEnd runModeTurn(Runtime& rt);
+TurnEnd runModeTurn(Turn& t);
 
 // After something that may have changed the mode: when it has, runs the
 // leave action of `from`, then the enter action of the mode now.
-void finishModeChange(Runtime& rt, PlayMode from);
+void finishModeChange(Turn& t, PlayMode from);
 
 }  // namespace qz

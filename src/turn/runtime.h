@@ -1,15 +1,48 @@
-// Runtime: what a turn works with, the game state, its input and the platform seams.
+// Runtime: what a turn works with, the game state, its input and the platform
+// seams; and the record a turn fills for the presenter to carry out.
 #pragma once
 
+#include <cstdint>
+
 #include "core/game_state.h"
+#include "core/turn_cues.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
+#include "platform/drawing.h"
 #include "platform/keyboard.h"
 #include "platform/sound_board.h"
 #include "turn/timer.h"
 #include "turn/turn_overlay.h"
 
 namespace qz {
+
+// How a turn's frame ends: whether it is shown, how long it is then held,
+// and whether the turn is paced to its 33 ms.
+struct TurnEnd {
+    bool present;
+    std::uint32_t holdMs;
+    bool pace;
+};
+constexpr TurnEnd PresentAndPace{true, 0, true};
+constexpr TurnEnd NothingShown{false, 0, false};
+
+// What a turn shows and does, as its rules leave it: the frame's draws in
+// order, the sound requests and waits in the order they were made, and how
+// the frame ends. The presenter carries it out.
+struct TurnOutput {
+    Drawing draws;
+    TurnCues cues;
+    TurnEnd end = NothingShown;
+};
+
+// What the rules of a turn see: the state they change, the turn's input, and
+// the record they fill. No canvas, sound board or clock.
+struct Turn {
+    GameState& state;
+    const TurnInput& input;
+    Drawing& draws;
+    TurnCues& cues;
+};
 
 // The real game fills it with SDL's seams; tests with a virtual clock,
 // scripted input and a recording sound board.
@@ -20,17 +53,18 @@ struct Runtime {
     InputSource& input;
     SoundBoard& sound;
     TurnInput turnInput{};  // this turn's, read at its start
+    TurnOutput record{};    // this turn's, filled by its rules
     Timer frameTimer{};
     std::int64_t turnStartUs = -1;   // the clock's fine reading at the turn's start
     std::int64_t turnEndUs = -1;     // where the last paced turn was meant to end
     TurnOverlay* overlay = nullptr;  // the assist layer, when the player asks for it
+
+    // A new turn's empty record, and the rules' view of it.
+    Turn startRecord();
 };
 
 // The nominal length of a turn, in milliseconds.
 constexpr std::uint32_t FrameMs = 33;
-
-// Waits out the rest of the turn's 33 ms.
-void pace(Runtime& rt);
 
 // Where a turn beginning at `now` on the fine clock counts from.
 std::int64_t turnStart(const Runtime& rt, std::int64_t now);

@@ -112,12 +112,4 @@ void crossEdge(GameState& s, Edge edge) {
     }
 }
 
-void drawNameText(Canvas& canvas, const std::string& text) {
-    canvas.drawTextCentred(FontSize::Small, text, White, 16);
-}
-
-void drawAreaName(Canvas& canvas, int area) {
-    drawNameText(canvas, areaName(area));
-}
-
 }  // namespace qz

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
 
 namespace qz {
 
@@ -24,11 +23,5 @@ std::string areaName(int area);
 // Walks the alien off an edge: puts it at the re-entry line, moves it to the neighbour and turns
 // its position on the eight quarter-turn edges. Costs nothing and runs no hit test.
 void crossEdge(GameState& state, Edge edge);
-
-// The name line: white, small, centred in the top band.
-void drawNameText(Canvas& canvas, const std::string& text);
-
-// The area's name on the name line.
-void drawAreaName(Canvas& canvas, int area);
 
 }  // namespace qz

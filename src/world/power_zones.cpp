@@ -138,10 +138,6 @@ std::string zoneText(int kind, int area) {
     return areaName(area) + " / " + kindTexts[static_cast<std::size_t>(kind)] + " Zone";
 }
 
-void drawZoneName(Canvas& canvas, int kind, int area) {
-    drawNameText(canvas, zoneText(kind, area));
-}
-
 void activateZone(GameState& s) {
     const int kind = s.zones.zoneKind;
     const bool raises =

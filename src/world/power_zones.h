@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
+#include "core/geometry.h"
 
 namespace qz {
 
@@ -47,7 +47,6 @@ int lookUpZoneKind(GameState& state);
 
 // "Area Two / Eat Candy Zone"; the area's name alone for a cell without a zone.
 std::string zoneText(int kind, int area);
-void drawZoneName(Canvas& canvas, int kind, int area);
 
 // Z in a zone cell, once its cost is paid: raises the zone's request and
 // starts the animation. Call Ship answers only while a pursuer is about;

@@ -8,9 +8,9 @@
 #include <set>
 #include <utility>
 
-#include "characters/character_sprites.h"
 #include "support/game_fixture.h"
 #include "turn/new_game.h"
+#include "view/character_sprites.h"
 
 namespace qz::test {
 namespace {
@@ -332,7 +332,7 @@ TEST_F(PursuerOnScreen, ThePlayTurnDrawsTheAgentWhereItStandsAndNotWhileHidden) 
     play(KeyScript().idle(1));
     EXPECT_EQ(s.characterDrawCount, count + 1);
     EXPECT_NE(canvas().pixelDigest(), shown);
-    drawFbiAgent(canvas(), 500, 160, FacingLeft, count);
+    drawFbiAgent(drawn(), 500, 160, FacingLeft, count);
     EXPECT_EQ(canvas().pixelDigest(), shown);
 }
 

@@ -6,10 +6,10 @@
 #include <functional>
 #include <tuple>
 
-#include "characters/character_sprites.h"
 #include "core/graphics_files.h"
 #include "support/game_fixture.h"
 #include "support/scratch_file.h"
+#include "view/character_sprites.h"
 
 namespace qz::test {
 namespace {
@@ -109,9 +109,9 @@ TEST(SpriteCells, PursuersShowTheirSecondCellOnceInEightAndJorrinHisFirstOnceInF
 
 TEST_F(Sprites, AHumanWithNeitherFacingDrawsNothing) {
     clear();
-    drawJorrin(canvas(), 300, 100, 5, 13);
-    drawFbiAgent(canvas(), 300, 100, 0, 13);
-    drawScientist(canvas(), 300, 100, 7, 13);
+    drawJorrin(drawn(), 300, 100, 5, 13);
+    drawFbiAgent(drawn(), 300, 100, 0, 13);
+    drawScientist(drawn(), 300, 100, 7, 13);
     EXPECT_TRUE(changed().empty());
 }
 
@@ -124,27 +124,27 @@ TEST_F(Sprites, EachCharacterStaysInsideItsBox) {
     int count = 0;
     const std::vector<Case> cases{
         {"walk",
-         [&] { drawAlienWalk(canvas(), 100, 200, FacingLeft, true, 0); },
+         [&] { drawAlienWalk(drawn(), 100, 200, FacingLeft, true, 0); },
          {100, 200, 149, 274}},
         {"head bob",
-         [&] { drawAlienHeadBob(canvas(), 100, 200, FacingRight, 150); },
+         [&] { drawAlienHeadBob(drawn(), 100, 200, FacingRight, 150); },
          {100, 200, 149, 274}},
         {"collapse",
-         [&] { drawAlienCollapse(canvas(), 100, 200, FacingLeft); },
+         [&] { drawAlienCollapse(drawn(), 100, 200, FacingLeft); },
          {100, 245, 149, 274}},
         {"agent",
-         [&] { drawFbiAgent(canvas(), 100, 200, FacingRight, count); },
+         [&] { drawFbiAgent(drawn(), 100, 200, FacingRight, count); },
          {100, 200, 149, 299}},
         {"scientist",
-         [&] { drawScientist(canvas(), 100, 200, FacingLeft, count); },
+         [&] { drawScientist(drawn(), 100, 200, FacingLeft, count); },
          {100, 200, 149, 299}},
         {"Jorrin left",
-         [&] { drawJorrin(canvas(), 100, 200, FacingLeft, count); },
+         [&] { drawJorrin(drawn(), 100, 200, FacingLeft, count); },
          {100, 200, 149, 274}},
         {"Jorrin right",
-         [&] { drawJorrin(canvas(), 100, 200, FacingRight, count); },
+         [&] { drawJorrin(drawn(), 100, 200, FacingRight, count); },
          {100, 200, 149, 299}},
-        {"ship", [&] { drawShip(canvas(), 45); }, {300, 45, 449, 269}},
+        {"ship", [&] { drawShip(drawn(), 45); }, {300, 45, 449, 269}},
     };
     for (const Case& c : cases) {
         clear();
@@ -164,15 +164,15 @@ TEST_F(Sprites, WalkingAndHeadBobFramesReallyDiffer) {
         draw();
         return canvas().pixelDigest();
     };
-    const auto standing = digestOf([&] { drawAlienWalk(canvas(), 100, 200, FacingLeft, true, 1); });
-    const auto stepping = digestOf([&] { drawAlienWalk(canvas(), 100, 200, FacingLeft, true, 4); });
-    const auto right = digestOf([&] { drawAlienWalk(canvas(), 100, 200, FacingRight, true, 1); });
+    const auto standing = digestOf([&] { drawAlienWalk(drawn(), 100, 200, FacingLeft, true, 1); });
+    const auto stepping = digestOf([&] { drawAlienWalk(drawn(), 100, 200, FacingLeft, true, 4); });
+    const auto right = digestOf([&] { drawAlienWalk(drawn(), 100, 200, FacingRight, true, 1); });
     EXPECT_NE(standing, stepping);
     EXPECT_NE(standing, right);
     // Each turn of the power pose moves the head: no two neighbouring frames agree.
     std::vector<std::uint64_t> bobs;
     for (int offset : {0, 50, 100, 150}) {
-        bobs.push_back(digestOf([&] { drawAlienHeadBob(canvas(), 100, 200, FacingLeft, offset); }));
+        bobs.push_back(digestOf([&] { drawAlienHeadBob(drawn(), 100, 200, FacingLeft, offset); }));
     }
     for (std::size_t i = 1; i < bobs.size(); ++i) {
         EXPECT_NE(bobs[i - 1], bobs[i]) << "frames " << i - 1 << " and " << i;

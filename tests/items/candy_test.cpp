@@ -2,6 +2,7 @@
 // looks, and eating it.
 #include "items/candy.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "harness/recording_sound_board.h"
 #include "support/game_fixture.h"
 #include "turn/new_game.h"
+#include "view/item_view.h"
 
 namespace qz::test {
 namespace {
@@ -25,8 +27,8 @@ TEST(CandyTouch, FacingRightReachesThirtyTwoPixelsFurtherAndOnlyFacingLeftCrunch
     for (const Reach reach : {Reach{FacingLeft, 398, true}, Reach{FacingRight, 368, false}}) {
         for (int x = 350; x <= 430; ++x) {
             for (int feet = 290; feet <= 320; ++feet) {
-                VirtualClock clock;
-                RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
+                TurnCues sound;
+                sound.startTurn(nullptr);
                 GameState s;
                 s.area = AreaTwo;
                 s.candy.candyX = 400;
@@ -38,7 +40,12 @@ TEST(CandyTouch, FacingRightReachesThirtyTwoPixelsFurtherAndOnlyFacingLeftCrunch
                 const bool expected = x >= reach.firstX && x <= 415 && feet >= 300 && feet <= 315;
                 ASSERT_EQ(candyTouchTest(s, sound), expected)
                     << "facing " << reach.facing << " at " << x << "," << s.alienY;
-                ASSERT_EQ(sound.plays(Sound::Candy), expected && reach.crunches ? 1 : 0);
+                const std::vector<Cue> crunch{{Cue::Kind::Volume, -1, CueVolume},
+                                              {Cue::Kind::Play, ChannelCandy, int(Sound::Candy)}};
+                ASSERT_EQ(sound.cues().size(), expected && reach.crunches ? 2U : 0U);
+                if (!sound.cues().empty()) {
+                    ASSERT_TRUE(std::ranges::equal(sound.cues(), crunch));
+                }
 
                 // Another area at the same coordinates never touches.
                 for (AreaId area : {AreaOne, AreaThree, AreaFour}) {
@@ -105,10 +112,10 @@ TEST_F(CandyInPlay, ThirtyTwoOfTheHundredLooksShowAndTheRestDrawNothing) {
     canvas().fill(0, 0, 800, 600, Rgb{0, 0, 0});
     const auto blank = canvas().pixelDigest();
     for (int look : {10, 19, 29, 36, 100}) {
-        drawCandy(canvas(), 400, 300, look);
+        drawCandy(drawn(), 400, 300, look);
         EXPECT_EQ(canvas().pixelDigest(), blank) << "look " << look;
     }
-    drawCandy(canvas(), 400, 300, 35);
+    drawCandy(drawn(), 400, 300, 35);
     EXPECT_NE(canvas().pixelDigest(), blank);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/game_fixture.h"
+#include "view/item_view.h"
 
 namespace qz::test {
 namespace {
@@ -175,10 +176,10 @@ TEST_F(ShipCallInPlay, TheTurnShowsTheQuartersClockOnlyWhileTheCallRuns) {
     };
     canvas().fill(0, 0, 800, 50, Rgb{255, 0, 0});
     const auto bare = clockFace();
-    drawTimeIndicator(canvas(), 4);
+    drawTimeIndicator(drawn(), 4);
     const auto full = clockFace();
     canvas().fill(0, 0, 800, 50, Rgb{255, 0, 0});
-    drawTimeIndicator(canvas(), 3);
+    drawTimeIndicator(drawn(), 3);
     const auto threeQuarters = clockFace();
     ASSERT_FALSE(sameFace(full, bare));
     ASSERT_FALSE(sameFace(full, threeQuarters));

@@ -1,12 +1,12 @@
 // The status bar on the real canvas: the red band and its piece icons, the
 // black panel, the energy bar and the numbers.
-#include "items/status_bar.h"
+#include "view/status_bar.h"
 
 #include <algorithm>
 #include <array>
 
-#include "items/status_text.h"
 #include "support/game_fixture.h"
+#include "view/status_text.h"
 
 namespace qz::test {
 namespace {
@@ -47,7 +47,7 @@ using StatusBar = GameTest;
 
 TEST_F(StatusBar, TheTopBandIsPlainRedOverItsFiftyRows) {
     canvas().fill(0, 0, 800, 600, Blue);
-    drawTopBand(canvas(), {false, false, false});
+    drawTopBand(drawn(), {false, false, false});
     EXPECT_TRUE(changed(canvas(), Red, 0, 0, 800, 50).empty());
     EXPECT_TRUE(changed(canvas(), Blue, 0, 50, 800, 600).empty());
 }
@@ -58,7 +58,7 @@ TEST_F(StatusBar, EachPieceIconHasItsOwnPlaceWhateverElseIsHeld) {
         std::array<bool, 3> held{};
         held[piece] = true;
         canvas().fill(0, 0, 800, 600, Blue);
-        drawTopBand(canvas(), held);
+        drawTopBand(drawn(), held);
         const Box icon = changed(canvas(), Red, 0, 0, 800, 50);
         ASSERT_FALSE(icon.empty()) << "piece " << piece + 1;
         EXPECT_GE(icon.left, iconX[piece]) << "piece " << piece + 1;
@@ -68,13 +68,13 @@ TEST_F(StatusBar, EachPieceIconHasItsOwnPlaceWhateverElseIsHeld) {
     }
     // Holding only the third piece leaves the places of the first two red.
     canvas().fill(0, 0, 800, 600, Blue);
-    drawTopBand(canvas(), {false, false, true});
+    drawTopBand(drawn(), {false, false, true});
     EXPECT_TRUE(changed(canvas(), Red, 0, 0, 680, 50).empty());
 }
 
 TEST_F(StatusBar, ThePanelLeavesTheIndicatorsColumnsAlone) {
     canvas().fill(0, 0, 800, 600, Blue);
-    drawStatusPanel(canvas());
+    drawStatusPanel(drawn());
     EXPECT_TRUE(changed(canvas(), Black, 150, 450, 800, 600).empty());
     EXPECT_TRUE(changed(canvas(), Blue, 0, 450, 150, 600).empty());
     EXPECT_TRUE(changed(canvas(), Blue, 0, 0, 800, 450).empty());
@@ -86,7 +86,7 @@ TEST_F(StatusBar, TheEnergyBarShowsOneColumnOfItsPicturePerPoint) {
     constexpr int bottom = 565;
     auto barAt = [this](int energy) {
         canvas().fill(0, 0, 800, 600, Blue);
-        drawEnergyBar(canvas(), energy);
+        drawEnergyBar(drawn(), energy);
         return changed(canvas(), Blue, 0, 0, 800, 600);
     };
     const Box full = barAt(145);
@@ -122,10 +122,10 @@ TEST_F(StatusBar, TheCandyLabelIsDrawnWholeInsideTheScreen) {
     // The label's ink where it stands must be as wide as the same text drawn
     // at the left edge, where nothing can cut it off.
     canvas().fill(0, 0, 800, 600, Blue);
-    drawStatusText(canvas(), "Crunko's Pieces", 0, 540);
+    drawStatusText(drawn(), "Crunko's Pieces", 0, 540);
     const Box whole = changed(canvas(), Blue, 0, 530, 300, 560);
     canvas().fill(0, 0, 800, 600, Blue);
-    drawCandyCounter(canvas(), 0);
+    drawCandyCounter(drawn(), 0);
     const Box placed = changed(canvas(), Blue, 500, 530, 800, 558);
     ASSERT_FALSE(whole.empty());
     EXPECT_EQ(placed.right - placed.left, whole.right - whole.left);
@@ -142,8 +142,8 @@ TEST_F(StatusBar, NumbersArePlainDecimalLeftAlignedAt725) {
         draw();
         return changed(canvas(), Black, 0, 0, 800, 600);
     };
-    const Box one = inkOf([this] { drawScore(canvas(), 1); });
-    const Box many = inkOf([this] { drawScore(canvas(), 1000000); });
+    const Box one = inkOf([this] { drawScore(drawn(), 1); });
+    const Box many = inkOf([this] { drawScore(drawn(), 1000000); });
     ASSERT_FALSE(one.empty());
     EXPECT_EQ(one.left, many.left) << "a longer number grows to the right";
     EXPECT_GT(many.right, one.right + 30);
@@ -155,7 +155,7 @@ TEST_F(StatusBar, NumbersArePlainDecimalLeftAlignedAt725) {
     // written as the digit.
     for (auto [count, text] : {std::pair{0, "0"}, {12, "12"}}) {
         canvas().fill(0, 0, 800, 600, Black);
-        drawCandyCounter(canvas(), count);
+        drawCandyCounter(drawn(), count);
         const auto counter = canvas().pixelDigest();
         canvas().fill(0, 0, 800, 600, Black);
         canvas().drawText(FontSize::Small, "Crunko's Pieces", White, 668, 540);

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "core/graphics_files.h"
-#include "items/status_bar.h"
 #include "platform/canvas.h"
 #include "program/assist_events.h"
 #include "program/assist_layer.h"
 #include "support/game_fixture.h"
+#include "view/status_bar.h"
 
 namespace qz::test {
 namespace {
@@ -56,10 +56,13 @@ class Assist : public GameTest {
     // One turn of the layer from `before` to `after`, drawn over the frame.
     void turn(const GameState& before, const GameState& after, const TurnInput& input = {}) {
         layer.turnStarts(before, input);
-        layer.turnEnds(after, canvas());
+        layer.turnEnds(after, drawing);
+        canvas().draw(drawing);
+        drawing.clear();
     }
     RecordingAssistSounds sounds;
     AssistLayer layer{sounds};
+    Drawing drawing;
 };
 
 TEST_F(Assist, TellsOfEachHappeningOnceWithItsOwnSoundAndLine) {
@@ -76,7 +79,7 @@ TEST_F(Assist, TellsOfEachHappeningOnceWithItsOwnSoundAndLine) {
         AssistLayer fresh(sounds);
         sounds.played.clear();
         fresh.turnStarts(before, {});
-        fresh.turnEnds(after, canvas());
+        fresh.turnEnds(after, drawing);
         EXPECT_EQ(eventsOfTurn(before, after), std::vector<AssistEvent>{h.event});
         EXPECT_EQ(sounds.played, std::vector<AssistSound>{news.sound});
         EXPECT_EQ(fresh.line(), news.line ? news.line : "");
@@ -105,14 +108,14 @@ TEST_F(Assist, ACatchThatTakesSomethingSaysWhatAndLetsTheTheftBeHeardAfterIt) {
         AssistLayer fresh(sounds);
         sounds.played.clear();
         fresh.turnStarts(before, {});
-        fresh.turnEnds(after, canvas());
+        fresh.turnEnds(after, drawing);
         EXPECT_EQ(fresh.line(), piece ? "Caught by the FBI agent! He took a phone piece."
                                       : "Caught by the FBI agent! He took your Crunko's pieces.");
         EXPECT_EQ(sounds.played, std::vector<AssistSound>{AssistSound::Capture});
         int turns = 0;
         for (; sounds.played.size() < 2 && turns < AssistLineTurns; ++turns) {
             fresh.turnStarts(after, {});
-            fresh.turnEnds(after, canvas());
+            fresh.turnEnds(after, drawing);
         }
         EXPECT_EQ(sounds.played,
                   (std::vector<AssistSound>{AssistSound::Capture, AssistSound::PieceTaken}));

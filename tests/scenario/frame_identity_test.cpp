@@ -10,8 +10,8 @@
 #include <random>
 
 #include "core/graphics_files.h"
-#include "items/status_text.h"
 #include "support/game_fixture.h"
+#include "view/status_text.h"
 
 namespace qz::test {
 namespace {

@@ -15,6 +15,21 @@ namespace qz::test {
 // The display, opened on first use and kept for the rest of the program.
 HeadlessDisplay& display();
 
+// Draws taken as a record and carried out on the canvas as the statement
+// that made them ends: `drawScore(drawn(), 10);`.
+class DrawnOnCanvas {
+  public:
+    explicit DrawnOnCanvas(Canvas& canvas) : canvas_(canvas) {}
+    DrawnOnCanvas(const DrawnOnCanvas&) = delete;
+    DrawnOnCanvas& operator=(const DrawnOnCanvas&) = delete;
+    ~DrawnOnCanvas() { canvas_.draw(drawing_); }
+    operator Drawing&() { return drawing_; }
+
+  private:
+    Canvas& canvas_;
+    Drawing drawing_;
+};
+
 class GameTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -28,6 +43,7 @@ class GameTest : public ::testing::Test {
     ScenarioRunner& runner() { return *runner_; }
     GameState& state() { return runner_->state(); }
     Canvas& canvas() { return *canvas_; }
+    DrawnOnCanvas drawn() { return DrawnOnCanvas(*canvas_); }
 
     // From the title, S and the whole Arrival: the first turn of Play is next.
     void startPlaying();

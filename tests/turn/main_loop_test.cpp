@@ -1,5 +1,6 @@
 // Pacing of the turn, and what the main loop runs in which mode.
 #include "turn/main_loop.h"
+#include "turn/presenter.h"
 
 #include "support/game_fixture.h"
 

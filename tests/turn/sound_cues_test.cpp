@@ -71,16 +71,25 @@ TEST_F(SoundCues, TheShipHumRepeatsThroughTheArrivalAndFadesInPlay) {
 TEST(SoundCueRule, ABusyChannelIsNotRestartedAndNothingIsSetForIt) {
     VirtualClock clock;
     RecordingSoundBoard board(clock, DefaultSoundLengthsMs);
-    playWhenSilent(board, ChannelCandy, Sound::Candy);
+    // Each call a turn of its own, its requests carried out as the turn ends.
+    const auto playWhenSilent = [&board](int channel, Sound sound) {
+        TurnCues cues;
+        cues.startTurn(&board);
+        qz::playWhenSilent(cues, channel, sound);
+        for (const Cue& cue : cues.cues()) {
+            carryOut(cue, board);
+        }
+    };
+    playWhenSilent(ChannelCandy, Sound::Candy);
     clock.advance(399);
-    playWhenSilent(board, ChannelCandy, Sound::Candy);
+    playWhenSilent(ChannelCandy, Sound::Candy);
     EXPECT_EQ(board.plays(Sound::Candy), 1);
     clock.advance(1);
-    playWhenSilent(board, ChannelCandy, Sound::Candy);
+    playWhenSilent(ChannelCandy, Sound::Candy);
     EXPECT_EQ(board.plays(Sound::Candy), 2);
     EXPECT_EQ(board.volume(), CueVolume);
     // Another channel is not held up by a busy one.
-    playWhenSilent(board, ChannelDrop, Sound::Drop);
+    playWhenSilent(ChannelDrop, Sound::Drop);
     EXPECT_EQ(board.plays(Sound::Drop), 1);
 }
 

@@ -1,6 +1,7 @@
 // The area map: the neighbour table, the quarter-turn edges with their bands,
 // the crossing itself, and the area names.
 #include "world/area_map.h"
+#include "view/world_view.h"
 
 #include <SDL/SDL_ttf.h>
 
@@ -303,7 +304,7 @@ using AreaNameLine = GameTest;
 TEST_F(AreaNameLine, TheNameIsCentredOnTheWindowAtRow16) {
     for (AreaId area : {Forest, AreaThree, WashingtonDC}) {
         canvas().fill(0, 0, 800, 50, Rgb{255, 0, 0});
-        drawAreaName(canvas(), area);
+        drawAreaName(drawn(), area);
         int width = 0;
         int height = 0;
         ASSERT_EQ(TTF_SizeText(display().fonts().small, areaName(area).c_str(), &width, &height),
@@ -323,7 +324,7 @@ TEST_F(AreaNameLine, TheNameIsCentredOnTheWindowAtRow16) {
 TEST_F(AreaNameLine, TheHoleScreenDrawsNoName) {
     canvas().fill(0, 0, 800, 50, Rgb{255, 0, 0});
     const auto before = canvas().pixelDigest();
-    drawAreaName(canvas(), InsideHole);
+    drawAreaName(drawn(), InsideHole);
     EXPECT_EQ(canvas().pixelDigest(), before);
 }
 

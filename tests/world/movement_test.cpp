@@ -236,8 +236,8 @@ void stepWith(GameState& s, std::initializer_list<GameKey> keys) {
     for (GameKey key : keys) {
         held.press(key);
     }
-    VirtualClock clock;
-    RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
+    TurnCues sound;
+    sound.startTurn(nullptr);
     movementStep(s, held, sound);
 }
 

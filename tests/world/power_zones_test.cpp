@@ -11,6 +11,7 @@
 #include "turn/new_game.h"
 #include "turn/play_modes.h"
 #include "turn/power_requests.h"
+#include "view/world_view.h"
 #include "world/area_map.h"
 #include "world/scenery.h"
 
@@ -231,29 +232,26 @@ TEST_F(Zones, TheAnimationBobsFourTurnsThenAMoveZoneChangesTheAreaOnly) {
     EXPECT_EQ(s.area, AreaFour);
 }
 
-// Counts the waits a turn asks for; time itself stands still.
-class WaitCountingClock final : public Clock {
-  public:
-    std::uint32_t ticks() override { return 0; }
-    void delay(std::uint32_t ms) override { waits.push_back(ms); }
-    std::vector<std::uint32_t> waits;
-};
-
 TEST_F(Zones, EachHeadBobTurnWaitsThirtyMillisecondsAndTheFifthDrawsNoAlien) {
     GameState s;
     s.mode = PlayMode::Play;
     s.area = AreaOne;  // nothing stands in front of the alien here
     s.zones.powerActive = true;
-    WaitCountingClock clock;
+    VirtualClock clock;
     ScriptedInput input;
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
     Runtime rt{s, canvas(), clock, input, sound};
     for (int turn = 1; turn <= 5; ++turn) {
-        clock.waits.clear();
-        playTurn(rt);
-        const std::vector<std::uint32_t> expected =
-            turn <= 4 ? std::vector<std::uint32_t>{30} : std::vector<std::uint32_t>{};
-        EXPECT_EQ(clock.waits, expected) << "turn " << turn;
+        Turn t = rt.startRecord();
+        playTurn(t);
+        std::vector<int> waits;
+        for (const Cue& cue : rt.record.cues.cues()) {
+            if (cue.kind == Cue::Kind::Wait) {
+                waits.push_back(cue.value);
+            }
+        }
+        EXPECT_EQ(waits, turn <= 4 ? std::vector<int>{30} : std::vector<int>{}) << "turn " << turn;
+        canvas().draw(rt.record.draws);
     }
     // The fifth turn left the bare ground where the alien stands.
     std::vector<Rgb> shown;
@@ -262,7 +260,7 @@ TEST_F(Zones, EachHeadBobTurnWaitsThirtyMillisecondsAndTheFifthDrawsNoAlien) {
             shown.push_back(canvas().pixel(x, y));
         }
     }
-    drawBackground(canvas(), AreaOne);
+    drawBackground(drawn(), AreaOne);
     std::size_t i = 0;
     int differing = 0;
     for (int y = s.alienY; y < s.alienY + 75; ++y) {

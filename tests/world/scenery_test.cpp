@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "characters/character_sprites.h"
 #include "support/game_fixture.h"
+#include "view/character_sprites.h"
+#include "view/world_view.h"
 
 namespace qz::test {
 namespace {
@@ -93,7 +94,7 @@ using Scenery = GameTest;
 TEST_F(Scenery, TheGroundFillsThePlayFieldAndOnlyWashingtonAndTheHoleDiffer) {
     auto groundOf = [this](int area) {
         canvas().fill(0, 0, 800, 600, Rgb{0, 0, 255});
-        drawBackground(canvas(), area);
+        drawBackground(drawn(), area);
         EXPECT_TRUE(same(canvas().pixel(0, 49), Rgb{0, 0, 255})) << "area " << area;
         EXPECT_TRUE(same(canvas().pixel(799, 450), Rgb{0, 0, 255})) << "area " << area;
         return grab(canvas(), playField);
@@ -142,11 +143,11 @@ class SceneryInPlay : public GameTest {
         const Region box{at.x, at.y, 50, 75};
         const auto turn = grab(canvas(), box);
 
-        drawBackground(canvas(), area);
+        drawBackground(drawn(), area);
         const auto ground = grab(canvas(), box);
         drawScenery();
         const auto scenery = grab(canvas(), box);
-        drawAlienWalk(canvas(), at.x, at.y, s.alienFacing, s.alienWalking, s.alienAnimFrame - 1);
+        drawAlienWalk(drawn(), at.x, at.y, s.alienFacing, s.alienWalking, s.alienAnimFrame - 1);
         const auto alienOnTop = grab(canvas(), box);
         return compareCover(turn, ground, scenery, alienOnTop);
     }
@@ -156,7 +157,7 @@ TEST_F(SceneryInPlay, ForestTreesStandInFrontOfTheAlien) {
     startPlaying();
     // Inside the tree at (300, 70).
     const Covering c =
-        alienBehind(Forest, Point{310, 120}, [this] { drawForestTrees(canvas(), Forest); });
+        alienBehind(Forest, Point{310, 120}, [this] { drawForestTrees(drawn(), Forest); });
     EXPECT_GT(c.covered, 0);
     EXPECT_GT(c.shown, 0) << "the alien must really stand where the tree is";
     EXPECT_EQ(c.wrong, 0) << "the alien was drawn over the tree";
@@ -165,7 +166,7 @@ TEST_F(SceneryInPlay, ForestTreesStandInFrontOfTheAlien) {
 TEST_F(SceneryInPlay, WashingtonsLeftBuildingCoversTheAlienAt100And150) {
     startPlaying();
     const Covering c =
-        alienBehind(WashingtonDC, Point{100, 150}, [this] { drawWashingtonBuildings(canvas()); });
+        alienBehind(WashingtonDC, Point{100, 150}, [this] { drawWashingtonBuildings(drawn()); });
     EXPECT_GT(c.covered, 0);
     EXPECT_GT(c.shown, 0);
     EXPECT_EQ(c.wrong, 0) << "the alien was drawn over the building";
@@ -174,7 +175,7 @@ TEST_F(SceneryInPlay, WashingtonsLeftBuildingCoversTheAlienAt100And150) {
 TEST_F(Scenery, TheIndicatorPanelShowsWhatTheHoleUnderfootHolds) {
     auto reference = [this](HoleIndicator picture) {
         canvas().fill(0, 0, 800, 600, Rgb{0, 0, 0});
-        drawHoleIndicator(canvas(), picture);
+        drawHoleIndicator(drawn(), picture);
         return grab(canvas(), panel);
     };
     const auto fauna = reference(HoleIndicator::Fauna);

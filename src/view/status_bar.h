@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/canvas.h"
+#include "platform/drawing.h"
 
 namespace qz {
 
@@ -12,14 +12,14 @@ namespace qz {
 inline constexpr std::array<Point, 3> PieceIconAt{{{625, 15}, {655, 15}, {680, 15}}};
 
 // The red band, then the icons of the pieces held, each at its own place.
-void drawTopBand(Canvas& canvas, const std::array<bool, 3>& piecesHeld);
+void drawTopBand(Drawing& drawing, const std::array<bool, 3>& piecesHeld);
 // Black from (150, 450); the hole indicator keeps x 0..149.
-void drawStatusPanel(Canvas& canvas);
+void drawStatusPanel(Drawing& drawing);
 // "Score", the logo, "Energy".
-void drawLogoAndLabels(Canvas& canvas);
+void drawLogoAndLabels(Drawing& drawing);
 // The bar cut to `energy` columns; nothing at 0.
-void drawEnergyBar(Canvas& canvas, int energy);
-void drawCandyCounter(Canvas& canvas, int candyCount);
-void drawScore(Canvas& canvas, std::int64_t score);
+void drawEnergyBar(Drawing& drawing, int energy);
+void drawCandyCounter(Drawing& drawing, int candyCount);
+void drawScore(Drawing& drawing, std::int64_t score);
 
 }  // namespace qz

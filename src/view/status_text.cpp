@@ -1,4 +1,4 @@
-#include "items/status_text.h"
+#include "view/status_text.h"
 
 #include <sstream>
 
@@ -10,8 +10,8 @@ std::string decimal(std::int64_t value) {
     return out.str();
 }
 
-void drawStatusText(Canvas& canvas, const std::string& text, int x, int y) {
-    canvas.drawText(FontSize::Small, text, White, x, y);
+void drawStatusText(Drawing& drawing, const std::string& text, int x, int y) {
+    drawing.drawText(FontSize::Small, text, White, x, y);
 }
 
 }  // namespace qz

@@ -1,4 +1,4 @@
-#include "turn/title_screens.h"
+#include "view/title_screens.h"
 
 #include <array>
 
@@ -21,20 +21,20 @@ constexpr std::array<std::array<TitleLine, 3>, 2> titleLines{{
 
 }  // namespace
 
-void drawTitleScreen(Canvas& canvas, int phase) {
-    canvas.drawSprite(pic::title, nullptr, Point{0, 0});
+void drawTitleScreen(Drawing& drawing, int phase) {
+    drawing.drawSprite(pic::title, nullptr, Point{0, 0});
     if (phase != 0 && phase != 1) {
         return;
     }
     for (const TitleLine& line : titleLines[static_cast<std::size_t>(phase)]) {
-        canvas.drawTextCentred(FontSize::Medium, line.text, TitleTextColour, line.y);
+        drawing.drawTextCentred(FontSize::Medium, line.text, TitleTextColour, line.y);
     }
 }
 
-void drawInstructionPage(Canvas& canvas, int page) {
+void drawInstructionPage(Drawing& drawing, int page) {
     if (page >= 1 && page <= 3) {
-        canvas.drawSprite(pic::instructionPages[static_cast<std::size_t>(page - 1)], nullptr,
-                          Point{0, 0});
+        drawing.drawSprite(pic::instructionPages[static_cast<std::size_t>(page - 1)], nullptr,
+                           Point{0, 0});
     }
 }
 

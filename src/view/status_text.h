@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/canvas.h"
+#include "platform/drawing.h"
 
 namespace qz {
 
@@ -12,6 +12,6 @@ namespace qz {
 std::string decimal(std::int64_t value);
 
 // White text in the small font, by its top-left corner.
-void drawStatusText(Canvas& canvas, const std::string& text, int x, int y);
+void drawStatusText(Drawing& drawing, const std::string& text, int x, int y);
 
 }  // namespace qz

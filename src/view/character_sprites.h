@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "platform/canvas.h"
+#include "platform/drawing.h"
 
 namespace qz {
 
@@ -15,18 +15,18 @@ int pursuerCellX(DrawCount characterDrawCount);
 // Jorrin's rule is the other way round: his first cell once in five draws.
 int jorrinCellX(DrawCount characterDrawCount);
 
-void drawAlienWalk(Canvas& canvas, int x, int y, int facing, bool walking, DrawCount animFrame);
+void drawAlienWalk(Drawing& drawing, int x, int y, int facing, bool walking, DrawCount animFrame);
 // cellX is 0, 50, 100 or 150.
-void drawAlienHeadBob(Canvas& canvas, int x, int y, int facing, int cellX);
+void drawAlienHeadBob(Drawing& drawing, int x, int y, int facing, int cellX);
 // Lies in the bottom 30 pixels of the alien's 50 x 75 box.
-void drawAlienCollapse(Canvas& canvas, int x, int y, int facing);
+void drawAlienCollapse(Drawing& drawing, int x, int y, int facing);
 // The three humans pick their frame from the shared characterDrawCount; the
 // rule step that draws one advances the count after each call, also when the
 // facing is neither left nor right and nothing is drawn.
-void drawFbiAgent(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount);
-void drawScientist(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount);
-void drawJorrin(Canvas& canvas, int x, int y, int facing, DrawCount characterDrawCount);
+void drawFbiAgent(Drawing& drawing, int x, int y, int facing, DrawCount characterDrawCount);
+void drawScientist(Drawing& drawing, int x, int y, int facing, DrawCount characterDrawCount);
+void drawJorrin(Drawing& drawing, int x, int y, int facing, DrawCount characterDrawCount);
 // Always at x 300.
-void drawShip(Canvas& canvas, int y);
+void drawShip(Drawing& drawing, int y);
 
 }  // namespace qz

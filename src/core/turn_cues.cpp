@@ -1,0 +1,76 @@
+#include "core/turn_cues.h"
+
+namespace qz {
+
+void TurnCues::startTurn(SoundBoard* board) {
+    board_ = board;
+    cues_.clear();
+    known_.fill(Known::Board);
+}
+
+void TurnCues::note(int channel, Known known) {
+    if (channel >= 0 && channel < Channels) {
+        known_[static_cast<std::size_t>(channel)] = known;
+    }
+}
+
+bool TurnCues::playing(int channel) {
+    const bool answer = board_ && board_->playing(channel);
+    if (channel < 0 || channel >= Channels) {
+        return answer;
+    }
+    switch (known_[static_cast<std::size_t>(channel)]) {
+        case Known::Playing:
+            return true;
+        case Known::Silent:
+            return false;
+        case Known::Board:
+            break;
+    }
+    return answer;
+}
+
+void TurnCues::play(int channel, Sound sound) {
+    cues_.push_back({Cue::Kind::Play, channel, static_cast<int>(sound)});
+    note(channel, Known::Playing);
+}
+
+void TurnCues::halt(int channel) {
+    cues_.push_back({Cue::Kind::Halt, channel, 0});
+    note(channel, Known::Silent);
+}
+
+void TurnCues::fadeOut(int channel, int ms) {
+    // A fading channel plays on until its fade ends, as the board will say.
+    cues_.push_back({Cue::Kind::FadeOut, channel, ms});
+}
+
+void TurnCues::setVolumeAll(int volume) {
+    cues_.push_back({Cue::Kind::Volume, -1, volume});
+}
+
+void TurnCues::wait(std::uint32_t ms) {
+    cues_.push_back({Cue::Kind::Wait, -1, static_cast<int>(ms)});
+}
+
+bool carryOut(const Cue& cue, SoundBoard& board) {
+    switch (cue.kind) {
+        case Cue::Kind::Play:
+            board.play(cue.channel, static_cast<Sound>(cue.value));
+            return true;
+        case Cue::Kind::Halt:
+            board.halt(cue.channel);
+            return true;
+        case Cue::Kind::FadeOut:
+            board.fadeOut(cue.channel, cue.value);
+            return true;
+        case Cue::Kind::Volume:
+            board.setVolumeAll(cue.value);
+            return true;
+        case Cue::Kind::Wait:
+            break;
+    }
+    return false;
+}
+
+}  // namespace qz

@@ -1,0 +1,66 @@
+#include "turn/presenter.h"
+
+#include <string>
+#include <vector>
+
+#include "harness/recording_sound_board.h"
+#include "harness/scripted_input.h"
+#include "support/game_fixture.h"
+#include "turn/main_loop.h"
+
+namespace qz::test {
+namespace {
+
+class Presenting : public GameTest {};
+
+// The presenter hands each wait back with everything before it carried out
+// and nothing after it: a sound asked for after a wait sounds after it.
+TEST_F(Presenting, ThePresenterStopsAtEachWaitInTheOrderTheTurnMadeThem) {
+    GameState s;
+    VirtualClock clock;
+    ScriptedInput input;
+    RecordingSoundBoard board(clock, DefaultSoundLengthsMs);
+    Runtime rt{s, canvas(), clock, input, board};
+    startTurnClock(rt);
+    const Turn t = rt.startRecord();
+    t.cues.play(0, Sound::Ufo);
+    t.cues.wait(30);
+    t.cues.halt(0);
+    rt.record.end = TurnEnd{true, 2500, true};
+
+    Presenter presenter;
+    presenter.start();
+    std::vector<std::string> seen;
+    while (const auto wait = presenter.resume(rt)) {
+        seen.push_back(std::to_string(board.requests().size()) + " then " +
+                       std::to_string(wait->us / 1000) + " ms");
+        sleepFor(clock, *wait);
+    }
+    // The pace's wait is gone: the hold alone outlasts the turn's 33 ms.
+    EXPECT_EQ(seen, (std::vector<std::string>{"1 then 30 ms", "2 then 2500 ms"}));
+    EXPECT_TRUE(presenter.done());
+}
+
+// Whether a channel plays is asked of the board every time, so a recording's
+// answers keep their number and order, but a channel the turn has already
+// started or stopped answers as it will once that is carried out.
+TEST(TurnCuesTest, AChannelTheTurnHasTouchedAnswersAsItWillOnceThatIsCarriedOut) {
+    VirtualClock clock;
+    RecordingSoundBoard board(clock, DefaultSoundLengthsMs);
+    board.play(1, Sound::Drop);
+    TurnCues cues;
+    cues.startTurn(&board);
+    EXPECT_TRUE(cues.playing(1));
+    EXPECT_FALSE(cues.playing(2));
+    cues.play(2, Sound::Candy);
+    cues.halt(1);
+    cues.fadeOut(0, 300);
+    EXPECT_TRUE(cues.playing(2));
+    EXPECT_FALSE(cues.playing(1));
+    EXPECT_FALSE(cues.playing(0));
+    cues.startTurn(&board);
+    EXPECT_TRUE(cues.playing(1)) << "a new turn forgets the last one's requests";
+}
+
+}  // namespace
+}  // namespace qz::test
