@@ -5,23 +5,13 @@
 namespace qz {
 namespace {
 
-double wokeAt = -1;
-
-// Hands the page back to the browser for `ms`; the build's ASYNCIFY unwinds
-// the turn and winds it up again, so the page never freezes in a turn's
-// waits. The page keeps how long the game ran since it last woke, and when
-// it woke, to measure a turn in the browser.
-void sleep(unsigned ms) {
-    if (wokeAt >= 0) {
-        EM_ASM(
-            {
-                if (Module.noteTurnWork)
-                    Module.noteTurnWork($0, $1);
-            },
-            emscripten_get_now() - wokeAt, wokeAt);
+// The page's waits go back to the browser: the game hands each one to the
+// frame callback (web/game_entry.cpp), so nothing in the page sleeps. A
+// delay asked for all the same lets the time pass on the clock.
+void passTime(double ms) {
+    const double end = emscripten_get_now() + ms;
+    while (emscripten_get_now() < end) {
     }
-    emscripten_sleep(ms);
-    wokeAt = emscripten_get_now();
 }
 
 }  // namespace
@@ -31,7 +21,7 @@ std::uint32_t SdlClock::ticks() {
 }
 
 void SdlClock::delay(std::uint32_t ms) {
-    sleep(ms);
+    passTime(ms);
 }
 
 std::int64_t SdlClock::microseconds() {
@@ -39,8 +29,7 @@ std::int64_t SdlClock::microseconds() {
 }
 
 void SdlClock::delayMicroseconds(std::int64_t us) {
-    // The browser's timers count whole milliseconds.
-    sleep(static_cast<unsigned>((us + 500) / 1000));
+    passTime(double(us) / 1000.0);
 }
 
 }  // namespace qz

@@ -1,8 +1,16 @@
 #include "program/data_lookup.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include "core/graphics_files.h"
+#include "platform/display.h"
+#include "platform/file_checks.h"
 
 namespace qz {
 namespace {
@@ -51,6 +59,41 @@ std::optional<std::string> findDataFolder(std::vector<std::string>& tried) {
         }
     }
     return std::nullopt;
+}
+
+const char* firstUnreadablePicture() {
+    for (const Picture& picture : pic::all) {
+        if (!bitmapFileIsWellFormed(picture.path)) {
+            return picture.path;
+        }
+    }
+    return nullptr;
+}
+
+std::string enterDataFolder(const std::string& asked) {
+    if (!asked.empty()) {
+        std::string problem;
+        if (chdir(asked.c_str()) != 0) {
+            problem = std::strerror(errno);
+        } else if (access("graphics", F_OK) != 0) {
+            problem = "it has no graphics/ folder";
+        } else if (access(FontFile, R_OK) != 0) {
+            problem = std::string("it has no \"") + FontFile + "\"";
+        } else if (const char* missing = firstUnreadablePicture()) {
+            problem = std::string("it has no readable ") + missing;
+        }
+        return problem.empty() ? "" : "cannot use the data folder " + asked + ": " + problem;
+    }
+    std::vector<std::string> tried;
+    const auto folder = findDataFolder(tried);
+    if (folder && chdir(folder->c_str()) == 0) {
+        return "";
+    }
+    std::string list;
+    for (const auto& path : tried) {
+        list += (list.empty() ? "" : ", ") + path;
+    }
+    return "cannot find the game's data (a graphics/ folder); looked in: " + list;
 }
 
 }  // namespace qz

@@ -14,4 +14,13 @@ namespace qz {
 // looked at, in that order, each once.
 std::optional<std::string> findDataFolder(std::vector<std::string>& tried);
 
+// The first picture whose file is missing or not a picture the game reads;
+// null when every one is there.
+const char* firstUnreadablePicture();
+
+// Moves into the folder with the game's data, so every file name stays
+// relative: the one asked for, or the first the lookup finds. Empty, or the
+// line saying why it could not.
+std::string enterDataFolder(const std::string& asked);
+
 }  // namespace qz

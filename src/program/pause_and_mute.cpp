@@ -1,7 +1,6 @@
 #include "program/pause_and_mute.h"
 
 #include "turn/main_loop.h"
-#include "turn/presenter.h"
 
 namespace qz {
 
@@ -41,7 +40,7 @@ PauseAndMute::Tick PauseAndMute::startTurn(PlayMode mode) {
     return quit ? Tick::Quit : Tick::Paused;
 }
 
-void showPausedTurn(Runtime& rt) {
+void fillPausedTurn(Runtime& rt) {
     startTurnClock(rt);
     constexpr int BandWidth = 200;
     constexpr int BandHeight = 50;
@@ -50,7 +49,6 @@ void showPausedTurn(Runtime& rt) {
     t.draws.fill(FrameWidth / 2 - BandWidth / 2, top, BandWidth, BandHeight, Rgb{16, 16, 48});
     t.draws.drawTextCentred(FontSize::Large, "Paused", White, top + 10);
     rt.record.end = PresentAndPace;
-    presentTurn(rt);
 }
 
 }  // namespace qz

@@ -41,8 +41,8 @@ class PauseAndMute final : public InputSource {
     TurnInput next_;
 };
 
-// A turn of the paused game: its last frame with "Paused" in the middle,
-// presented and paced like any turn.
-void showPausedTurn(Runtime& rt);
+// Fills the record of a turn of the paused game: its last frame with
+// "Paused" in the middle, presented and paced like any turn.
+void fillPausedTurn(Runtime& rt);
 
 }  // namespace qz

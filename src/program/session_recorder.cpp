@@ -116,41 +116,4 @@ std::string SessionPlayer::endedApart(const GameState& state) const {
     return "the replay ended in another state than the recording" + digests;
 }
 
-std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
-                            PauseAndMute* controls) {
-    for (bool goOn = true; goOn;) {
-        if (player && !player->startTurn()) {
-            return "";
-        }
-        if (controls) {
-            const PauseAndMute::Tick tick = controls->startTurn(rt.state.mode);
-            if (tick == PauseAndMute::Tick::Quit) {
-                break;
-            }
-            if (tick == PauseAndMute::Tick::Paused) {
-                if (rt.overlay) {
-                    rt.overlay->turnSkipped(controls->readTurn());
-                }
-                showPausedTurn(rt);
-                continue;
-            }
-        }
-        goOn = runTurn(rt);
-        if (recorder) {
-            recorder->endTurn(rt.state);
-        }
-        if (player) {
-            if (std::string astray = player->strayed(rt.state); !astray.empty()) {
-                return astray;
-            }
-        }
-    }
-    // Escape and the window's close button alike (and the signals that the
-    // display library turns into a close) leave the loop here.
-    if (recorder) {
-        recorder->finish(rt.state);
-    }
-    return "";
-}
-
 }  // namespace qz

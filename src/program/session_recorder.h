@@ -96,11 +96,4 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     bool closeSent_ = false;
 };
 
-// The main loop with a recorder or a player (or neither) in between, and
-// the pause and mute keys read before either; the recorder's end line is
-// written when the player quits. A replay that strays from the recording's
-// digests stops there; the line saying so is returned.
-std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
-                            PauseAndMute* controls = nullptr);
-
 }  // namespace qz

@@ -1,7 +1,5 @@
 #include "program/startup.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,7 +11,6 @@
 
 #include "core/graphics_files.h"
 #include "platform/display.h"
-#include "platform/file_checks.h"
 #include "platform/presentation.h"
 #include "program/assist_layer.h"
 #include "program/data_lookup.h"
@@ -21,6 +18,8 @@
 #include "program/pause_and_mute.h"
 #include "program/session_recorder.h"
 #include "program/settings_file.h"
+#include "program/turn_loop.h"
+#include "turn/main_loop.h"
 #include "turn/new_game.h"
 
 namespace qz {
@@ -28,47 +27,6 @@ namespace {
 
 void say(const std::string& line) {
     std::fputs(messageLine(line).c_str(), stderr);
-}
-
-const char* firstUnreadablePicture() {
-    for (const Picture& picture : pic::all) {
-        if (!bitmapFileIsWellFormed(picture.path)) {
-            return picture.path;
-        }
-    }
-    return nullptr;
-}
-
-// Moves into the folder with the game's data, so every file name stays
-// relative: the one asked for, or the first the lookup finds.
-bool enterDataFolder(const std::string& asked) {
-    if (!asked.empty()) {
-        std::string problem;
-        if (chdir(asked.c_str()) != 0) {
-            problem = std::strerror(errno);
-        } else if (access("graphics", F_OK) != 0) {
-            problem = "it has no graphics/ folder";
-        } else if (access(FontFile, R_OK) != 0) {
-            problem = std::string("it has no \"") + FontFile + "\"";
-        } else if (const char* missing = firstUnreadablePicture()) {
-            problem = std::string("it has no readable ") + missing;
-        }
-        if (!problem.empty()) {
-            say("cannot use the data folder " + asked + ": " + problem);
-        }
-        return problem.empty();
-    }
-    std::vector<std::string> tried;
-    const auto folder = findDataFolder(tried);
-    if (folder && chdir(folder->c_str()) == 0) {
-        return true;
-    }
-    std::string list;
-    for (const auto& path : tried) {
-        list += (list.empty() ? "" : ", ") + path;
-    }
-    say("cannot find the game's data (a graphics/ folder); looked in: " + list);
-    return false;
 }
 
 // One line when the screen cannot hold the scale asked for: at the start,
@@ -128,142 +86,199 @@ int openSession(const Options& options, Session& session) {
 
 }  // namespace
 
-int runGame(const Options& options) {
+// Everything a running game holds, from its window to its recording, in the
+// order it is opened; closed in the reverse order.
+struct Game::Parts {
     Session session;
-    if (const int refused = openSession(options, session)) {
+    Settings settings;
+    SdlSoundBoard sound;
+    Fonts fonts;
+    Presentation presentation;
+    std::unique_ptr<PictureStore> pictures;
+    GameState state;
+    std::unique_ptr<AssistLayer> assist;
+    int askedScale = 1;
+    int shownScale = 1;
+    std::unique_ptr<SdlInput> input;
+    Pad pad;
+    SdlClock clock;
+    std::unique_ptr<KeptCanvas> canvas;
+    std::unique_ptr<SessionRecorder> recorder;
+    std::unique_ptr<SessionPlayer> player;
+    std::unique_ptr<PauseAndMute> controls;
+    std::unique_ptr<Runtime> rt;
+    std::unique_ptr<TurnLoop> loop;
+    bool displayOpen = false;
+
+    ~Parts() {
+        loop.reset();
+        rt.reset();
+        controls.reset();
+        player.reset();
+        recorder.reset();
+        canvas.reset();
+        pictures.reset();
+        pad.close();  // before the display library lets every joystick go
+        if (displayOpen) {
+            shutDown(sound, presentation, fonts);
+        }
+    }
+};
+
+Game::Game() : parts_(std::make_unique<Parts>()) {}
+Game::~Game() = default;
+
+int Game::open(const Options& options) {
+    Parts& p = *parts_;
+    if (const int refused = openSession(options, p.session)) {
         return refused;
     }
     // Read before the game moves into its data folder, as the recordings are.
-    const Settings settings = loadSettings(options.settingsFile);
-    for (const std::string& warning : settings.warnings) {
+    p.settings = loadSettings(options.settingsFile);
+    for (const std::string& warning : p.settings.warnings) {
         say("warning: " + warning);
     }
-    if (!enterDataFolder(options.dataFolder)) {
+    if (const std::string problem = enterDataFolder(options.dataFolder); !problem.empty()) {
+        say(problem);
         return 1;
     }
     const unsigned seed =
-        session.replay ? session.replay->seed : static_cast<unsigned>(std::time(nullptr));
+        p.session.replay ? p.session.replay->seed : static_cast<unsigned>(std::time(nullptr));
     if (!startDisplay()) {
         say("cannot open a display (" + displayError() +
             "); start it from a desktop session, or without one under Xvfb: "
             "xvfb-run -s \"-screen 0 1024x768x24 -noreset\" quillo-zoruri");
         return 1;
     }
-    SdlSoundBoard sound;
-    if (!sound.open()) {
+    p.displayOpen = true;
+    if (!p.sound.open()) {
         say("warning: no sound device (" + displayError() + "); playing without sound");
     }
     startFontLibrary();
-    Fonts fonts;
-    Presentation presentation;
-    if (!presentation.open(options.scale, options.fullscreen)) {
+    if (!p.presentation.open(options.scale, options.fullscreen)) {
         say("cannot open an 800x600 window (" + displayError() + ")");
-        shutDown(sound, presentation, fonts);
         return 1;
     }
-    if (!openFonts(fonts)) {
+    if (!openFonts(p.fonts)) {
         say(std::string("cannot read the font file \"") + FontFile + "\"");
-        shutDown(sound, presentation, fonts);
         return 1;
     }
     // Every picture is read in the window's format before play: the title's
     // now, for the first frame, the others while the title shows. Their
     // headers are all checked now, so a damaged file stops the game here.
-    auto pictures = std::make_unique<PictureStore>();
+    p.pictures = std::make_unique<PictureStore>();
     const char* unreadable = firstUnreadablePicture();
     if (!unreadable) {
-        unreadable = pictures->preloadFirst(pic::all, pic::titlePictureCount, presentation.frame());
+        unreadable =
+            p.pictures->preloadFirst(pic::all, pic::titlePictureCount, p.presentation.frame());
     }
     if (unreadable) {
         say(std::string("cannot read the picture ") + unreadable);
-        pictures.reset();
-        shutDown(sound, presentation, fonts);
         return 1;
     }
 
-    GameState state;
-    state.random.seed(seed);
-    randomGameSetup(state);
-    state.mode = PlayMode::Title;
-    if (const std::string missing = sound.loadAll(); !missing.empty()) {
+    p.state.random.seed(seed);
+    randomGameSetup(p.state);
+    p.state.mode = PlayMode::Title;
+    if (const std::string missing = p.sound.loadAll(); !missing.empty()) {
         say("warning: cannot read " + missing + "; those sounds stay silent");
     }
     // The assist layer reads its own files only when the player asks for it.
-    std::unique_ptr<AssistLayer> assist;
-    if (options.assist || settings.assist) {
-        if (const std::string missing = sound.loadAssist(); !missing.empty()) {
+    if (options.assist || p.settings.assist) {
+        if (const std::string missing = p.sound.loadAssist(); !missing.empty()) {
             say("warning: cannot read " + missing + "; those sounds stay silent");
         }
         // Each on its own: one that is missing leaves the others to be read now.
         for (const Picture& picture : pic::assistAll) {
-            if (const char* missing = pictures->preload({&picture, 1}, presentation.frame())) {
+            if (const char* missing = p.pictures->preload({&picture, 1}, p.presentation.frame())) {
                 say(std::string("warning: cannot read the picture ") + missing +
                     "; the assist layer leaves it out");
             }
         }
-        assist = std::make_unique<AssistLayer>(sound);
+        p.assist = std::make_unique<AssistLayer>(p.sound);
     }
-    int shownScale = options.scale;
-    tellShrunkScale(presentation, options.scale, shownScale);
-    SdlInput input([&] {
-        presentation.toggleFullscreen();
-        tellShrunkScale(presentation, options.scale, shownScale);
+    p.askedScale = options.scale;
+    p.shownScale = options.scale;
+    tellShrunkScale(p.presentation, p.askedScale, p.shownScale);
+    p.input = std::make_unique<SdlInput>([&p] {
+        p.presentation.toggleFullscreen();
+        tellShrunkScale(p.presentation, p.askedScale, p.shownScale);
     });
-    Pad pad;
-    if (pad.open()) {
-        say("playing with the pad " + pad.description());
+    if (p.pad.open()) {
+        say("playing with the pad " + p.pad.description());
     }
-    input.use(settings.bindings, &pad, [&pad] {
-        say("the pad " + pad.description() + " went away; what it held is let go");
+    p.input->use(p.settings.bindings, &p.pad, [&p] {
+        say("the pad " + p.pad.description() + " went away; what it held is let go");
     });
-    SdlClock clock;
+    p.canvas = std::make_unique<KeptCanvas>(p.presentation, *p.pictures, p.fonts);
+    InputSource* turnInput = p.input.get();
+    SoundBoard* turnSound = &p.sound;
+    if (!p.session.replay) {
+        p.controls = std::make_unique<PauseAndMute>(*p.input, p.sound, p.settings.pauseOnFocusLoss);
+        turnInput = p.controls.get();
+    }
+    if (p.session.record) {
+        p.recorder = std::make_unique<SessionRecorder>(*turnInput, p.sound, p.session.record,
+                                                       options.recordFile, seed, say);
+        turnInput = p.recorder.get();
+        turnSound = p.recorder.get();
+    } else if (p.session.replay) {
+        p.player = std::make_unique<SessionPlayer>(*p.session.replay, *p.input, p.sound);
+        turnInput = p.player.get();
+        turnSound = p.player.get();
+    }
+    p.rt = std::make_unique<Runtime>(Runtime{p.state, *p.canvas, p.clock, *turnInput, *turnSound});
+    p.rt->overlay = p.assist.get();
+    p.loop = std::make_unique<TurnLoop>(*p.rt, p.recorder.get(), p.player.get(), p.controls.get());
+    return 0;
+}
+
+std::optional<Wait> Game::advance() {
+    return parts_->loop->advance();
+}
+
+Clock& Game::clock() {
+    return parts_->clock;
+}
+
+int Game::close() {
+    Parts& p = *parts_;
     int status = 0;
-    {
-        KeptCanvas canvas(presentation, *pictures, fonts);
-        std::unique_ptr<SessionRecorder> recorder;
-        std::unique_ptr<SessionPlayer> player;
-        std::unique_ptr<PauseAndMute> controls;
-        InputSource* turnInput = &input;
-        SoundBoard* turnSound = &sound;
-        if (!session.replay) {
-            controls = std::make_unique<PauseAndMute>(input, sound, settings.pauseOnFocusLoss);
-            turnInput = controls.get();
-        }
-        if (session.record) {
-            recorder = std::make_unique<SessionRecorder>(*turnInput, sound, session.record,
-                                                         options.recordFile, seed, say);
-            turnInput = recorder.get();
-            turnSound = recorder.get();
-        } else if (session.replay) {
-            player = std::make_unique<SessionPlayer>(*session.replay, input, sound);
-            turnInput = player.get();
-            turnSound = player.get();
-        }
-        Runtime rt{state, canvas, clock, *turnInput, *turnSound};
-        rt.overlay = assist.get();
-        const std::string astray =
-            runRecordedLoop(rt, recorder.get(), player.get(), controls.get());
-        if (recorder && recorder->failed()) {
-            status = 1;  // said when the first write failed
-        }
-        if (!astray.empty()) {
-            say(astray);
-            status = 3;
-        } else if (const std::string apart = player ? player->endedApart(state) : "";
-                   !apart.empty()) {
-            say(apart);
-            status = 3;
-        }
+    if (p.recorder && p.recorder->failed()) {
+        status = 1;  // said when the first write failed
     }
-    if (const char* unread = pictures->finishReading()) {
+    if (const std::string& astray = p.loop->astray(); !astray.empty()) {
+        say(astray);
+        status = 3;
+    } else if (const std::string apart = p.player ? p.player->endedApart(p.state) : "";
+               !apart.empty()) {
+        say(apart);
+        status = 3;
+    }
+    p.loop.reset();
+    p.rt.reset();
+    p.controls.reset();
+    p.player.reset();
+    p.recorder.reset();
+    p.canvas.reset();
+    if (const char* unread = p.pictures->finishReading()) {
         // Only a read error or a lack of memory, as its header was checked.
         say(std::string("cannot read the picture ") + unread);
         status = 1;
     }
-    pictures.reset();
-    pad.close();  // before the display library lets every joystick go
-    shutDown(sound, presentation, fonts);
+    parts_.reset();
     return status;
+}
+
+int runGame(const Options& options) {
+    Game game;
+    if (const int refused = game.open(options)) {
+        return refused;
+    }
+    while (const auto wait = game.advance()) {
+        sleepFor(game.clock(), *wait);
+    }
+    return game.close();
 }
 
 }  // namespace qz

@@ -1,7 +1,12 @@
 // The program's life: start-up, the main loop, shutdown.
 #pragma once
 
+#include <memory>
+#include <optional>
+
+#include "platform/clock.h"
 #include "program/command_line.h"
+#include "turn/presenter.h"
 
 namespace qz {
 
@@ -11,5 +16,28 @@ namespace qz {
 // written to its end, 2 for a replay file it cannot use, 3 when a replay ends
 // in another state than the recording did.
 int runGame(const Options& options);
+
+// A game from its start-up to its shutdown, run a stretch at a time: the
+// program sleeps each wait it hands back; the page lets the browser run.
+class Game {
+  public:
+    Game();
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Opens the display, the sound, the pictures and the session asked for;
+    // 0, or the exit code when the game cannot start (said already).
+    int open(const Options& options);
+    // Runs the game up to its next wait; none once it is over.
+    std::optional<Wait> advance();
+    Clock& clock();
+    // Closes everything; the exit code runGame gives.
+    int close();
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
 
 }  // namespace qz

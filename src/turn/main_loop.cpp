@@ -40,7 +40,7 @@ void startTurnClock(Runtime& rt) {
     rt.turnEndUs = -1;
 }
 
-bool runTurn(Runtime& rt) {
+bool fillTurn(Runtime& rt) {
     GameState& s = rt.state;
     startTurnClock(rt);
     rt.turnInput = rt.input.readTurn();
@@ -62,8 +62,14 @@ bool runTurn(Runtime& rt) {
     const PlayMode before = s.mode;
     rt.record.end = runModeTurn(t);
     finishModeChange(t, before);
-    presentTurn(rt);
-    return !s.quitRequested;
+    return true;
+}
+
+bool runTurn(Runtime& rt) {
+    if (fillTurn(rt)) {
+        presentTurn(rt);
+    }
+    return !rt.state.quitRequested;
 }
 
 void runMainLoop(Runtime& rt) {

@@ -1,4 +1,5 @@
-// The turn of the main loop: events, movement, the mode's turn, presenting, pacing.
+// The turn of the main loop: events, movement, the mode's turn, then the
+// presenter: its frame shown, held and paced.
 #pragma once
 
 #include "turn/runtime.h"
@@ -8,7 +9,11 @@ namespace qz {
 // Starts the clocks a turn is paced by.
 void startTurnClock(Runtime& rt);
 
-// One turn; returns false once the player has asked to quit.
+// A turn's rules, from reading its input to a filled record for the
+// presenter; false when the pictures could not be read and nothing is shown.
+bool fillTurn(Runtime& rt);
+
+// One whole turn, its record carried out; false once the player has asked to quit.
 bool runTurn(Runtime& rt);
 
 void runMainLoop(Runtime& rt);

@@ -9,6 +9,7 @@
 #include "harness/recording_sound_board.h"
 #include "program/assist_layer.h"
 #include "program/session_recorder.h"
+#include "program/turn_loop.h"
 #include "support/game_fixture.h"
 #include "turn/new_game.h"
 

@@ -1,6 +1,7 @@
 // Recording a game and playing it back: the replay reaches the recorded
 // state, and a damaged or foreign file is refused with one line.
 #include "program/session_recorder.h"
+#include "program/turn_loop.h"
 
 #include <cerrno>
 #include <cstdio>

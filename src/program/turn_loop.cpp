@@ -1,0 +1,90 @@
+#include "program/turn_loop.h"
+
+#include "turn/main_loop.h"
+
+namespace qz {
+
+std::optional<Wait> TurnLoop::advance() {
+    for (;;) {
+        if (presenting_) {
+            if (const auto wait = presenter_.resume(rt_)) {
+                return wait;
+            }
+            presenting_ = false;
+            if (!paused_) {
+                endTurn();
+            }
+        }
+        if (over_) {
+            return std::nullopt;
+        }
+        beginTurn();
+    }
+}
+
+void TurnLoop::beginTurn() {
+    if (player_ && !player_->startTurn()) {
+        over_ = true;
+        return;
+    }
+    paused_ = false;
+    if (controls_) {
+        const PauseAndMute::Tick tick = controls_->startTurn(rt_.state.mode);
+        if (tick == PauseAndMute::Tick::Quit) {
+            finish();
+            return;
+        }
+        if (tick == PauseAndMute::Tick::Paused) {
+            if (rt_.overlay) {
+                rt_.overlay->turnSkipped(controls_->readTurn());
+            }
+            fillPausedTurn(rt_);
+            paused_ = true;
+            presenter_.start();
+            presenting_ = true;
+            return;
+        }
+    }
+    if (fillTurn(rt_)) {
+        presenter_.start();
+        presenting_ = true;
+    } else {
+        endTurn();
+    }
+}
+
+void TurnLoop::endTurn() {
+    if (recorder_) {
+        recorder_->endTurn(rt_.state);
+    }
+    if (player_) {
+        astray_ = player_->strayed(rt_.state);
+        if (!astray_.empty()) {
+            over_ = true;
+            return;
+        }
+    }
+    if (rt_.state.quitRequested) {
+        finish();
+    }
+}
+
+// Escape and the window's close button alike (and the signals that the
+// display library turns into a close) end the game here.
+void TurnLoop::finish() {
+    if (recorder_) {
+        recorder_->finish(rt_.state);
+    }
+    over_ = true;
+}
+
+std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
+                            PauseAndMute* controls) {
+    TurnLoop loop(rt, recorder, player, controls);
+    while (const auto wait = loop.advance()) {
+        sleepFor(rt.clock, *wait);
+    }
+    return loop.astray();
+}
+
+}  // namespace qz
