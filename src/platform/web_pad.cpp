@@ -53,7 +53,12 @@ Reading readPad() {
     Reading r;
     EM_ASM(
         {
-            var pads = navigator.getGamepads ? navigator.getGamepads() : [];
+            // A page the browser does not trust with pads finds none, or is refused.
+            var pads = [];
+            try {
+                pads = navigator.getGamepads ? navigator.getGamepads() : [];
+            } catch (refused) {
+            }
             var pad = null;
             for (var i = 0; i < pads.length && !pad; ++i) {
                 if (pads[i] && pads[i].connected)
