@@ -13,8 +13,22 @@ const Portrait = { width: 390, height: 844, angle: 0, type: 'portraitPrimary' };
 // How long a walk holds its direction: well within the native walk's frames.
 const WalkMs = 700;
 
+// The live game deals from the clock's seconds at start-up: held at 1 s
+// until the first frame, the page deals the native scenes' game (seed 1),
+// whose pursuer keeps away through the walks. The clock runs on from there.
+const SeedOne = `(() => {
+  const real = Date.now;
+  let since = null;
+  Date.now = () => {
+    if (window.firstFrameMs === undefined) return 1000;
+    if (since === null) since = real();
+    return 1000 + real() - since;
+  };
+})();`;
+
 async function phonePage(browser, origin, screen) {
   const page = await openPage(browser);
+  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: SeedOne });
   await page.send('Emulation.setDeviceMetricsOverride', { width: screen.width, height: screen.height,
     deviceScaleFactor: 3, mobile: true, screenOrientation: { type: screen.type, angle: screen.angle } });
   await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
@@ -93,6 +107,8 @@ async function touchPlay(t, browser, origin) {
   await sleep(300);
   await touch(page, 'touchEnd', {}, boxes);
   await untilPlay(t, page, 'touch');
+  const audio = await page.evaluate('SDL.audioContext ? SDL.audioContext.state : "none"');
+  if (audio !== 'running') t.fail(`touch: the page's audio is ${audio} after the first tap`);
   await touch(page, 'touchStart', { 2: 'Left' }, boxes);
   await sleep(WalkMs);
   await touch(page, 'touchEnd', {}, boxes);
@@ -151,6 +167,7 @@ const StandIn = `(() => {
 async function padPlay(t, browser, origin) {
   const page = await openPage(browser);
   await page.send('Page.addScriptToEvaluateOnNewDocument', { source: StandIn });
+  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: SeedOne });
   await page.send('Page.navigate', { url: `${origin}/index.html` });
   await waitFor(page, 'window.firstFrameMs', 30000, 'the title');
   await page.evaluate('pad.present = true; pad.button(9, true)');
