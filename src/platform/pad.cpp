@@ -42,4 +42,22 @@ void PadTracker::releaseAll(std::vector<PadChange>& changes) {
     }
 }
 
+std::optional<PadEvent> padEventOf(const PadChange& change, const Bindings& bindings,
+                                   HeldKeys onKeyboard) {
+    const auto action = bindings.actionOf(Trigger::pad(change.input));
+    if (!action && !change.input.isButton()) {
+        return std::nullopt;
+    }
+    PadEvent made;
+    made.event.type = change.on ? InputEvent::Type::KeyDown : InputEvent::Type::Other;
+    made.event.held = onKeyboard;
+    if (action) {
+        made.event.control = controlOf(*action, change.on);
+        if (const auto key = wordOf(*action); key && change.on) {
+            made.pressed.press(*key);
+        }
+    }
+    return made;
+}
+
 }  // namespace qz

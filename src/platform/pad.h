@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,17 @@ class PadTracker {
     void set(PadInput input, bool on, std::vector<PadChange>& changes);
     PadState state_;
 };
+
+// What one of the pad's changes is to a turn, as a key's would be: a
+// key-down when it goes down, another event when it comes up, and the word
+// it presses. Any button turns an instruction page, as any key does; a stick
+// or the hat only when bound, and otherwise is nothing to the turn.
+struct PadEvent {
+    InputEvent event;
+    HeldKeys pressed;
+};
+std::optional<PadEvent> padEventOf(const PadChange& change, const Bindings& bindings,
+                                   HeldKeys onKeyboard);
 
 class Pad {
   public:

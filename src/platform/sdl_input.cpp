@@ -40,26 +40,11 @@ const Bindings& SdlInput::bindings() const {
 void SdlInput::takePad(const std::vector<PadChange>& changes, TurnInput& turn,
                        std::vector<HeldKeys>& pressed) const {
     for (const PadChange& change : changes) {
-        const auto action = bindings().actionOf(Trigger::pad(change.input));
-        // Any button turns an instruction page, as any key does; a stick or
-        // the hat only when it is bound.
-        if (!action && !change.input.isButton()) {
-            continue;
+        if (const auto made = padEventOf(change, bindings(),
+                                         bindings().heldOnKeyboard(SDL_GetKeyState(nullptr)))) {
+            turn.events.push_back(made->event);
+            pressed.push_back(made->pressed);
         }
-        InputEvent event;
-        event.type = change.on ? InputEvent::Type::KeyDown : InputEvent::Type::Other;
-        event.held = bindings().heldOnKeyboard(SDL_GetKeyState(nullptr));
-        HeldKeys word;
-        if (action) {
-            event.control = controlOf(*action, change.on);
-        }
-        if (change.on && action) {
-            if (const auto key = wordOf(*action)) {
-                word.press(*key);
-            }
-        }
-        turn.events.push_back(event);
-        pressed.push_back(word);
     }
 }
 

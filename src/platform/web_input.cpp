@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/keyboard.h"
+#include "platform/web_pad.h"
 
 namespace qz {
 namespace {
@@ -73,8 +74,17 @@ const Bindings& SdlInput::bindings() const {
     return bindings_ ? *bindings_ : defaults;
 }
 
-// No pad in the browser build (platform/web_pad.cpp).
-void SdlInput::takePad(const std::vector<PadChange>&, TurnInput&, std::vector<HeldKeys>&) const {}
+// The pad's changes as the native build takes them.
+void SdlInput::takePad(const std::vector<PadChange>& changes, TurnInput& turn,
+                       std::vector<HeldKeys>& pressed) const {
+    const HeldKeys onKeyboard = bindings().heldOnKeyboard(held.data());
+    for (const PadChange& change : changes) {
+        if (const auto made = padEventOf(change, bindings(), onKeyboard)) {
+            turn.events.push_back(made->event);
+            pressed.push_back(made->pressed);
+        }
+    }
+}
 
 TurnInput SdlInput::readTurn() {
     // As the native library does, every event sees the keys as they are once
@@ -138,6 +148,20 @@ TurnInput SdlInput::readTurn() {
         turn.events.push_back(event);
     }
     turn.held = nowHeld;
+
+    // The browser's pad, read once a turn, after the keys: as natively, every
+    // event sees the pad as it is once the turn's input is in, and a button
+    // pressed and let go between two reads is not seen.
+    std::vector<HeldKeys> pressed(turn.events.size());
+    std::vector<PadChange> changes;
+    readBrowserPad(changes);
+    takePad(changes, turn, pressed);
+    const HeldKeys onPad = bindings().heldOnPad(browserPadState());
+    for (std::size_t i = 0; i < turn.events.size(); ++i) {
+        turn.events[i].held.add(onPad);
+        turn.events[i].held.add(pressed[i]);
+    }
+    turn.held.add(onPad);
     return turn;
 }
 

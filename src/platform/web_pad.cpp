@@ -1,10 +1,15 @@
 // The fields that follow a native pad's device are not used here.
 #pragma clang diagnostic ignored "-Wunused-private-field"
-#include "platform/pad.h"
+#include "platform/web_pad.h"
+
+#include <emscripten.h>
+
+#include <array>
 
 namespace qz {
 
-// The browser build plays with the keyboard only: it finds no pad.
+// The display library's pad is not the browser's: the page reads the
+// browser's own (readBrowserPad), so the library's finds none.
 
 bool Pad::open() {
     return false;
@@ -18,6 +23,102 @@ bool Pad::take(const SDL_Event&, std::vector<PadChange>&) {
 
 bool Pad::wentAway(std::vector<PadChange>&) {
     return false;
+}
+
+namespace {
+
+// A pad of the browser's standard mapping, numbered as the Linux joystick
+// driver numbers the common pads, whose numbers the game's pad bindings use:
+// A, B, X, Y and the shoulders alike; Back, Start, the stick presses and the
+// guide button moved; the triggers (6, 7) left out; the D-pad (12 to 15: up,
+// down, left, right) is the first hat; the left stick, axes 0 and 1.
+constexpr std::array<int, 17> NativeButton{0, 1, 2,  3,  4,  5,  -1, -1, 6,
+                                           7, 9, 10, -1, -1, -1, -1, 8};
+constexpr int DpadUp = 12;
+constexpr int DpadDown = 13;
+constexpr int DpadLeft = 14;
+constexpr int DpadRight = 15;
+
+// What the page reads of the pad: whether there is one and which (a number
+// that changes when another takes its place), its buttons as bits, and the
+// left stick in the display library's range.
+struct Reading {
+    int which = 0;  // 0: none
+    int buttons = 0;
+    int x = 0;
+    int y = 0;
+};
+
+Reading readPad() {
+    Reading r;
+    EM_ASM(
+        {
+            // A page the browser does not trust with pads finds none, or is refused.
+            var pads = [];
+            try {
+                pads = navigator.getGamepads ? navigator.getGamepads() : [];
+            } catch (refused) {
+            }
+            var pad = null;
+            for (var i = 0; i < pads.length && !pad; ++i) {
+                if (pads[i] && pads[i].connected)
+                    pad = pads[i];
+            }
+            if (!pad)
+                return;
+            // Which pad: its place and name, as a small number.
+            var which = pad.index + 1;
+            for (var c = 0; c < pad.id.length; ++c)
+                which = (which * 31 + pad.id.charCodeAt(c)) | 0;
+            var buttons = 0;
+            for (var b = 0; b < Math.min(pad.buttons.length, 17); ++b) {
+                if (pad.buttons[b].pressed)
+                    buttons |= 1 << b;
+            }
+            var axis = function(n) {
+                var value = pad.axes.length > n ? pad.axes[n] : 0;
+                return Math.round(Math.max(-1, Math.min(1, value)) * 32767);
+            };
+            HEAP32[$0 >> 2] = which || 1;
+            HEAP32[($0 >> 2) + 1] = buttons;
+            HEAP32[($0 >> 2) + 2] = axis(0);
+            HEAP32[($0 >> 2) + 3] = axis(1);
+        },
+        &r);
+    return r;
+}
+
+PadTracker tracker;
+int padInUse = 0;
+
+}  // namespace
+
+void readBrowserPad(std::vector<PadChange>& changes) {
+    const Reading r = readPad();
+    if (r.which != padInUse) {
+        tracker.releaseAll(changes);
+        padInUse = r.which;
+    }
+    if (!r.which) {
+        return;
+    }
+    const auto pressed = [&](int b) { return (r.buttons >> b & 1) != 0; };
+    for (int b = 0; b < static_cast<int>(NativeButton.size()); ++b) {
+        if (NativeButton[static_cast<std::size_t>(b)] >= 0) {
+            tracker.button(NativeButton[static_cast<std::size_t>(b)], pressed(b), changes);
+        }
+    }
+    // The hat's bits: up 1, right 2, down 4, left 8.
+    tracker.hat(
+        static_cast<std::uint8_t>((pressed(DpadUp) ? 1 : 0) | (pressed(DpadRight) ? 2 : 0) |
+                                  (pressed(DpadDown) ? 4 : 0) | (pressed(DpadLeft) ? 8 : 0)),
+        changes);
+    tracker.axis(0, r.x, changes);
+    tracker.axis(1, r.y, changes);
+}
+
+const PadState& browserPadState() {
+    return tracker.state();
 }
 
 }  // namespace qz

@@ -18,9 +18,11 @@
 const childProcess = require('child_process');
 const fs = require('fs');
 const http = require('http');
-const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
+const { startBrowser, openPage, waitFor, sleep } = require('./chromium');
+const phone = require('./phone_test');
+const { Width, Height, readBmp, savePng } = require('./frames');
 
 const [pageFolder, scenesFolder, outFolder] = process.argv.slice(2);
 if (!outFolder) {
@@ -28,8 +30,6 @@ if (!outFolder) {
   process.exit(2);
 }
 fs.mkdirSync(outFolder, { recursive: true });
-const Width = 800;
-const Height = 600;
 const failures = [];
 const figures = [];
 
@@ -42,10 +42,19 @@ function note(message) {
   console.log('-- ' + message);
 }
 
-// The page's folder at /, the scenes at /scenes/; loopback only.
+// The page's folder at /, the scenes at /scenes/; loopback only. Its files
+// go gzipped to a browser that asks so, as a web server would send them; a
+// server told to refuse (server.refusing) hangs up on every request, as no
+// network would answer.
 function serve() {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+    '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+  const gzipped = new Map();
   const server = http.createServer((request, response) => {
+    if (server.refusing) {
+      request.socket.destroy();
+      return;
+    }
     const url = new URL(request.url, 'http://127.0.0.1');
     const file = url.pathname.startsWith('/scenes/')
       ? path.join(scenesFolder, path.basename(url.pathname))
@@ -56,109 +65,18 @@ function serve() {
         response.end();
         return;
       }
-      response.writeHead(200, {
-        'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-        'Cache-Control': 'no-store',
-      });
+      const headers = { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+        'Cache-Control': 'no-store' };
+      if (/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+        if (!gzipped.has(file)) gzipped.set(file, zlib.gzipSync(bytes, { level: 9 }));
+        bytes = gzipped.get(file);
+        headers['Content-Encoding'] = 'gzip';
+      }
+      response.writeHead(200, headers);
       response.end(bytes);
     });
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
-
-// Chromium over --remote-debugging-pipe: JSON messages ended by NUL, ours
-// on its fd 3, its own on fd 4.
-function startBrowser() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'quillo-chromium-'));
-  const browser = childProcess.spawn('chromium', [
-    '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    '--autoplay-policy=user-gesture-required', '--window-size=1100,900',
-    `--user-data-dir=${profile}`, '--remote-debugging-pipe', 'about:blank',
-  ], { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
-  let stderr = '';
-  browser.stdio[2].on('data', (chunk) => { stderr += chunk; });
-  let nextId = 1;
-  const waiting = new Map();
-  const listeners = [];
-  let buffered = '';
-  browser.stdio[4].on('data', (chunk) => {
-    buffered += chunk.toString('utf8');
-    let end;
-    while ((end = buffered.indexOf('\0')) >= 0) {
-      const message = JSON.parse(buffered.slice(0, end));
-      buffered = buffered.slice(end + 1);
-      if (message.id && waiting.has(message.id)) {
-        const { resolve, reject } = waiting.get(message.id);
-        waiting.delete(message.id);
-        message.error ? reject(new Error(JSON.stringify(message.error))) : resolve(message.result);
-      } else if (message.method) {
-        listeners.forEach((listener) => listener(message));
-      }
-    }
-  });
-  const send = (method, params = {}, sessionId) => new Promise((resolve, reject) => {
-    const id = nextId++;
-    waiting.set(id, { resolve, reject });
-    browser.stdio[3].write(JSON.stringify({ id, method, params, sessionId }) + '\0');
-  });
-  const exited = new Promise((resolve) => browser.on('exit', resolve));
-  const stop = async () => {
-    browser.kill();
-    await exited;
-    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
-  };
-  return { send, listeners, stop, stderr: () => stderr };
-}
-
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
-async function openPage(browser) {
-  const { targetId } = await browser.send('Target.createTarget', { url: 'about:blank' });
-  const { sessionId } = await browser.send('Target.attachToTarget', { targetId, flatten: true });
-  const send = (method, params) => browser.send(method, params, sessionId);
-  const log = [];
-  const requests = [];
-  browser.listeners.push((message) => {
-    if (message.sessionId !== sessionId) return;
-    if (message.method === 'Runtime.consoleAPICalled') {
-      log.push(message.params.args.map((a) => a.value).join(' '));
-    } else if (message.method === 'Network.requestWillBeSent') {
-      requests.push(message.params.request.url);
-    } else if (message.method === 'Runtime.exceptionThrown') {
-      log.push('exception: ' + JSON.stringify(message.params.exceptionDetails.exception?.description
-        || message.params.exceptionDetails.text));
-    }
-  });
-  await send('Runtime.enable');
-  await send('Page.enable');
-  await send('Network.enable');
-  // When the canvas first shows a frame, on the page's clock.
-  await send('Page.addScriptToEvaluateOnNewDocument', { source: `
-    (() => {
-      const put = CanvasRenderingContext2D.prototype.putImageData;
-      CanvasRenderingContext2D.prototype.putImageData = function (...args) {
-        if (window.firstFrameMs === undefined) window.firstFrameMs = performance.now();
-        return put.apply(this, args);
-      };
-    })();` });
-  const evaluate = async (expression) => {
-    const { result, exceptionDetails } = await send('Runtime.evaluate',
-      { expression, returnByValue: true, awaitPromise: true });
-    if (exceptionDetails) throw new Error(JSON.stringify(exceptionDetails));
-    return result.value;
-  };
-  return { send, evaluate, log, requests };
-}
-
-async function waitFor(page, expression, timeoutMs, what) {
-  const until = Date.now() + timeoutMs;
-  for (;;) {
-    const value = await page.evaluate(expression);
-    if (value) return value;
-    if (Date.now() > until) throw new Error(`timed out waiting for ${what}`);
-    await sleep(50);
-  }
 }
 
 // The canvas's pixels as they are: RGBA, row by row.
@@ -173,38 +91,6 @@ async function canvasPixels(page) {
     return btoa(text);
   })()`);
   return Buffer.from(base64, 'base64');
-}
-
-// A 24-bit bitmap of the native harness, as RGBA.
-function readBmp(file) {
-  const bytes = fs.readFileSync(file);
-  const offset = bytes.readUInt32LE(10);
-  const w = bytes.readInt32LE(18);
-  const h = bytes.readInt32LE(22);
-  if (bytes.readUInt16LE(28) !== 24 || w !== Width || Math.abs(h) !== Height) {
-    throw new Error(`${file}: not a ${Width}x${Height} 24-bit bitmap`);
-  }
-  const stride = (w * 3 + 3) & ~3;
-  const rgba = Buffer.alloc(w * Height * 4);
-  for (let y = 0; y < Height; ++y) {
-    const row = offset + stride * (h > 0 ? Height - 1 - y : y);
-    for (let x = 0; x < w; ++x) {
-      const from = row + x * 3;
-      const to = (y * w + x) * 4;
-      rgba[to] = bytes[from + 2];
-      rgba[to + 1] = bytes[from + 1];
-      rgba[to + 2] = bytes[from];
-      rgba[to + 3] = 255;
-    }
-  }
-  return rgba;
-}
-
-function savePng(rgba, file) {
-  const raw = file + '.rgba';
-  fs.writeFileSync(raw, rgba);
-  childProcess.execFileSync('convert', ['-size', `${Width}x${Height}`, '-depth', '8', `rgba:${raw}`, file]);
-  fs.unlinkSync(raw);
 }
 
 // Holds the page's frame against the native one: every differing pixel is
@@ -291,6 +177,8 @@ async function livePlay(browser, origin) {
   if (sound.decoded !== 4) {
     fail(`${sound.decoded} of the 4 sounds were decoded`);
   }
+  const unfound = page.log.filter((line) => /Cannot find preloaded/.test(line));
+  if (unfound.length) fail('the page looked for its media where it keeps none: ' + unfound.join('; '));
   // The ship's hum fades out in 300 ms once play begins (the page's own fade).
   const faded = await waitFor(page, '!(SDL.channels[0].audio && !SDL.channels[0].audio.paused)', 2000,
     'the hum to fade').catch(() => false);
@@ -358,6 +246,10 @@ async function main() {
   }, 300000);
   try {
     await livePlay(browser, origin);
+    const t = { scenesFolder, outFolder, canvasPixels, readBmp, compare, fail, note, figures };
+    await phone.touchPlay(t, browser, origin);
+    await phone.padPlay(t, browser, origin);
+    await phone.offlinePlay(t, browser, origin, server);
     const scenes = fs.readFileSync(path.join(scenesFolder, 'scenes.txt'), 'utf8').split('\n').filter((line) => line.trim())
       .map((line) => line.split(' ')).map(([name, turns, score]) => ({ name, turns: +turns, score: +score }));
     for (const scene of scenes) {
@@ -375,10 +267,17 @@ async function main() {
           + ` p99 ${percentile(periods, 0.99).toFixed(2)} ms, mean ${mean.toFixed(3)} ms`);
       }
     }
-    for (const file of ['index.wasm', 'index.js', 'index.data', 'index.html']) {
+    await phone.slowLoad({ figures, note }, browser, origin);
+    // The page's files, gzipped as a server sends them, fit in 3 MB.
+    let gzipped = 0;
+    for (const file of fs.readdirSync(pageFolder).filter((f) => /^(index\.|icon-|manifest|service-worker)/.test(f))) {
       const bytes = fs.readFileSync(path.join(pageFolder, file));
-      figures.push(`${file}: ${bytes.length} bytes, ${zlib.gzipSync(bytes, { level: 9 }).length} gzipped`);
+      const size = zlib.gzipSync(bytes, { level: 9 }).length;
+      gzipped += size;
+      figures.push(`${file}: ${bytes.length} bytes, ${size} gzipped`);
     }
+    figures.push(`the page's files together: ${gzipped} bytes gzipped`);
+    if (gzipped > 3000000) fail(`the page's files are ${gzipped} bytes gzipped, over 3 MB`);
   } catch (error) {
     fail(error.message);
   } finally {

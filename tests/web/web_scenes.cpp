@@ -12,7 +12,8 @@
 // and scenes.txt, a line per scene: its name, its turns and its score. The
 // page's live game has its own seed and its own moment, so the frames it may
 // show in its first seconds of play when no key is pressed are written too,
-// each once: idle-play-N.bmp.
+// each once: idle-play-N.bmp; and where a walk left from the landing stops,
+// Left held for up to two seconds and let go: walk-end-N.bmp.
 //
 //   quillo-web-scenes OUT-FOLDER [data-folder]
 #include <cinttypes>
@@ -37,6 +38,9 @@ constexpr unsigned Seed = 1;
 constexpr int TurnLimit = 20000;
 constexpr int EndScreenTurns = 5;  // as the golden shows the end screen
 constexpr int TurnsIntoTheFall = 6;
+constexpr int IdleTurns = 300;
+// The live page's walks, Left held for under a second, end within these.
+constexpr int WalkTurns = 60;
 
 // The won golden's keys, turn by turn: S, the landing, the autopilot until
 // the game ends, the end screen. Asked for the keys of each turn in order;
@@ -112,7 +116,6 @@ std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
 // S, the landing, then play with no key pressed: each different frame of
 // its first seconds.
 int writeIdleFrames(Canvas& canvas, const std::filesystem::path& folder) {
-    constexpr int IdleTurns = 300;
     ScenarioRunner runner(canvas, Seed);
     runner.run(KeyScript().hold({KeyS}, 1).idle(59));
     std::set<std::uint64_t> seen;
@@ -121,6 +124,24 @@ int writeIdleFrames(Canvas& canvas, const std::filesystem::path& folder) {
         if (runner.state().mode == PlayMode::Play && seen.insert(canvas.pixelDigest()).second) {
             canvas.saveBmp(
                 (folder / ("idle-play-" + std::to_string(seen.size()) + ".bmp")).string());
+        }
+    }
+    return static_cast<int>(seen.size());
+}
+
+// S, the landing, a few turns of play, then Left held for 1 to WalkTurns
+// turns and let go: each different frame where a walk stops. A step's
+// picture follows the turn, but not where the walk ends.
+int writeWalkEnds(Canvas& canvas, const std::filesystem::path& folder) {
+    std::set<std::uint64_t> seen;
+    for (int wait = 0; wait < 4; ++wait) {
+        for (int walk = 1; walk <= WalkTurns; ++walk) {
+            ScenarioRunner runner(canvas, Seed);
+            runner.run(KeyScript().hold({KeyS}, 1).idle(59 + wait).hold({KeyLeft}, walk).idle(2));
+            if (runner.state().mode == PlayMode::Play && seen.insert(canvas.pixelDigest()).second) {
+                canvas.saveBmp(
+                    (folder / ("walk-end-" + std::to_string(seen.size()) + ".bmp")).string());
+            }
         }
     }
     return static_cast<int>(seen.size());
@@ -179,5 +200,6 @@ int main(int argc, char** argv) {
     }
     std::fclose(list);
     std::printf("%d frames of idle play\n", writeIdleFrames(canvas, folder));
+    std::printf("%d frames where a walk stops\n", writeWalkEnds(canvas, folder));
     return 0;
 }

@@ -1,0 +1,17 @@
+// The browser's game pad: the first that navigator.getGamepads() lists, read
+// once a turn (platform/web_pad.cpp).
+#pragma once
+
+#include <vector>
+
+#include "platform/pad.h"
+
+namespace qz {
+
+// Reads the pad into the inputs it switches since the last read. A pad that
+// goes away lets go of everything it held; one that comes, or another that
+// takes its place, starts with nothing held.
+void readBrowserPad(std::vector<PadChange>& changes);
+const PadState& browserPadState();
+
+}  // namespace qz

@@ -1,0 +1,234 @@
+// The browser test's cases of the page on a phone and with a pad: Chromium
+// with a phone's screen and touch, the page's touch controls touched where
+// they are; a stand-in pad behind navigator.getGamepads(); the page played
+// again with no network after one visit.
+'use strict';
+
+const fs = require('fs');
+const path = require('path');
+const { openPage, waitFor, sleep } = require('./chromium');
+
+const Landscape = { width: 844, height: 390, angle: 90, type: 'landscapePrimary' };
+const Portrait = { width: 390, height: 844, angle: 0, type: 'portraitPrimary' };
+// How long a walk holds its direction: well within the native walk's frames.
+const WalkMs = 700;
+
+// The live game deals from the clock's seconds at start-up: held at 1 s
+// until the first frame, the page deals the native scenes' game (seed 1),
+// whose pursuer keeps away through the walks. The clock runs on from there.
+const SeedOne = `(() => {
+  const real = Date.now;
+  let since = null;
+  Date.now = () => {
+    if (window.firstFrameMs === undefined) return 1000;
+    if (since === null) since = real();
+    return 1000 + real() - since;
+  };
+})();`;
+
+async function phonePage(browser, origin, screen) {
+  const page = await openPage(browser);
+  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: SeedOne });
+  await page.send('Emulation.setDeviceMetricsOverride', { width: screen.width, height: screen.height,
+    deviceScaleFactor: 3, mobile: true, screenOrientation: { type: screen.type, angle: screen.angle } });
+  await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+  await page.send('Page.navigate', { url: `${origin}/index.html` });
+  await waitFor(page, 'window.firstFrameMs', 30000, 'the title on a phone');
+  return page;
+}
+
+// Where each control and the frame are on the page, in CSS pixels.
+function layout(page) {
+  return page.evaluate(`(() => {
+    const box = (e) => { const r = e.getBoundingClientRect(); return { x: r.x, y: r.y, w: r.width, h: r.height }; };
+    const boxes = { canvas: box(document.getElementById('canvas')) };
+    document.querySelectorAll('[data-key]').forEach((e) => { boxes[e.dataset.key] = box(e); });
+    return { boxes, scrolls: document.documentElement.scrollWidth > innerWidth
+      || document.documentElement.scrollHeight > innerHeight,
+      rendering: getComputedStyle(document.getElementById('canvas')).imageRendering };
+  })()`);
+}
+
+// Fingers on the controls: { id: word } for each finger down, at the middle of its control.
+async function touch(page, type, fingers, boxes) {
+  const touchPoints = Object.entries(fingers).map(([id, word]) => ({ id: +id,
+    x: boxes[word].x + boxes[word].w / 2, y: boxes[word].y + boxes[word].h / 2 }));
+  await page.send('Input.dispatchTouchEvent', { type, touchPoints });
+}
+
+// The screen's frames a test may see: the native scenes of a prefix.
+function frames(t, prefix) {
+  return fs.readdirSync(t.scenesFolder).filter((f) => new RegExp(`^${prefix}-\\d+\\.bmp$`).test(f))
+    .map((f) => t.readBmp(path.join(t.scenesFolder, f)));
+}
+
+// Waits for play's first frame (the ship landed) after a start, and returns it.
+async function untilPlay(t, page, what) {
+  const idle = frames(t, 'idle-play');
+  const until = Date.now() + 10000;
+  let live = await t.canvasPixels(page);
+  while (!idle.some((frame) => frame.equals(live)) && Date.now() < until) {
+    await sleep(50);
+    live = await t.canvasPixels(page);
+  }
+  if (!idle.some((frame) => frame.equals(live))) t.fail(`${what}: play did not begin`);
+  return live;
+}
+
+// Where a walk left stops must be where one of the native game's does, and
+// not where it began. (A step's picture follows the turn; a stop does not.)
+async function holdAgainstWalk(t, page, name) {
+  await sleep(200);
+  const live = await t.canvasPixels(page);
+  const walk = frames(t, 'walk-end');
+  const match = walk.find((frame) => frame.equals(live));
+  if (frames(t, 'idle-play').some((frame) => frame.equals(live))) {
+    t.fail(`${name}: the alien did not walk`);
+  }
+  t.compare(name, live, match || walk[0]);
+}
+
+async function touchPlay(t, browser, origin) {
+  const page = await phonePage(browser, origin, Landscape);
+  const { boxes, scrolls, rendering } = await layout(page);
+  await page.send('Page.captureScreenshot', { format: 'png' }).then(({ data }) =>
+    fs.writeFileSync(path.join(t.outFolder, 'phone-landscape.png'), Buffer.from(data, 'base64')));
+  // The whole frame, as high as the screen, beside the controls and clear of them.
+  const c = boxes.canvas;
+  const overlaps = Object.entries(boxes).filter(([word, b]) => word !== 'canvas'
+    && b.x < c.x + c.w && c.x < b.x + b.w && b.y < c.y + c.h && c.y < b.y + b.h).map(([word]) => word);
+  if (Math.round(c.h) !== Landscape.height || Math.round(c.w) !== Landscape.height * 4 / 3 || scrolls
+      || overlaps.length || rendering !== 'pixelated') {
+    t.fail(`landscape phone: the frame is ${c.w}x${c.h} at ${c.x},${c.y}, ${rendering},`
+      + ` under ${overlaps.join(', ') || 'no control'}${scrolls ? ', and the page scrolls' : ''}`);
+  }
+  // Start, then Left held: the native game's walk.
+  await touch(page, 'touchStart', { 1: 'Start' }, boxes);
+  await sleep(300);
+  await touch(page, 'touchEnd', {}, boxes);
+  await untilPlay(t, page, 'touch');
+  const audio = await page.evaluate('SDL.audioContext ? SDL.audioContext.state : "none"');
+  if (audio !== 'running') t.fail(`touch: the page's audio is ${audio} after the first tap`);
+  await touch(page, 'touchStart', { 2: 'Left' }, boxes);
+  await sleep(WalkMs);
+  await touch(page, 'touchEnd', {}, boxes);
+  await holdAgainstWalk(t, page, 'phone-walk');
+
+  // A finger sliding from Left to Up lets go of Left; a second finger holds
+  // Power while the first holds Left, both held in the keyboard's state.
+  await page.evaluate(`window.keysSent = [];
+    ['keydown', 'keyup'].forEach((type) => document.addEventListener(type,
+      (e) => keysSent.push((type === 'keydown' ? '+' : '-') + e.keyCode)));
+    window.heldNow = (code) => HEAP8[SDL.keyboardState + code]`);
+  await touch(page, 'touchStart', { 3: 'Left' }, boxes);
+  await touch(page, 'touchMove', { 3: 'Up' }, boxes);
+  await touch(page, 'touchStart', { 3: 'Up', 4: 'Power' }, boxes);
+  await sleep(100);
+  // The emulation numbers Up and Left by their scan codes plus 1024.
+  const both = await page.evaluate('[heldNow(1106), heldNow(122), heldNow(1104)]');
+  await touch(page, 'touchEnd', {}, boxes);
+  const sent = (await page.evaluate('keysSent')).join(' ');
+  if (sent !== '+37 -37 +38 +90 -38 -90' || both.join() !== '1,1,0') {
+    t.fail(`touch: sliding Left to Up and adding Power sent ${sent}, with Up, Power, Left held: ${both}`);
+  } else {
+    t.note('touch: a slide lets go of the first control; two fingers hold two');
+  }
+  // A real key hides the controls; a touch brings them back.
+  const shown = () => page.evaluate(`getComputedStyle(document.getElementById('dpad')).display !== 'none'`);
+  await page.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 16, code: 'ShiftLeft', key: 'Shift' });
+  await page.send('Input.dispatchKeyEvent', { type: 'keyUp', windowsVirtualKeyCode: 16, code: 'ShiftLeft', key: 'Shift' });
+  const hidden = !(await shown());
+  await touch(page, 'touchStart', { 5: 'canvas' }, boxes);
+  await touch(page, 'touchEnd', {}, boxes);
+  if (!hidden || !(await shown())) t.fail(`touch: the controls ${hidden ? 'did not come back with a touch' : 'stayed with a key'}`);
+  await page.send('Page.close').catch(() => {});
+
+  const standing = await phonePage(browser, origin, Portrait);
+  const upright = (await layout(standing)).boxes;
+  await standing.send('Page.captureScreenshot', { format: 'png' }).then(({ data }) =>
+    fs.writeFileSync(path.join(t.outFolder, 'phone-portrait.png'), Buffer.from(data, 'base64')));
+  const lowest = Math.max(...Object.values(upright).map((b) => b.y + b.h));
+  if (Math.round(upright.canvas.w) !== Portrait.width || upright.canvas.y + upright.canvas.h > upright.Up.y
+      || lowest > Portrait.height) {
+    t.fail('portrait phone: the frame is not on top, the screen wide, with the controls below it');
+  }
+  await standing.send('Page.close').catch(() => {});
+}
+
+// A stand-in pad of the standard mapping, which the page finds behind
+// navigator.getGamepads(); the test moves it through window.pad.
+const StandIn = `(() => {
+  const pad = { id: 'stand-in', index: 0, connected: true, mapping: 'standard', timestamp: 0, axes: [0, 0, 0, 0],
+    buttons: Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 })) };
+  window.pad = { present: false, button: (n, down) => { pad.buttons[n].pressed = down; }, stick: (x) => { pad.axes[0] = x; } };
+  navigator.getGamepads = () => [window.pad.present ? pad : null, null, null, null];
+})();`;
+
+async function padPlay(t, browser, origin) {
+  const page = await openPage(browser);
+  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: StandIn });
+  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: SeedOne });
+  await page.send('Page.navigate', { url: `${origin}/index.html` });
+  await waitFor(page, 'window.firstFrameMs', 30000, 'the title');
+  await page.evaluate('pad.present = true; pad.button(9, true)');
+  await sleep(300);
+  await page.evaluate('pad.button(9, false)');
+  const idle = await untilPlay(t, page, 'pad');
+  // Within the dead zone, the stick holds nothing; past it, it walks, and
+  // holds on back within it until under the release zone.
+  await page.evaluate('pad.stick(-0.22)');
+  await sleep(300);
+  if (!(await t.canvasPixels(page)).equals(idle)) t.fail('pad: a stick within the dead zone walked');
+  await page.evaluate('pad.stick(-0.9)');
+  await sleep(WalkMs / 2);
+  await page.evaluate('pad.stick(-0.22)');
+  await sleep(WalkMs / 2);
+  await page.evaluate('pad.stick(0)');
+  await holdAgainstWalk(t, page, 'pad-walk');
+  // The pad going away with the stick pushed leaves nothing held.
+  await page.evaluate('pad.stick(-0.9)');
+  await sleep(200);
+  await page.evaluate('pad.present = false');
+  await sleep(200);
+  const stopped = await t.canvasPixels(page);
+  await sleep(300);
+  if (!stopped.equals(await t.canvasPixels(page))) t.fail('pad: the walk went on once the pad went away');
+  await page.send('Page.close').catch(() => {});
+}
+
+// After one visit, the page plays with no network: its service worker has it all.
+async function offlinePlay(t, browser, origin, server) {
+  const page = await openPage(browser);
+  await page.send('Page.navigate', { url: `${origin}/index.html` });
+  await waitFor(page, `navigator.serviceWorker.ready.then((r) => r.active && r.active.state === 'activated')`,
+    30000, 'the service worker');
+  await page.send('Network.emulateNetworkConditions', { offline: true, latency: 0,
+    downloadThroughput: -1, uploadThroughput: -1 });
+  server.refusing = true;
+  try {
+    await page.evaluate('window.firstFrameMs = undefined; location.reload()');
+    await waitFor(page, 'window.firstFrameMs', 30000, 'the title with no network');
+    await sleep(200);
+    t.compare('offline-title', await t.canvasPixels(page), t.readBmp(path.join(t.scenesFolder, 'title.bmp')));
+  } finally {
+    server.refusing = false;
+    await page.send('Page.close').catch(() => {});
+  }
+}
+
+// Load to the title's first frame on a first visit over Fast 3G (as the
+// browser's tools slow it), the files gzipped.
+async function slowLoad(t, browser, origin) {
+  const page = await openPage(browser);
+  await page.send('Network.setBypassServiceWorker', { bypass: true });
+  await page.send('Network.setCacheDisabled', { cacheDisabled: true });
+  await page.send('Network.emulateNetworkConditions', { offline: false, latency: 562.5,
+    downloadThroughput: 1.6 * 1024 * 1024 / 8 * 0.9, uploadThroughput: 750 * 1024 / 8 * 0.9 });
+  await page.send('Page.navigate', { url: `${origin}/index.html` });
+  const ms = await waitFor(page, 'window.firstFrameMs', 120000, 'the title over Fast 3G');
+  t.figures.push(`load to the title's first frame over Fast 3G, gzipped, first visit: ${ms.toFixed(0)} ms`);
+  t.note(`over Fast 3G the title shows ${ms.toFixed(0)} ms after the navigation began`);
+  await page.send('Page.close').catch(() => {});
+}
+
+module.exports = { touchPlay, padPlay, offlinePlay, slowLoad };

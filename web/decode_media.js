@@ -1,0 +1,119 @@
+// The page's pictures travel as PNG and its sounds as Ogg Vorbis, a fraction
+// of their size; the game reads 24-bit bitmaps and wave files. While the data
+// arrives, the browser decodes each picture and sound into the file the game
+// reads, beside it in the page's files: picture.png gives picture.bmp, with
+// the same pixels, and sound.ogg gives sound.wav. The file packager hands
+// every file to these preload plugins before the game starts.
+(function () {
+  // The browser's own image and audio plugins are not wanted: the mixer
+  // decodes the wave files itself, from their bytes.
+  Module.noImageDecoding = true;
+  Module.noAudioDecoding = true;
+
+  function sibling(name, extension) {
+    return name.replace(/\.[a-z]+$/, extension);
+  }
+
+  function writeFile(name, bytes) {
+    var slash = name.lastIndexOf('/');
+    FS.createDataFile(name.slice(0, slash) || '/', name.slice(slash + 1), bytes, true, true, true);
+  }
+
+  // A bottom-up, 24-bit bitmap of RGBA pixels, blue, green, red as the game keeps them.
+  function bitmap(rgba, w, h) {
+    var stride = (w * 3 + 3) & ~3;
+    var bytes = new Uint8Array(54 + stride * h);
+    var view = new DataView(bytes.buffer);
+    bytes[0] = 0x42;
+    bytes[1] = 0x4d;
+    view.setUint32(2, bytes.length, true);
+    view.setUint32(10, 54, true);
+    view.setUint32(14, 40, true);
+    view.setInt32(18, w, true);
+    view.setInt32(22, h, true);
+    view.setUint16(26, 1, true);
+    view.setUint16(28, 24, true);
+    view.setUint32(34, stride * h, true);
+    for (var y = 0; y < h; ++y) {
+      var row = 54 + stride * (h - 1 - y);
+      for (var x = 0; x < w; ++x) {
+        var from = (y * w + x) * 4;
+        bytes[row + x * 3] = rgba[from + 2];
+        bytes[row + x * 3 + 1] = rgba[from + 1];
+        bytes[row + x * 3 + 2] = rgba[from];
+      }
+    }
+    return bytes;
+  }
+
+  // 16-bit wave data of a decoded sound, as the game's own sounds are written.
+  function wave(buffer) {
+    var channels = buffer.numberOfChannels;
+    var frames = buffer.length;
+    var bytes = new Uint8Array(44 + frames * channels * 2);
+    var view = new DataView(bytes.buffer);
+    var text = function (at, word) {
+      for (var i = 0; i < 4; ++i) bytes[at + i] = word.charCodeAt(i);
+    };
+    text(0, 'RIFF');
+    view.setUint32(4, bytes.length - 8, true);
+    text(8, 'WAVE');
+    text(12, 'fmt ');
+    view.setUint32(16, 16, true);
+    view.setUint16(20, 1, true);
+    view.setUint16(22, channels, true);
+    view.setUint32(24, buffer.sampleRate, true);
+    view.setUint32(28, buffer.sampleRate * channels * 2, true);
+    view.setUint16(32, channels * 2, true);
+    view.setUint16(34, 16, true);
+    text(36, 'data');
+    view.setUint32(40, frames * channels * 2, true);
+    for (var c = 0; c < channels; ++c) {
+      var samples = buffer.getChannelData(c);
+      for (var i = 0; i < frames; ++i) {
+        var s = Math.max(-1, Math.min(1, samples[i]));
+        view.setInt16(44 + (i * channels + c) * 2, Math.round(s * 32767), true);
+      }
+    }
+    return bytes;
+  }
+
+  var pictures = {
+    canHandle: function (name) { return /\.png$/.test(name); },
+    handle: function (bytes, name, onload) {
+      // No colour management: the file's values are the pixels' values.
+      createImageBitmap(new Blob([bytes], { type: 'image/png' }),
+        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' }).then(function (image) {
+        var canvas = document.createElement('canvas');
+        canvas.width = image.width;
+        canvas.height = image.height;
+        var context = canvas.getContext('2d', { willReadFrequently: true });
+        context.drawImage(image, 0, 0);
+        var rgba = context.getImageData(0, 0, image.width, image.height).data;
+        writeFile(sibling(name, '.bmp'), bitmap(rgba, image.width, image.height));
+        onload(bytes);
+      }, function () {
+        err('cannot decode the picture ' + name);
+        onload(bytes);  // the game then says which picture it cannot read
+      });
+    },
+  };
+
+  var decoder = null;
+  var sounds = {
+    canHandle: function (name) { return /\.ogg$/.test(name); },
+    handle: function (bytes, name, onload) {
+      // An offline context decodes without the player's first key press.
+      decoder = decoder || new OfflineAudioContext(1, 1, 44100);
+      decoder.decodeAudioData(bytes.slice().buffer).then(function (buffer) {
+        writeFile(sibling(name, '.wav'), wave(buffer));
+        onload(bytes);
+      }, function () {
+        err('cannot decode the sound ' + name);
+        onload(bytes);  // the game then plays without it, and says so
+      });
+    },
+  };
+
+  Module.preloadPlugins = (Module.preloadPlugins || []).concat([pictures, sounds]);
+})();
