@@ -1,5 +1,6 @@
 // The Play turn: its seventeen steps, in the order they happen and are drawn.
-// Later steps draw over earlier ones; nothing is shown before the turn ends.
+// Each leaves what it shows in the turn's record, so later steps draw over
+// earlier ones and nothing is shown before the presenter carries it out.
 #include "characters/capture.h"
 #include "characters/jorrin.h"
 #include "characters/phone_marks.h"
