@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "controls/turn_input.h"
 #include "core/game_state.h"
 #include "platform/canvas.h"
-#include "platform/turn_input.h"
 
 namespace qz {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <sstream>
 
-#include "platform/key_names.h"
+#include "controls/key_names.h"
 
 namespace qz {
 namespace {

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/bindings.h"
+#include "controls/bindings.h"
 
 namespace qz {
 

@@ -1,10 +1,10 @@
 // Runtime: what a turn works with, the game state, its input and the platform seams.
 #pragma once
 
+#include "controls/input_source.h"
 #include "core/game_state.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
-#include "platform/keyboard.h"
 #include "platform/sound_board.h"
 #include "turn/timer.h"
 #include "turn/turn_overlay.h"

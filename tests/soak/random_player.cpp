@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 #include "scenario/autopilot.h"
 #include "world/area_map.h"
 #include "world/hole_geometry.h"

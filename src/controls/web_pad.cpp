@@ -1,6 +1,6 @@
 // The fields that follow a native pad's device are not used here.
 #pragma clang diagnostic ignored "-Wunused-private-field"
-#include "platform/pad.h"
+#include "controls/pad.h"
 
 namespace qz {
 

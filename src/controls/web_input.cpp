@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 
 namespace qz {
 namespace {
