@@ -3,7 +3,7 @@
 // Invariants: it stays plain data (no pointers that own, no virtuals), so a
 // value-initialised GameState is the state at program start and a copy is a
 // snapshot. Start values are written here and nowhere else; the new-game
-// reset (newGameReset) restores only what a new game restores. Each topic
+// reset (newGameReset) starts from them too, but for what it carries over. Each topic
 // keeps its fields in a sub-record of its own beside this one in core/.
 #pragma once
 
