@@ -1,6 +1,6 @@
 #include "characters/phone_marks.h"
 
-#include "world/area_id.h"
+#include "core/area_id.h"
 
 namespace qz {
 namespace {

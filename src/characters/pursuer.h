@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "controls/turn_input.h"
 #include "core/game_state.h"
-#include "platform/turn_input.h"
 
 namespace qz {
 

@@ -3,25 +3,25 @@
 // Invariants: it stays plain data (no pointers that own, no virtuals), so a
 // value-initialised GameState is the state at program start and a copy is a
 // snapshot. Start values are written here and nowhere else; the new-game
-// reset (newGameReset) restores only what a new game restores. Subsystems
-// keep their own fields in the sub-records declared in their headers.
+// reset (newGameReset) starts from them too, but for what it carries over. Each topic
+// keeps its fields in a sub-record of its own beside this one in core/.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "characters/jorrin_state.h"
-#include "characters/phone_mark_state.h"
-#include "characters/pursuer_state.h"
+#include "core/area_id.h"
+#include "core/candy_state.h"
+#include "core/hole_content.h"
+#include "core/hole_state.h"
+#include "core/hole_visit_state.h"
+#include "core/jorrin_state.h"
+#include "core/phone_mark_state.h"
 #include "core/play_mode.h"
+#include "core/pursuer_state.h"
 #include "core/random_generator.h"
-#include "items/candy_state.h"
-#include "items/hole_content.h"
-#include "items/ship_call_state.h"
-#include "world/area_id.h"
-#include "world/hole_state.h"
-#include "world/hole_visit_state.h"
-#include "world/zone_kind.h"
+#include "core/ship_call_state.h"
+#include "core/zone_kind.h"
 
 namespace qz {
 

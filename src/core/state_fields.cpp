@@ -105,6 +105,9 @@ class Describer {
             static_assert(memberCount<V>() == listedCount<V>(),
                           "a field of this record is missing from its forEachField list");
             forEachField(value, Describer(out_, name + "."));
+        } else if constexpr (requires { typename V::Slots; }) {
+            // An array indexed by an enum reads as the std::array it is.
+            add(name, static_cast<const typename V::Slots&>(value));
         } else if constexpr (IsTable<V>::value) {
             for (std::size_t i = 0; i < value.size(); ++i) {
                 add(name + "[" + std::to_string(i) + "]", value[i]);

@@ -1,6 +1,6 @@
 // The hidden items: placing the phone pieces and the flower in the holes of
 // Areas One to Three, finding them, reviving the flower, and the FBI agent
-// taking a piece back. The table itself is ItemState (items/hole_content.h).
+// taking a piece back. The table itself is ItemState (core/hole_content.h).
 #pragma once
 
 #include "core/game_state.h"

@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include "core/indexed_array.h"
+
 namespace qz {
 namespace {
 
-constexpr std::array<AssistNews, AssistEventCount> News{{
+constexpr IndexedArray<AssistNews, AssistEvent, AssistEventCount> News{{{
     {AssistSound::PieceFound, "A piece of the phone found!"},
     {AssistSound::PieceTaken, "The agent took a piece!"},
     {AssistSound::PieceTaken, "The agent took your Crunko's pieces!"},
@@ -17,7 +19,7 @@ constexpr std::array<AssistNews, AssistEventCount> News{{
     {AssistSound::ShipCalled, "The ship is on its way!"},
     {AssistSound::Win, nullptr},
     {AssistSound::Loss, nullptr},
-}};
+}}};
 
 bool began(bool before, bool after) {
     return !before && after;
@@ -26,7 +28,7 @@ bool began(bool before, bool after) {
 }  // namespace
 
 AssistNews newsOf(AssistEvent event) {
-    return News[static_cast<std::size_t>(event)];
+    return News[event];
 }
 
 AssistNews caughtWithTheft(AssistEvent theft) {

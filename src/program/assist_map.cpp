@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/indexed_array.h"
 #include "world/play_field.h"
 
 namespace qz {
@@ -81,20 +82,20 @@ Edge nearestEdge(const GameState& state) {
 
 void drawAreaMap(Drawing& canvas, const GameState& state) {
     const bool inHole = state.area == InsideHole;
-    const int here = inHole ? state.holeVisit.areaBeforeHole : state.area;
+    const AreaId here = inHole ? state.holeVisit.areaBeforeHole : state.area;
     const int width = 4 * CellW;
     const bool alienOnTheLeft = alienDrawnAt(state).x + AlienWidth / 2 < ScreenWidth / 2;
     const Point origin{alienOnTheLeft ? ScreenWidth - Margin - width : Margin,
                        PlayFieldTop + Margin};
-    bool isNeighbour[OutdoorAreas.size()]{};
-    isNeighbour[static_cast<std::size_t>(here)] = true;
+    AreaArray<bool> isNeighbour{};
+    isNeighbour[here] = true;
     for (int e = 0; e < 4; ++e) {
         const AreaId next = neighbourArea(here, static_cast<Edge>(e));
-        isNeighbour[static_cast<std::size_t>(next)] = true;
+        isNeighbour[next] = true;
         drawFace(canvas, origin, ByEdge[static_cast<std::size_t>(e)], next, Face);
     }
     for (const AreaId area : OutdoorAreas) {
-        if (!isNeighbour[static_cast<std::size_t>(area)]) {
+        if (!isNeighbour[area]) {
             drawFace(canvas, origin, Across, area, Face);
         }
     }

@@ -5,8 +5,8 @@
 // in it, and a recording holds no paused turn.
 #pragma once
 
+#include "controls/keyboard.h"
 #include "core/play_mode.h"
-#include "platform/keyboard.h"
 #include "platform/sound_board.h"
 #include "turn/runtime.h"
 

@@ -33,8 +33,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/keyboard.h"
 #include "core/game_state.h"
-#include "platform/keyboard.h"
 #include "program/recorded_turns.h"
 
 namespace qz {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/turn_input.h"
+#include "controls/turn_input.h"
 
 namespace qz {
 

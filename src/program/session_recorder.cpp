@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "turn/main_loop.h"
 
@@ -62,10 +63,10 @@ bool SessionPlayer::startTurn() {
     for (const InputEvent& event : live_.readTurn().events) {
         closed_ = closed_ || event.type == InputEvent::Type::Quit;
     }
-    if (static_cast<std::size_t>(next_) >= session_.turns.size() || (closed_ && closeSent_)) {
+    if (std::cmp_greater_equal(next_, session_.turns.size()) || (closed_ && closeSent_)) {
         return false;
     }
-    turn_ = session_.turns[static_cast<std::size_t>(next_++)];
+    turn_ = session_.turns[next_++];
     answer_ = 0;
     return true;
 }
@@ -104,12 +105,11 @@ std::string SessionPlayer::strayed(const GameState& state) {
 std::string SessionPlayer::endedApart(const GameState& state) const {
     const std::string digest = stateDigestText(state);
     const std::size_t recorded = session_.turns.size();
-    if (closed_ ||
-        (static_cast<std::size_t>(next_) >= recorded && digest == session_.finalDigest)) {
+    if (closed_ || (std::cmp_greater_equal(next_, recorded) && digest == session_.finalDigest)) {
         return "";
     }
     const std::string digests = " (digest " + digest + ", recorded " + session_.finalDigest + ")";
-    if (static_cast<std::size_t>(next_) < recorded) {
+    if (std::cmp_less(next_, recorded)) {
         return "the replayed game ended at turn " + std::to_string(next_) +
                "; the recording goes on to turn " + std::to_string(recorded) + digests;
     }

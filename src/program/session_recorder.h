@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 #include "platform/sound_board.h"
 #include "program/pause_and_mute.h"
 #include "program/recorded_session.h"

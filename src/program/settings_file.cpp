@@ -10,7 +10,7 @@
 #include <optional>
 #include <sstream>
 
-#include "platform/key_names.h"
+#include "controls/key_names.h"
 
 namespace qz {
 namespace {
@@ -107,7 +107,7 @@ class Reader {
     void finish() {
         for (int i = 0; i < ActionCount; ++i) {
             const auto action = static_cast<Action>(i);
-            if (s_.origins[static_cast<std::size_t>(i)] != Default) {
+            if (s_.origins[action] != Default) {
                 continue;
             }
             for (const Trigger& trigger : Bindings::defaultTriggers(action)) {
@@ -116,9 +116,9 @@ class Reader {
                 // without a word, as Tab did before it had a use.
                 if (const auto other = s_.bindings.bind(trigger, action);
                     other && action != Action::Map) {
-                    warn(s_.origins[static_cast<std::size_t>(*other)],
-                         triggerName(trigger) + " was " + actionName(action) +
-                             "'s by default; it is " + actionName(*other) + "'s now");
+                    warn(s_.origins[*other], triggerName(trigger) + " was " + actionName(action) +
+                                                 "'s by default; it is " + actionName(*other) +
+                                                 "'s now");
                 }
             }
         }
@@ -156,7 +156,7 @@ class Reader {
 
     void bind(Action action, const std::vector<std::string_view>& values,
               const std::string& where) {
-        std::string& origin = s_.origins[static_cast<std::size_t>(action)];
+        std::string& origin = s_.origins[action];
         if (setTwice(origin, where)) {
             return;
         }
@@ -182,8 +182,8 @@ class Reader {
             }
             taken += (taken.empty() ? "" : "; ") + triggerName(trigger) + " is " +
                      actionName(*other) + "'s already (" +
-                     s_.origins[static_cast<std::size_t>(*other)].substr(name_.size() + 1) +
-                     "); it stays " + actionName(*other) + "'s";
+                     s_.origins[*other].substr(name_.size() + 1) + "); it stays " +
+                     actionName(*other) + "'s";
         }
         // Only a line without keys leaves an action without any.
         if (!given) {
@@ -272,7 +272,7 @@ std::string describeSettings(const Settings& settings) {
         for (const Trigger& trigger : settings.bindings.triggersOf(action)) {
             setting += " " + triggerName(trigger);
         }
-        line(setting, settings.origins[static_cast<std::size_t>(i)]);
+        line(setting, settings.origins[action]);
     }
     line(std::string(FocusSetting) + " = " + (settings.pauseOnFocusLoss ? "yes" : "no"),
          settings.focusOrigin);

@@ -21,7 +21,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/bindings.h"
+#include "controls/bindings.h"
+#include "core/indexed_array.h"
 
 namespace qz {
 
@@ -31,7 +32,7 @@ struct Settings {
     bool assist = false;  // the assist layer: sounds, messages, lives, map
     // Where each action's triggers and the two other settings came from:
     // "default", or "FILE line N".
-    std::array<std::string, ActionCount> origins;
+    IndexedArray<std::string, Action, ActionCount> origins;
     std::string focusOrigin;
     std::string assistOrigin;
     std::vector<std::string> warnings;  // one line each, naming file and line

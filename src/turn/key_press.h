@@ -1,8 +1,8 @@
 // The key-press handler: one call per key-down event, reading the held keys.
 #pragma once
 
+#include "controls/turn_input.h"
 #include "core/game_state.h"
-#include "platform/turn_input.h"
 
 namespace qz {
 

@@ -1,9 +1,9 @@
 // The movement step: five pixels per held arrow per turn, edges, and the drop.
 #pragma once
 
+#include "controls/turn_input.h"
 #include "core/game_state.h"
 #include "core/turn_cues.h"
-#include "platform/turn_input.h"
 
 namespace qz {
 

@@ -31,56 +31,56 @@ void randomGameSetup(GameState& state) {
 }
 
 void newGameReset(GameState& s) {
-    // The start values live in GameState's definition alone.
-    static const GameState fresh{};
+    // A new game starts from the start values of GameState's definition. What
+    // it carries over from the last game is named here; anything else, a
+    // field added later included, starts afresh.
+    GameState next{};
 
-    s.zones.powerRequest = fresh.zones.powerRequest;
+    // The run's own: the mode and the title's bookkeeping, the counters of
+    // draws, the random generator, and the time bonus only a run's first game
+    // earns.
+    next.mode = s.mode;
+    next.quitRequested = s.quitRequested;
+    next.instructionsShown = s.instructionsShown;
+    next.instructionPage = s.instructionPage;
+    next.titleBlinkCountdown = s.titleBlinkCountdown;
+    next.titleBlinkPhase = s.titleBlinkPhase;
+    next.themeCountdown = s.themeCountdown;
+    next.arrivalFrame = s.arrivalFrame;
+    next.alienAnimFrame = s.alienAnimFrame;
+    next.characterDrawCount = s.characterDrawCount;
+    next.random = s.random;
+    next.shipCall.timeBonusReserve = s.shipCall.timeBonusReserve;
 
-    s.shipCall.callStepCountdown = fresh.shipCall.callStepCountdown;
-    s.shipCall.callQuarter = fresh.shipCall.callQuarter;
-    s.shipCall.callActive = fresh.shipCall.callActive;
-    s.zones.callShipPlaced = fresh.zones.callShipPlaced;
-    s.zones.landingPlaced = fresh.zones.landingPlaced;
+    // The alien's area and bearing; it lands at the start position.
+    next.area = s.area;
+    next.alienFacing = s.alienFacing;
+    next.alienWalking = s.alienWalking;
 
-    s.alienX = fresh.alienX;
-    s.alienY = fresh.alienY;
-    s.shipY = fresh.shipY;
+    // What the random set-up deals again, or what only its next use reads.
+    next.areaHoles.selectedLayout = s.areaHoles.selectedLayout;
+    next.areaHoles.holeCount = s.areaHoles.holeCount;
+    next.areaHoles.holeIndex = s.areaHoles.holeIndex;
+    next.holeVisit.areaBeforeHole = s.holeVisit.areaBeforeHole;
+    next.holeVisit.itemInReach = s.holeVisit.itemInReach;
+    next.holeVisit.contentsRow = s.holeVisit.contentsRow;
+    next.zones.zoneLayout = s.zones.zoneLayout;
+    next.zones.zoneCell = s.zones.zoneCell;
+    next.zones.zoneKind = s.zones.zoneKind;
+    next.items.pieceTheftArmed = s.items.pieceTheftArmed;
+    next.candy = s.candy;
+    next.jorrin.jorrinX = s.jorrin.jorrinX;
+    next.jorrin.jorrinY = s.jorrin.jorrinY;
+    next.jorrin.jorrinFacing = s.jorrin.jorrinFacing;
+    next.jorrin.jorrinExitDir = s.jorrin.jorrinExitDir;
 
-    s.lives = fresh.lives;
-    s.score = fresh.score;
-    s.candyCount = fresh.candyCount;
-    s.energy = fresh.energy;
-    s.timeUnits = fresh.timeUnits;
-    s.shipCall.bonusPending = fresh.shipCall.bonusPending;
+    // A pursuer on the scene stays for the next game, but no longer pushes
+    // the alien back.
+    next.pursuer = s.pursuer;
+    next.pursuer.pushBackInForce = PursuerState{}.pushBackInForce;
 
-    s.items.flowerRevived = fresh.items.flowerRevived;
-    s.pursuer.pushBackInForce = fresh.pursuer.pushBackInForce;
-    s.items.foundOrder = fresh.items.foundOrder;
-    s.phonePieceHeld = fresh.phonePieceHeld;
-
-    s.items.placedCount = fresh.items.placedCount;
-    s.areaHoles.holeLayoutOf = fresh.areaHoles.holeLayoutOf;
-    s.items.placedPieces = fresh.items.placedPieces;
-    s.items.holeContents = fresh.items.holeContents;
-
-    // Nothing of the last game's play runs on into the new one's first turns:
-    // a zone underfoot, a power, a fall, a visit or the phone marks.
-    s.zones.inZoneCell = fresh.zones.inZoneCell;
-    s.zones.powerActive = fresh.zones.powerActive;
-    s.zones.powerAnim = fresh.zones.powerAnim;
-    s.areaHoles.onHole = fresh.areaHoles.onHole;
-    s.holeVisit.holeX = fresh.holeVisit.holeX;
-    s.holeVisit.holeY = fresh.holeVisit.holeY;
-    s.holeVisit.holeLanded = fresh.holeVisit.holeLanded;
-    s.holeVisit.levitating = fresh.holeVisit.levitating;
-    s.jorrin.alienCollapsed = fresh.jorrin.alienCollapsed;
-    s.jorrin.jorrinCalled = fresh.jorrin.jorrinCalled;
-    s.jorrin.jorrinAtX = fresh.jorrin.jorrinAtX;
-    s.jorrin.jorrinAtY = fresh.jorrin.jorrinAtY;
-    s.phoneMarks = fresh.phoneMarks;
-
+    s = next;
     randomGameSetup(s);
-    s.newGamePending = false;
 }
 
 }  // namespace qz

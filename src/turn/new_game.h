@@ -10,8 +10,9 @@ namespace qz {
 // Runs at start-up and in every new-game reset.
 void randomGameSetup(GameState& state);
 
-// Restores what a new game restores and runs the random placement; everything
-// else (the alien's facing, the title counters, ...) carries over.
+// Starts a game from GameState's start values but for what a new game carries
+// over (the alien's facing, the title counters, the random generator, ...),
+// and runs the random placement.
 void newGameReset(GameState& state);
 
 }  // namespace qz

@@ -9,12 +9,10 @@
 namespace qz {
 
 void carryOutPowerRequests(GameState& s) {
-    const auto raised = [&s](int kind) {
-        return s.zones.powerRequest[static_cast<std::size_t>(kind)];
-    };
+    const auto raised = [&s](ZoneKind kind) { return s.zones.powerRequest[kind]; };
 
     // 1. The movement zones take the alien to the neighbouring area at once.
-    for (const int kind : {MoveUp, MoveDown, MoveLeft, MoveRight}) {
+    for (const ZoneKind kind : {MoveUp, MoveDown, MoveLeft, MoveRight}) {
         if (raised(kind)) {
             moveThroughZone(s, kind);
             hidePursuer(s, kind);

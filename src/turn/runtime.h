@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
+#include "controls/input_source.h"
 #include "core/game_state.h"
 #include "core/turn_cues.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
-#include "platform/keyboard.h"
 #include "platform/sound_board.h"
 #include "turn/timer.h"
 #include "turn/turn_overlay.h"

@@ -3,9 +3,9 @@
 // shown. It changes no state, so a game runs the same with one or without.
 #pragma once
 
+#include "controls/turn_input.h"
 #include "core/game_state.h"
 #include "platform/drawing.h"
-#include "platform/turn_input.h"
 
 namespace qz {
 

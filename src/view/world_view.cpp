@@ -1,7 +1,7 @@
 #include "view/world_view.h"
 
+#include "core/area_id.h"
 #include "core/graphics_files.h"
-#include "world/area_id.h"
 #include "world/area_map.h"
 #include "world/power_zones.h"
 

@@ -2,20 +2,21 @@
 
 #include <array>
 
+#include "core/indexed_array.h"
 #include "world/play_field.h"
 
 namespace qz {
 namespace {
 
 // Rows by area, columns by Edge: Top, Bottom, Left, Right.
-constexpr std::array<std::array<AreaId, 4>, 6> neighbours{{
+constexpr AreaArray<IndexedArray<AreaId, Edge, 4>> neighbours{{{
     {AreaOne, AreaThree, AreaFour, AreaTwo},     // Forest
     {WashingtonDC, Forest, AreaFour, AreaTwo},   // Area One
     {AreaOne, AreaThree, Forest, WashingtonDC},  // Area Two
     {Forest, WashingtonDC, AreaFour, AreaTwo},   // Area Three
     {AreaOne, AreaThree, WashingtonDC, Forest},  // Area Four
     {AreaThree, AreaOne, AreaTwo, AreaFour},     // Washington DC
-}};
+}}};
 
 // On a quarter-turn edge the coordinate that ran along the edge decides, by
 // four bands (of 200 pixels along x, 100 along y), where the alien comes out
@@ -71,10 +72,11 @@ void setReentry(GameState& s, Edge edge) {
 }  // namespace
 
 AreaId neighbourArea(int area, Edge edge) {
-    if (!isOutdoorArea(area)) {
-        return static_cast<AreaId>(area);  // inside a hole, the hole itself
+    const auto from = static_cast<AreaId>(area);
+    if (!isOutdoorArea(from)) {
+        return from;  // inside a hole, the hole itself
     }
-    return neighbours[static_cast<std::size_t>(area)][static_cast<std::size_t>(edge)];
+    return neighbours[from][edge];
 }
 
 bool isQuarterTurnEdge(int area, Edge edge) {
@@ -87,9 +89,9 @@ bool isQuarterTurnEdge(int area, Edge edge) {
 }
 
 std::string areaName(int area) {
-    static constexpr std::array<const char*, 6> names{"Forest",     "Area One",  "Area Two",
-                                                      "Area Three", "Area Four", "Washington DC"};
-    return isOutdoorArea(area) ? names[static_cast<std::size_t>(area)] : "";
+    static constexpr AreaArray<const char*> names{
+        {"Forest", "Area One", "Area Two", "Area Three", "Area Four", "Washington DC"}};
+    return isOutdoorArea(area) ? names[static_cast<AreaId>(area)] : "";
 }
 
 void crossEdge(GameState& s, Edge edge) {

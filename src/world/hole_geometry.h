@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "world/hole_state.h"
+#include "core/hole_state.h"
 
 namespace qz {
 

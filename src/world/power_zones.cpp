@@ -16,11 +16,10 @@ constexpr int ShipZoneRows = 2;
 constexpr int ShipZoneColumns = 2;
 
 bool shipZoneCellFree(const GameState& s) {
-    for (int area = Forest; area <= WashingtonDC; ++area) {
-        for (int row = 0; row < ShipZoneRows; ++row) {
-            for (int column = 0; column < ShipZoneColumns; ++column) {
-                if (s.zones.zoneLayout[static_cast<std::size_t>(area)][static_cast<std::size_t>(
-                        row)][static_cast<std::size_t>(column)] == NoZone) {
+    for (const AreaId area : OutdoorAreas) {
+        for (std::size_t row = 0; row < ShipZoneRows; ++row) {
+            for (std::size_t column = 0; column < ShipZoneColumns; ++column) {
+                if (s.zones.zoneLayout[area][row][column] == NoZone) {
                     return true;
                 }
             }
@@ -34,15 +33,11 @@ void placeShipZone(GameState& s, ZoneKind kind) {
     // ship zone, so that the draws still end.
     const bool anyFree = shipZoneCellFree(s);
     for (;;) {
-        int area = s.random.deal() % 6 + 1;
-        if (area == 6) {
-            area = Forest;
-        }
-        const int row = s.random.deal() % ShipZoneRows;
-        const int column = s.random.deal() % ShipZoneColumns;
-        ZoneKind& cell =
-            s.zones.zoneLayout[static_cast<std::size_t>(area)][static_cast<std::size_t>(row)]
-                              [static_cast<std::size_t>(column)];
+        const int drawn = s.random.deal() % 6 + 1;
+        const AreaId area = drawn == 6 ? Forest : static_cast<AreaId>(drawn);
+        const std::size_t row = s.random.deal() % ShipZoneRows;
+        const std::size_t column = s.random.deal() % ShipZoneColumns;
+        ZoneKind& cell = s.zones.zoneLayout[area][row][column];
         if (cell == NoZone || (!anyFree && cell < CallShip)) {
             cell = kind;
             return;
@@ -88,8 +83,8 @@ void generateZoneLayout(AreaZones& zones, RandomGenerator& random) {
 }
 
 void generateZoneLayouts(GameState& s) {
-    for (const int area : {AreaOne, AreaTwo, AreaThree, AreaFour, WashingtonDC, Forest}) {
-        generateZoneLayout(s.zones.zoneLayout[static_cast<std::size_t>(area)], s.random);
+    for (const AreaId area : {AreaOne, AreaTwo, AreaThree, AreaFour, WashingtonDC, Forest}) {
+        generateZoneLayout(s.zones.zoneLayout[area], s.random);
     }
 }
 
@@ -123,7 +118,7 @@ int lookUpZoneKind(GameState& s) {
         return s.zones.zoneKind;
     }
     const auto cell = static_cast<std::size_t>(s.zones.zoneCell);
-    const AreaZones& zones = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
+    const AreaZones& zones = s.zones.zoneLayout[s.area];
     s.zones.zoneKind = zones[cell / 3][cell % 3];
     return s.zones.zoneKind;
 }
@@ -139,12 +134,12 @@ std::string zoneText(int kind, int area) {
 }
 
 void activateZone(GameState& s) {
-    const int kind = s.zones.zoneKind;
+    const ZoneKind kind = s.zones.zoneKind;
     const bool raises =
         (kind >= Phone && kind <= MoveRight) || (kind == CallShip && s.pursuer.pursuerActive);
     if (raises) {
         s.zones.powerActive = true;
-        s.zones.powerRequest[static_cast<std::size_t>(kind)] = true;
+        s.zones.powerRequest[kind] = true;
     }
 }
 
@@ -160,10 +155,10 @@ PowerAnimationTurn powerAnimationStep(GameState& s) {
     return {std::nullopt, true};
 }
 
-void moveThroughZone(GameState& s, int moveKind) {
+void moveThroughZone(GameState& s, ZoneKind moveKind) {
     s.area = neighbourArea(s.area, edgeOfMove(moveKind));
     s.zones.inZoneCell = true;
-    s.zones.powerRequest[static_cast<std::size_t>(moveKind)] = false;
+    s.zones.powerRequest[moveKind] = false;
 }
 
 }  // namespace qz

@@ -63,6 +63,6 @@ PowerAnimationTurn powerAnimationStep(GameState& state);
 
 // A movement zone's effect: the neighbouring area in its direction, the
 // position kept (even across a quarter-turn edge), still in a zone cell.
-void moveThroughZone(GameState& state, int moveKind);
+void moveThroughZone(GameState& state, ZoneKind moveKind);
 
 }  // namespace qz

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "world/area_id.h"
+#include "core/area_id.h"
 
 namespace qz {
 namespace {

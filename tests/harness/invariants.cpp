@@ -136,7 +136,7 @@ void checkZones(Broken& broken, const GameState& s) {
     for (std::size_t area = 0; area < s.zones.zoneLayout.size(); ++area) {
         std::array<int, NoZone> kinds{};
         for (std::size_t cell = 0; cell < 9; ++cell) {
-            const int kind = s.zones.zoneLayout[area][cell / 3][cell % 3];
+            const int kind = s.zones.zoneLayout[static_cast<AreaId>(area)][cell / 3][cell % 3];
             if (kind < Phone || kind > NoZone) {
                 broken.push_back("zone kind " + std::to_string(kind) + " in area " +
                                  std::to_string(area) + " cell " + std::to_string(cell));

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 
 namespace qz {
 

@@ -6,7 +6,7 @@
 
 #include <SDL/SDL.h>
 
-#include "platform/key_names.h"
+#include "controls/key_names.h"
 #include "support/game_fixture.h"
 
 namespace qz::test {

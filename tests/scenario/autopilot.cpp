@@ -79,8 +79,9 @@ struct Spot {
 std::optional<Spot> zoneSpot(const GameState& s, int kind) {
     for (int area = Forest; area <= WashingtonDC; ++area) {
         for (int cell = 0; cell < 9; ++cell) {
-            const int kindHere = s.zones.zoneLayout[static_cast<std::size_t>(
-                area)][static_cast<std::size_t>(cell / 3)][static_cast<std::size_t>(cell % 3)];
+            const int kindHere =
+                s.zones.zoneLayout[static_cast<AreaId>(area)][static_cast<std::size_t>(cell / 3)]
+                                  [static_cast<std::size_t>(cell % 3)];
             if (kindHere == kind) {
                 return Spot{area, CellWidth * (cell % 3) + InCellX / 2,
                             PlayFieldTop + CellHeight * (cell / 3) + InCellY / 2};

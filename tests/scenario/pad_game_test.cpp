@@ -3,7 +3,7 @@
 // same game played with the keys.
 #include <SDL/SDL.h>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 #include "scenario/autopilot.h"
 #include "support/game_fixture.h"
 #include "turn/main_loop.h"

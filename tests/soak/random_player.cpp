@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 #include "scenario/autopilot.h"
 #include "world/area_map.h"
 #include "world/hole_geometry.h"
@@ -79,7 +79,7 @@ Keys RandomPlayer::towards(const GameState& s, int x, int y) {
 }
 
 std::optional<Keys> RandomPlayer::towardsZone(const GameState& s, int kind) {
-    const auto& area = s.zones.zoneLayout[static_cast<std::size_t>(s.area)];
+    const auto& area = s.zones.zoneLayout[s.area];
     for (std::size_t cell = 0; cell < ZoneGrid.size(); ++cell) {
         if (area[cell / 3][cell % 3] == kind) {
             const Rect& c = ZoneGrid[cell];

@@ -19,12 +19,12 @@ namespace qz::test {
 namespace {
 
 int kindAt(const GameState& s, int area, int cell) {
-    const auto& zones = s.zones.zoneLayout[static_cast<std::size_t>(area)];
+    const auto& zones = s.zones.zoneLayout[static_cast<AreaId>(area)];
     return zones[static_cast<std::size_t>(cell / 3)][static_cast<std::size_t>(cell % 3)];
 }
 
 void setKind(GameState& s, int area, int cell, ZoneKind kind) {
-    auto& zones = s.zones.zoneLayout[static_cast<std::size_t>(area)];
+    auto& zones = s.zones.zoneLayout[static_cast<AreaId>(area)];
     zones[static_cast<std::size_t>(cell / 3)][static_cast<std::size_t>(cell % 3)] = kind;
 }
 
@@ -176,7 +176,7 @@ TEST_F(Zones, ZPaysTenInEveryCellAndRaisesOnlyWhatTheZoneAnswers) {
             EXPECT_EQ(s.energy, 135) << "kind " << kind;
             EXPECT_EQ(s.zones.powerActive, raises) << "kind " << kind << " pursuer " << pursuer;
             for (int request = 0; request < PowerRequestCount; ++request) {
-                EXPECT_EQ(s.zones.powerRequest[static_cast<std::size_t>(request)],
+                EXPECT_EQ(s.zones.powerRequest[static_cast<ZoneKind>(request)],
                           raises && request == kind)
                     << "kind " << kind << " request " << request;
             }
@@ -295,14 +295,14 @@ TEST(PowerRequests, MovesComeFirstInTheirOrderAndOnlyTheyAreCleared) {
     GameState s;
     s.area = AreaTwo;
     for (int kind : {MoveUp, MoveLeft, PushBackHumans, Phone, CallShip}) {
-        s.zones.powerRequest[static_cast<std::size_t>(kind)] = true;
+        s.zones.powerRequest[static_cast<ZoneKind>(kind)] = true;
     }
     carryOutPowerRequests(s);
     EXPECT_EQ(s.area, AreaFour) << "Area Two, up to Area One, then left to Area Four";
     EXPECT_TRUE(s.pursuer.pushBackInForce);
     for (int kind = Phone; kind <= CallShip; ++kind) {
         const bool kept = kind == PushBackHumans || kind == Phone || kind == CallShip;
-        EXPECT_EQ(s.zones.powerRequest[static_cast<std::size_t>(kind)], kept) << "kind " << kind;
+        EXPECT_EQ(s.zones.powerRequest[static_cast<ZoneKind>(kind)], kept) << "kind " << kind;
     }
 }
 

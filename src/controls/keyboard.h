@@ -1,4 +1,4 @@
-// The input seam: the keyboard's keys for the game's words, and the source of
+// The keyboard's keys for the game's words, and the display library's source of
 // each turn's input record.
 #pragma once
 
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/bindings.h"
-#include "platform/pad.h"
-#include "platform/turn_input.h"
+#include "controls/bindings.h"
+#include "controls/input_source.h"
+#include "controls/pad.h"
 
 namespace qz {
 
@@ -55,13 +55,6 @@ constexpr std::optional<GameKey> gameKeyOfCode(int code) {
     }
     return std::nullopt;
 }
-
-class InputSource {
-  public:
-    virtual ~InputSource() = default;
-    // Everything the game takes from outside at the start of a turn.
-    virtual TurnInput readTurn() = 0;
-};
 
 // The display library's events and keys, and the pad's. F11 and Alt+Enter
 // belong to the window, not the game: they go to `onWindowKey` and never

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/turn_input.h"
+#include "controls/turn_input.h"
 
 namespace qz {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/pad.h"
+#include "controls/pad_tracker.h"
 
 namespace qz::test {
 namespace {

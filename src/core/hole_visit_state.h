@@ -2,7 +2,7 @@
 // fields of the game state.
 #pragma once
 
-#include "world/area_id.h"
+#include "core/area_id.h"
 
 namespace qz {
 

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "core/indexed_array.h"
+
 namespace qz {
 
 enum ZoneKind : int {
@@ -29,7 +31,7 @@ constexpr int HeadBobStep = 50;
 
 // The kinds of one area's nine cells, by row and column.
 using AreaZones = std::array<std::array<ZoneKind, 3>, 3>;
-using ZoneLayout = std::array<AreaZones, 6>;  // Forest .. WashingtonDC
+using ZoneLayout = AreaArray<AreaZones>;
 
 constexpr ZoneLayout emptyZoneLayout() {
     ZoneLayout layout{};
@@ -55,7 +57,7 @@ struct ZoneState {
     ZoneKind zoneKind = Phone;
     bool powerActive = false;
     int powerAnim = 0;
-    std::array<bool, PowerRequestCount> powerRequest{};
+    IndexedArray<bool, ZoneKind, PowerRequestCount> powerRequest{};
     bool callShipPlaced = false;
     bool landingPlaced = false;
 };

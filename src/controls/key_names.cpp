@@ -1,9 +1,9 @@
-#include "platform/key_names.h"
+#include "controls/key_names.h"
 
 #include <array>
 #include <cctype>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 
 namespace qz {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/pad.h"
+#include "controls/pad_tracker.h"
 
 namespace qz {
 

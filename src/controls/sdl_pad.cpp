@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "platform/pad.h"
+#include "controls/pad.h"
 
 namespace qz {
 namespace {

@@ -1,6 +1,6 @@
 #include <SDL/SDL.h>
 
-#include "platform/keyboard.h"
+#include "controls/keyboard.h"
 
 namespace qz {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/keyboard.h"
-#include "platform/web_pad.h"
+#include "controls/keyboard.h"
+#include "controls/web_pad.h"
 
 namespace qz {
 namespace {

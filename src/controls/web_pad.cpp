@@ -1,10 +1,12 @@
 // The fields that follow a native pad's device are not used here.
 #pragma clang diagnostic ignored "-Wunused-private-field"
-#include "platform/web_pad.h"
+#include "controls/web_pad.h"
 
 #include <emscripten.h>
 
 #include <array>
+
+#include "controls/pad.h"
 
 namespace qz {
 

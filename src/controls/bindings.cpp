@@ -1,10 +1,10 @@
-#include "platform/bindings.h"
+#include "controls/bindings.h"
 
 #include <cctype>
 #include <utility>
 
-#include "platform/key_names.h"
-#include "platform/keyboard.h"
+#include "controls/key_names.h"
+#include "controls/keyboard.h"
 
 namespace qz {
 namespace {

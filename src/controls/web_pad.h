@@ -1,10 +1,10 @@
 // The browser's game pad: the first that navigator.getGamepads() lists, read
-// once a turn (platform/web_pad.cpp).
+// once a turn (controls/web_pad.cpp).
 #pragma once
 
 #include <vector>
 
-#include "platform/pad.h"
+#include "controls/pad_tracker.h"
 
 namespace qz {
 

@@ -1,4 +1,4 @@
-#include "characters/pursuer_state.h"
+#include "core/pursuer_state.h"
 
 #include "core/game_state.h"
 
