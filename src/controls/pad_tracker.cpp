@@ -60,4 +60,12 @@ std::optional<PadEvent> padEventOf(const PadChange& change, const Bindings& bind
     return made;
 }
 
+void addPadHeld(TurnInput& turn, HeldKeys onPad, const std::vector<HeldKeys>& pressed) {
+    for (std::size_t i = 0; i < turn.events.size(); ++i) {
+        turn.events[i].held.add(onPad);
+        turn.events[i].held.add(pressed[i]);
+    }
+    turn.held.add(onPad);
+}
+
 }  // namespace qz

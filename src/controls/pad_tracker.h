@@ -49,4 +49,10 @@ struct PadEvent {
 std::optional<PadEvent> padEventOf(const PadChange& change, const Bindings& bindings,
                                    HeldKeys onKeyboard);
 
+// Once the turn's input is all in, every event and the turn see what the pad
+// holds then; each event also keeps the word its own pad input pressed
+// (`pressed`, one for each event), so a button pressed and let go within the
+// turn still holds its word for its own key-down.
+void addPadHeld(TurnInput& turn, HeldKeys onPad, const std::vector<HeldKeys>& pressed);
+
 }  // namespace qz

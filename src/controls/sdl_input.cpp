@@ -97,14 +97,8 @@ TurnInput SdlInput::readTurn() {
     turn.held = bindings().heldOnKeyboard(SDL_GetKeyState(nullptr));
     if (pad_) {
         // As with the keys, every event sees the pad as it is once the
-        // turn's events are all in; a button pressed and let go within the
-        // turn still holds its word for its own key-down.
-        const HeldKeys onPad = bindings().heldOnPad(pad_->state());
-        for (std::size_t i = 0; i < turn.events.size(); ++i) {
-            turn.events[i].held.add(onPad);
-            turn.events[i].held.add(pressed[i]);
-        }
-        turn.held.add(onPad);
+        // turn's events are all in.
+        addPadHeld(turn, bindings().heldOnPad(pad_->state()), pressed);
     }
     return turn;
 }

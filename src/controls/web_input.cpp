@@ -156,12 +156,7 @@ TurnInput SdlInput::readTurn() {
     std::vector<PadChange> changes;
     readBrowserPad(changes);
     takePad(changes, turn, pressed);
-    const HeldKeys onPad = bindings().heldOnPad(browserPadState());
-    for (std::size_t i = 0; i < turn.events.size(); ++i) {
-        turn.events[i].held.add(onPad);
-        turn.events[i].held.add(pressed[i]);
-    }
-    turn.held.add(onPad);
+    addPadHeld(turn, bindings().heldOnPad(browserPadState()), pressed);
     return turn;
 }
 

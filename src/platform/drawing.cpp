@@ -27,17 +27,21 @@ void Drawing::fill(int x, int y, int w, int h, Rgb colour) {
     request.colour = colour;
 }
 
-void Drawing::drawText(FontSize size, const std::string& text, Rgb colour, int x, int y) {
-    DrawRequest& request = add(DrawRequest::Kind::Text);
+void Drawing::addText(DrawRequest::Kind kind, FontSize size, const std::string& text, Rgb colour,
+                      Point at) {
+    DrawRequest& request = add(kind);
     request.size = size;
     request.text = text;
     request.colour = colour;
-    request.at = Point{x, y};
+    request.at = at;
+}
+
+void Drawing::drawText(FontSize size, const std::string& text, Rgb colour, int x, int y) {
+    addText(DrawRequest::Kind::Text, size, text, colour, Point{x, y});
 }
 
 void Drawing::drawTextCentred(FontSize size, const std::string& text, Rgb colour, int y) {
-    drawText(size, text, colour, 0, y);
-    requests_[used_ - 1].kind = DrawRequest::Kind::CentredText;
+    addText(DrawRequest::Kind::CentredText, size, text, colour, Point{0, y});
 }
 
 void Drawing::clear() {

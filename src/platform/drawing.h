@@ -77,6 +77,8 @@ class Drawing {
   private:
     // The next request, in a slot of an earlier frame where there is one.
     DrawRequest& add(DrawRequest::Kind kind);
+    void addText(DrawRequest::Kind kind, FontSize size, const std::string& text, Rgb colour,
+                 Point at);
 
     std::vector<DrawRequest> requests_;
     std::size_t used_ = 0;  // requests_ beyond it are kept for their memory

@@ -110,13 +110,19 @@ struct Game::Parts {
     std::unique_ptr<TurnLoop> loop;
     bool displayOpen = false;
 
-    ~Parts() {
+    // The session's end: the loop and what stands between it and the
+    // window, before the pictures are finished with.
+    void endSession() {
         loop.reset();
         rt.reset();
         controls.reset();
         player.reset();
         recorder.reset();
         canvas.reset();
+    }
+
+    ~Parts() {
+        endSession();
         pictures.reset();
         pad.close();  // before the display library lets every joystick go
         if (displayOpen) {
@@ -255,12 +261,7 @@ int Game::close() {
         say(apart);
         status = 3;
     }
-    p.loop.reset();
-    p.rt.reset();
-    p.controls.reset();
-    p.player.reset();
-    p.recorder.reset();
-    p.canvas.reset();
+    p.endSession();
     if (const char* unread = p.pictures->finishReading()) {
         // Only a read error or a lack of memory, as its header was checked.
         say(std::string("cannot read the picture ") + unread);

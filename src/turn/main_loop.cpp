@@ -72,9 +72,4 @@ bool runTurn(Runtime& rt) {
     return !rt.state.quitRequested;
 }
 
-void runMainLoop(Runtime& rt) {
-    while (runTurn(rt)) {
-    }
-}
-
 }  // namespace qz

@@ -16,6 +16,4 @@ bool fillTurn(Runtime& rt);
 // One whole turn, its record carried out; false once the player has asked to quit.
 bool runTurn(Runtime& rt);
 
-void runMainLoop(Runtime& rt);
-
 }  // namespace qz
