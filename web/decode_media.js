@@ -78,40 +78,93 @@
     return bytes;
   }
 
+  // Whatever a decoder does, the file's turn ends once, so a failure thrown
+  // or refused never leaves the page loading.
+  function once(onload, bytes) {
+    var done = false;
+    return function () {
+      if (!done) {
+        done = true;
+        onload(bytes);
+      }
+    };
+  }
+
+  function pixelsOf(image, w, h) {
+    var canvas = document.createElement('canvas');
+    canvas.width = w;
+    canvas.height = h;
+    var context = canvas.getContext('2d', { willReadFrequently: true });
+    context.drawImage(image, 0, 0);
+    return context.getImageData(0, 0, w, h).data;
+  }
+
+  // The picture through an image element, for a browser without image bitmaps.
+  function decodeByElement(blob, decoded, failed) {
+    var image = new Image();
+    var url = URL.createObjectURL(blob);
+    image.onload = function () {
+      URL.revokeObjectURL(url);
+      decoded(pixelsOf(image, image.naturalWidth, image.naturalHeight), image.naturalWidth,
+        image.naturalHeight);
+    };
+    image.onerror = function () {
+      URL.revokeObjectURL(url);
+      failed();
+    };
+    image.src = url;
+  }
+
   var pictures = {
     canHandle: function (name) { return /\.png$/.test(name); },
     handle: function (bytes, name, onload) {
-      // No colour management: the file's values are the pixels' values.
-      createImageBitmap(new Blob([bytes], { type: 'image/png' }),
-        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' }).then(function (image) {
-        var canvas = document.createElement('canvas');
-        canvas.width = image.width;
-        canvas.height = image.height;
-        var context = canvas.getContext('2d', { willReadFrequently: true });
-        context.drawImage(image, 0, 0);
-        var rgba = context.getImageData(0, 0, image.width, image.height).data;
-        writeFile(sibling(name, '.bmp'), bitmap(rgba, image.width, image.height));
-        onload(bytes);
-      }, function () {
+      var done = once(onload, bytes);
+      var decoded = function (rgba, w, h) {
+        writeFile(sibling(name, '.bmp'), bitmap(rgba, w, h));
+        done();
+      };
+      var failed = function () {
         err('cannot decode the picture ' + name);
-        onload(bytes);  // the game then says which picture it cannot read
-      });
+        done();  // the game then says which picture it cannot read
+      };
+      var blob = new Blob([bytes], { type: 'image/png' });
+      try {
+        if (typeof createImageBitmap !== 'function') {
+          decodeByElement(blob, decoded, failed);
+          return;
+        }
+        // No colour management: the file's values are the pixels' values.
+        createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' })
+          .then(function (image) { decoded(pixelsOf(image, image.width, image.height), image.width, image.height); })
+          .catch(function () { decodeByElement(blob, decoded, failed); });
+      } catch (thrown) {
+        failed();
+      }
     },
   };
 
+  // An offline context decodes without the player's first key press. A
+  // browser that decodes no Ogg Vorbis (Safari before iOS 18.4) refuses, or
+  // throws: the sound's Ogg file stays, and the game decodes it itself when
+  // it loads the sound (platform/web_sound_board.cpp).
   var decoder = null;
   var sounds = {
     canHandle: function (name) { return /\.ogg$/.test(name); },
     handle: function (bytes, name, onload) {
-      // An offline context decodes without the player's first key press.
-      decoder = decoder || new OfflineAudioContext(1, 1, 44100);
-      decoder.decodeAudioData(bytes.slice().buffer).then(function (buffer) {
+      var done = once(onload, bytes);
+      var decoded = function (buffer) {
         writeFile(sibling(name, '.wav'), wave(buffer));
-        onload(bytes);
-      }, function () {
-        err('cannot decode the sound ' + name);
-        onload(bytes);  // the game then plays without it, and says so
-      });
+        done();
+      };
+      try {
+        var Offline = window.OfflineAudioContext || window.webkitOfflineAudioContext;
+        decoder = decoder || new Offline(1, 1, 44100);
+        // Older Safari answers only by callback, newer browsers by promise too.
+        var promise = decoder.decodeAudioData(bytes.slice().buffer, decoded, done);
+        if (promise && promise.then) promise.then(null, done);
+      } catch (thrown) {
+        done();
+      }
     },
   };
 

@@ -1,13 +1,15 @@
 // The page's entry. The game runs from the browser's frame callback: each
 // call goes on from where the last stopped, once the wait it handed back is
-// over, and returns to the browser at the next wait, so the page never
-// blocks. The page is told how long each stretch of the game's work took.
+// over, and returns to the browser at the next wait that is not yet over,
+// so the page never blocks. The page is told how long each stretch of the
+// game's work took.
 #include <emscripten.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
+#include "platform/wait_schedule.h"
 #include "program/command_line.h"
 #include "program/message_line.h"
 #include "program/startup.h"
@@ -15,13 +17,6 @@
 namespace {
 
 qz::Game* game = nullptr;
-double resumeAt = 0;  // ms on the page's clock
-
-// A frame callback comes at the display's refresh, give or take a
-// millisecond: one that comes this little before a wait is over goes on,
-// where waiting would cost a whole refresh more. Even at 240 Hz a refresh is
-// longer, so no wait is cut short by a refresh.
-constexpr double RefreshSlackMs = 2.0;
 
 void noteWork(double started) {
     EM_ASM(
@@ -32,11 +27,16 @@ void noteWork(double started) {
         emscripten_get_now() - started, started);
 }
 
+// Goes on with the game once its wait is over, as far as the waits due by
+// now: a turn never starts before its time, and one that the refresh made
+// late is made up by those after it (platform/wait_schedule.h). A device
+// too slow to keep up still hands the browser back its page now and then.
 void frame() {
-    if (emscripten_get_now() < resumeAt - RefreshSlackMs) {
-        return;
-    }
-    for (;;) {
+    qz::WaitSchedule& schedule = qz::pageSchedule();
+    const double called = emscripten_get_now();
+    double now = called;
+    while (schedule.due(now) && now - called < qz::WaitSchedule::CatchUpMs) {
+        schedule.wake(now);
         const double started = emscripten_get_now();
         const std::optional<qz::Wait> wait = game->advance();
         noteWork(started);
@@ -47,10 +47,8 @@ void frame() {
             emscripten_cancel_main_loop();
             std::exit(status);
         }
-        resumeAt = emscripten_get_now() + double(wait->us) / 1000.0;
-        if (resumeAt - RefreshSlackMs > emscripten_get_now()) {
-            return;
-        }
+        now = emscripten_get_now();
+        schedule.waitFor(now, double(wait->us) / 1000.0);
     }
 }
 

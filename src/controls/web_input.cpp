@@ -1,4 +1,5 @@
 #include <SDL/SDL.h>
+#include <emscripten.h>
 
 #include <array>
 
@@ -157,6 +158,11 @@ TurnInput SdlInput::readTurn() {
     readBrowserPad(changes);
     takePad(changes, turn, pressed);
     addPadHeld(turn, bindings().heldOnPad(browserPadState()), pressed);
+    // The page's touch controls hold a tapped key until a turn has seen it.
+    EM_ASM({
+        if (Module.onTurnInput)
+            Module.onTurnInput();
+    });
     return turn;
 }
 

@@ -5,6 +5,7 @@
 #include <emscripten.h>
 
 #include <array>
+#include <cstdint>
 
 #include "controls/pad.h"
 
@@ -40,15 +41,21 @@ constexpr int DpadUp = 12;
 constexpr int DpadDown = 13;
 constexpr int DpadLeft = 14;
 constexpr int DpadRight = 15;
+constexpr int Buttons = 32;
 
 // What the page reads of the pad: whether there is one and which (a number
-// that changes when another takes its place), its buttons as bits, and the
-// left stick in the display library's range.
+// that changes when another takes its place), whether the browser gives it
+// the standard mapping, its buttons as bits, and in the display library's
+// range the left stick and the two axes a pad without that mapping may
+// report its D-pad on.
 struct Reading {
     int which = 0;  // 0: none
-    int buttons = 0;
+    int standard = 0;
+    std::uint32_t buttons = 0;
     int x = 0;
     int y = 0;
+    int hatX = 0;
+    int hatY = 0;
 };
 
 Reading readPad() {
@@ -73,7 +80,7 @@ Reading readPad() {
             for (var c = 0; c < pad.id.length; ++c)
                 which = (which * 31 + pad.id.charCodeAt(c)) | 0;
             var buttons = 0;
-            for (var b = 0; b < Math.min(pad.buttons.length, 17); ++b) {
+            for (var b = 0; b < Math.min(pad.buttons.length, $1); ++b) {
                 if (pad.buttons[b].pressed)
                     buttons |= 1 << b;
             }
@@ -81,17 +88,30 @@ Reading readPad() {
                 var value = pad.axes.length > n ? pad.axes[n] : 0;
                 return Math.round(Math.max(-1, Math.min(1, value)) * 32767);
             };
+            // Firefox on Linux gives an Xbox-style pad no mapping, and its
+            // D-pad as the last two of eight axes, as the driver reports them.
+            var hat = pad.mapping != 'standard' && pad.axes.length == 8;
             HEAP32[$0 >> 2] = which || 1;
-            HEAP32[($0 >> 2) + 1] = buttons;
-            HEAP32[($0 >> 2) + 2] = axis(0);
-            HEAP32[($0 >> 2) + 3] = axis(1);
+            HEAP32[($0 >> 2) + 1] = pad.mapping == 'standard' ? 1 : 0;
+            HEAP32[($0 >> 2) + 2] = buttons;
+            HEAP32[($0 >> 2) + 3] = axis(0);
+            HEAP32[($0 >> 2) + 4] = axis(1);
+            HEAP32[($0 >> 2) + 5] = hat ? axis(6) : 0;
+            HEAP32[($0 >> 2) + 6] = hat ? axis(7) : 0;
         },
-        &r);
+        &r, Buttons);
     return r;
 }
 
 PadTracker tracker;
 int padInUse = 0;
+
+// A D-pad reported on two axes, as the hat's bits, beyond half its way.
+std::uint8_t hatOfAxes(int x, int y) {
+    constexpr int Half = 16384;
+    return static_cast<std::uint8_t>((y < -Half ? 1 : 0) | (x > Half ? 2 : 0) | (y > Half ? 4 : 0) |
+                                     (x < -Half ? 8 : 0));
+}
 
 }  // namespace
 
@@ -105,16 +125,25 @@ void readBrowserPad(std::vector<PadChange>& changes) {
         return;
     }
     const auto pressed = [&](int b) { return (r.buttons >> b & 1) != 0; };
-    for (int b = 0; b < static_cast<int>(NativeButton.size()); ++b) {
-        if (NativeButton[static_cast<std::size_t>(b)] >= 0) {
-            tracker.button(NativeButton[static_cast<std::size_t>(b)], pressed(b), changes);
+    if (r.standard) {
+        for (int b = 0; b < static_cast<int>(NativeButton.size()); ++b) {
+            if (NativeButton[static_cast<std::size_t>(b)] >= 0) {
+                tracker.button(NativeButton[static_cast<std::size_t>(b)], pressed(b), changes);
+            }
         }
+        // The hat's bits: up 1, right 2, down 4, left 8.
+        tracker.hat(
+            static_cast<std::uint8_t>((pressed(DpadUp) ? 1 : 0) | (pressed(DpadRight) ? 2 : 0) |
+                                      (pressed(DpadDown) ? 4 : 0) | (pressed(DpadLeft) ? 8 : 0)),
+            changes);
+    } else {
+        // Any other pad keeps the browser's numbers, which for the common
+        // pads on Linux are the driver's own.
+        for (int b = 0; b < Buttons; ++b) {
+            tracker.button(b, pressed(b), changes);
+        }
+        tracker.hat(hatOfAxes(r.hatX, r.hatY), changes);
     }
-    // The hat's bits: up 1, right 2, down 4, left 8.
-    tracker.hat(
-        static_cast<std::uint8_t>((pressed(DpadUp) ? 1 : 0) | (pressed(DpadRight) ? 2 : 0) |
-                                  (pressed(DpadDown) ? 4 : 0) | (pressed(DpadLeft) ? 8 : 0)),
-        changes);
     tracker.axis(0, r.x, changes);
     tracker.axis(1, r.y, changes);
 }

@@ -29,6 +29,8 @@ void quietAlsa() {
 
 }  // namespace
 
+void prepareSoundFile(const char*) {}
+
 bool SdlSoundBoard::open() {
     quietAlsa();
     open_ = Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == 0;

@@ -38,6 +38,7 @@ namespace {
 
 // A chunk of the named file; null when it is missing or malformed.
 Mix_Chunk* loadChunk(const char* name) {
+    prepareSoundFile(name);
     if (!waveFileIsWellFormed(name)) {
         return nullptr;
     }

@@ -55,6 +55,11 @@ class SoundControls {
     virtual void mute(bool muted) = 0;
 };
 
+// Makes sure the named wave file is there to be read. The native data
+// holds the wave files themselves; the page's sounds travel compressed, and
+// the page makes a wave file the browser could not (web_sound_board.cpp).
+void prepareSoundFile(const char* name);
+
 // SDL_mixer. Built without an audio device it plays nothing; a sound whose
 // file is missing or malformed plays nothing.
 class SdlSoundBoard final : public SoundBoard, public SoundControls, public AssistSoundBoard {

@@ -1,35 +1,40 @@
 #include <emscripten.h>
 
+#include <cmath>
+
 #include "platform/clock.h"
+#include "platform/wait_schedule.h"
 
 namespace qz {
+
+// The game's clock in the page reads the page's schedule of waits
+// (platform/wait_schedule.h): a wait it handed back ends, to the game, on
+// the deadline it asked for, at whichever refresh the browser calls back.
 namespace {
 
-// The page's waits go back to the browser: the game hands each one to the
-// frame callback (web/game_entry.cpp), so nothing in the page sleeps. A
-// delay asked for all the same lets the time pass on the clock.
-void passTime(double ms) {
-    const double end = emscripten_get_now() + ms;
-    while (emscripten_get_now() < end) {
-    }
+double gameMs() {
+    return pageSchedule().gameMs(emscripten_get_now());
 }
 
 }  // namespace
 
 std::uint32_t SdlClock::ticks() {
-    return static_cast<std::uint32_t>(emscripten_get_now());
-}
-
-void SdlClock::delay(std::uint32_t ms) {
-    passTime(ms);
+    return static_cast<std::uint32_t>(gameMs());
 }
 
 std::int64_t SdlClock::microseconds() {
-    return static_cast<std::int64_t>(emscripten_get_now() * 1000.0);
+    return std::llround(gameMs() * 1000.0);
 }
 
-void SdlClock::delayMicroseconds(std::int64_t us) {
-    passTime(double(us) / 1000.0);
+// Nothing in the page may sleep: the browser would freeze with it. The game
+// hands its waits to the frame callback (web/game_entry.cpp) instead, and
+// no wait is ever asked of this clock.
+void SdlClock::delay(std::uint32_t) {
+    emscripten_throw_string("the page's clock cannot sleep");
+}
+
+void SdlClock::delayMicroseconds(std::int64_t) {
+    emscripten_throw_string("the page's clock cannot sleep");
 }
 
 }  // namespace qz

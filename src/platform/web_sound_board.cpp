@@ -4,8 +4,17 @@
 #include <emscripten/eventloop.h>
 
 #include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/sound_board.h"
+
+#define STB_VORBIS_HEADER_ONLY
+#include "stb_vorbis.h"
 
 namespace qz {
 
@@ -59,6 +68,82 @@ void stopFade(int channel) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<unsigned char> readWhole(const std::string& name) {
+    std::vector<unsigned char> bytes;
+    if (std::FILE* file = std::fopen(name.c_str(), "rb")) {
+        unsigned char block[16384];
+        for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) {
+            bytes.insert(bytes.end(), block, block + got);
+        }
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+void putLittleEndian(std::vector<unsigned char>& to, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        to.push_back(static_cast<unsigned char>(value >> (8 * i)));
+    }
+}
+
+// A 16-bit wave file of interleaved samples, as the game's own sounds are.
+std::vector<unsigned char> waveFile(const short* samples, int frames, int channels, int rate) {
+    const auto dataBytes = std::uint32_t(frames) * std::uint32_t(channels) * 2;
+    std::vector<unsigned char> wave;
+    wave.reserve(44 + dataBytes);
+    const auto text = [&](const char* word) { wave.insert(wave.end(), word, word + 4); };
+    text("RIFF");
+    putLittleEndian(wave, 36 + dataBytes, 4);
+    text("WAVE");
+    text("fmt ");
+    putLittleEndian(wave, 16, 4);
+    putLittleEndian(wave, 1, 2);  // PCM
+    putLittleEndian(wave, std::uint32_t(channels), 2);
+    putLittleEndian(wave, std::uint32_t(rate), 4);
+    putLittleEndian(wave, std::uint32_t(rate * channels * 2), 4);
+    putLittleEndian(wave, std::uint32_t(channels * 2), 2);
+    putLittleEndian(wave, 16, 2);
+    text("data");
+    putLittleEndian(wave, dataBytes, 4);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(samples);
+    wave.insert(wave.end(), bytes, bytes + dataBytes);  // the page's memory is little-endian
+    return wave;
+}
+
+}  // namespace
+
+// The browser decodes the page's Ogg Vorbis sounds into wave files as the
+// data arrives (web/decode_media.js); one that cannot (Safari before iOS
+// 18.4 decodes no Vorbis) leaves the Ogg file, which the page decodes here,
+// once, when the game first asks for the sound.
+void prepareSoundFile(const char* name) {
+    const std::string wave = name;
+    if (std::FILE* there = std::fopen(name, "rb")) {
+        std::fclose(there);
+        return;
+    }
+    const std::size_t dot = wave.rfind('.');
+    const std::vector<unsigned char> ogg = readWhole(wave.substr(0, dot) + ".ogg");
+    if (ogg.empty()) {
+        return;
+    }
+    int channels = 0;
+    int rate = 0;
+    short* samples = nullptr;
+    const int frames =
+        stb_vorbis_decode_memory(ogg.data(), int(ogg.size()), &channels, &rate, &samples);
+    if (frames > 0 && channels > 0 && channels <= 2) {
+        const std::vector<unsigned char> bytes = waveFile(samples, frames, channels, rate);
+        if (std::FILE* file = std::fopen(name, "wb")) {
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
+            std::fclose(file);
+        }
+    }
+    std::free(samples);  // the game says which sound it could not read
+}
 
 bool SdlSoundBoard::open() {
     open_ = Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == 0;

@@ -22,11 +22,12 @@ const path = require('path');
 const zlib = require('zlib');
 const { startBrowser, openPage, waitFor, sleep } = require('./chromium');
 const phone = require('./phone_test');
+const speed = require('./speed_test');
 const { Width, Height, readBmp, savePng } = require('./frames');
 
-const [pageFolder, scenesFolder, outFolder] = process.argv.slice(2);
-if (!outFolder) {
-  console.error('usage: node browser_test.js PAGE-FOLDER SCENES-FOLDER OUT-FOLDER');
+const [pageFolder, scenesFolder, outFolder, nativeProgram] = process.argv.slice(2);
+if (!nativeProgram) {
+  console.error('usage: node browser_test.js PAGE-FOLDER SCENES-FOLDER OUT-FOLDER NATIVE-PROGRAM');
   process.exit(2);
 }
 fs.mkdirSync(outFolder, { recursive: true });
@@ -41,6 +42,9 @@ function fail(message) {
 function note(message) {
   console.log('-- ' + message);
 }
+
+// The test's hooks, written into the page's head (tests/web/page_hooks.js).
+const hooks = fs.readFileSync(path.join(__dirname, 'page_hooks.js'), 'utf8');
 
 // The page's folder at /, the scenes at /scenes/; loopback only. Its files
 // go gzipped to a browser that asks so, as a web server would send them; a
@@ -60,6 +64,9 @@ function serve() {
       ? path.join(scenesFolder, path.basename(url.pathname))
       : path.join(pageFolder, path.normalize(url.pathname === '/' ? '/index.html' : url.pathname));
     fs.readFile(file, (error, bytes) => {
+      if (!error && file === path.join(pageFolder, 'index.html')) {
+        bytes = Buffer.from(bytes.toString('utf8').replace('<head>', `<head>\n<script>${hooks}</script>`));
+      }
       if (error) {
         response.writeHead(404);
         response.end();
@@ -229,10 +236,12 @@ async function replayScene(browser, origin, name, turns) {
   if (compare(name, await canvasPixels(page), readBmp(path.join(scenesFolder, `${name}.bmp`)))) {
     console.error(page.log.slice(-5).join('\n'));
   }
+  // The memory never shrinks: its size at the end is its peak.
+  const memory = await page.evaluate('HEAP8.buffer.byteLength');
   const work = await page.evaluate('Module.turnWork');
   const wakes = await page.evaluate('Module.turnWakes');
   await page.send('Page.close').catch(() => {});
-  return { seconds, work, wakes };
+  return { seconds, work, wakes, memory };
 }
 
 async function main() {
@@ -240,23 +249,33 @@ async function main() {
   const origin = `http://127.0.0.1:${server.address().port}`;
   const browser = startBrowser();
   const deadline = setTimeout(() => {
-    fail('the browser test took over 5 minutes');
+    fail('the browser test took over 12 minutes');
     browser.stop();
     process.exit(1);
-  }, 300000);
+  }, 720000);
+  let nativeWon = null;
   try {
     await livePlay(browser, origin);
     const t = { scenesFolder, outFolder, canvasPixels, readBmp, compare, fail, note, figures };
     await phone.touchPlay(t, browser, origin);
+    await phone.iphonePlay(t, browser, origin);
     await phone.padPlay(t, browser, origin);
     await phone.offlinePlay(t, browser, origin, server);
     const scenes = fs.readFileSync(path.join(scenesFolder, 'scenes.txt'), 'utf8').split('\n').filter((line) => line.trim())
       .map((line) => line.split(' ')).map(([name, turns, score]) => ({ name, turns: +turns, score: +score }));
     for (const scene of scenes) {
-      const { seconds, work, wakes } = await replayScene(browser, origin, scene.name, scene.turns);
+      // The native program's time for the won game, measured beside the
+      // page's own replay of it, when both mostly sleep.
+      if (scene.name === 'won-game') {
+        nativeWon = speed.nativeReplay(nativeProgram, path.join(scenesFolder, 'won-game.replay'));
+        nativeWon.catch(() => {});
+      }
+      const { seconds, work, wakes, memory } = await replayScene(browser, origin, scene.name, scene.turns);
       if (scene.name === 'won-game') {
         const sorted = work.slice().sort((a, b) => a - b);
         figures.push(`won game: ${scene.turns} turns in ${seconds.toFixed(1)} s, score ${scene.score}`);
+        figures.push(`the page's memory at the won game's end, its peak: ${(memory / 1048576).toFixed(1)} MB`
+          + ' (at most 256 MB)');
         figures.push(`turn time in the page (the game's work between its waits, ${sorted.length} turns):`
           + ` median ${percentile(sorted, 0.5).toFixed(3)} ms, p99 ${percentile(sorted, 0.99).toFixed(3)} ms,`
           + ` mean ${(sorted.reduce((sum, ms) => sum + ms, 0) / sorted.length).toFixed(3)} ms,`
@@ -267,6 +286,8 @@ async function main() {
           + ` p99 ${percentile(periods, 0.99).toFixed(2)} ms, mean ${mean.toFixed(3)} ms`);
       }
     }
+    const won = scenes.find((scene) => scene.name === 'won-game');
+    await speed.speedAtRefreshRates(t, browser, origin, '/scenes/won-game.replay', won.turns, await nativeWon);
     await phone.slowLoad({ figures, note }, browser, origin);
     // The page's files, gzipped as a server sends them, fit in 3 MB.
     let gzipped = 0;

@@ -55,7 +55,9 @@ function startBrowser() {
       console.error(`-- the browser's profile ${profile} stays: ${error.code}`);
     }
   };
-  return { send, listeners, stop, stderr: () => stderr };
+  const browserHandle = { send, listeners, stop, stderr: () => stderr };
+  browserHandle.openPage = () => openPage(browserHandle);
+  return browserHandle;
 }
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -80,23 +82,41 @@ async function openPage(browser) {
   await send('Runtime.enable');
   await send('Page.enable');
   await send('Network.enable');
-  // When the canvas first shows a frame, on the page's clock.
-  await send('Page.addScriptToEvaluateOnNewDocument', { source: `
-    (() => {
-      const put = CanvasRenderingContext2D.prototype.putImageData;
-      CanvasRenderingContext2D.prototype.putImageData = function (...args) {
-        if (window.firstFrameMs === undefined) window.firstFrameMs = performance.now();
-        return put.apply(this, args);
-      };
-    })();` });
   const evaluate = async (expression) => {
     const { result, exceptionDetails } = await send('Runtime.evaluate',
       { expression, returnByValue: true, awaitPromise: true });
     if (exceptionDetails) throw new Error(JSON.stringify(exceptionDetails));
     return result.value;
   };
-  return { send, evaluate, log, requests };
+  // The browser test's common page: the same calls as the other engines' drivers.
+  const navigate = async (url) => {
+    const loaded = new Promise((resolve) => browser.listeners.push((message) => {
+      if (message.sessionId === sessionId && message.method === 'Page.loadEventFired') resolve();
+    }));
+    await send('Page.navigate', { url });
+    await loaded;
+  };
+  const key = async (type, name) => {
+    const [keyCode, code] = KeyCodes[name];
+    const text = name.length === 1 ? name : undefined;
+    await send('Input.dispatchKeyEvent', { type: type === 'up' ? 'keyUp' : text ? 'keyDown' : 'rawKeyDown',
+      windowsVirtualKeyCode: keyCode, code, key: name, text });
+  };
+  const screenshot = async (file) => {
+    const { data } = await send('Page.captureScreenshot', { format: 'png' });
+    fs.writeFileSync(file, Buffer.from(data, 'base64'));
+  };
+  const close = () => send('Page.close').catch(() => {});
+  return { send, evaluate, log, requests, navigate, key, screenshot, close };
 }
+
+// The keys the test presses, by their names as the page sees them: the
+// legacy number and the key's place.
+const KeyCodes = {
+  ArrowLeft: [37, 'ArrowLeft'], ArrowRight: [39, 'ArrowRight'], ArrowUp: [38, 'ArrowUp'],
+  ArrowDown: [40, 'ArrowDown'], Escape: [27, 'Escape'], F11: [122, 'F11'], Shift: [16, 'ShiftLeft'],
+  s: [83, 'KeyS'], x: [88, 'KeyX'], z: [90, 'KeyZ'], p: [80, 'KeyP'], m: [77, 'KeyM'], i: [73, 'KeyI'],
+};
 
 async function waitFor(page, expression, timeoutMs, what) {
   const until = Date.now() + timeoutMs;

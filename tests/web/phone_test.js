@@ -13,26 +13,13 @@ const Portrait = { width: 390, height: 844, angle: 0, type: 'portraitPrimary' };
 // How long a walk holds its direction: well within the native walk's frames.
 const WalkMs = 700;
 
-// The live game deals from the clock's seconds at start-up: held at 1 s
-// until the first frame, the page deals the native scenes' game (seed 1),
-// whose pursuer keeps away through the walks. The clock runs on from there.
-const SeedOne = `(() => {
-  const real = Date.now;
-  let since = null;
-  Date.now = () => {
-    if (window.firstFrameMs === undefined) return 1000;
-    if (since === null) since = real();
-    return 1000 + real() - since;
-  };
-})();`;
-
-async function phonePage(browser, origin, screen) {
+async function phonePage(browser, origin, screen, query = '') {
   const page = await openPage(browser);
-  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: SeedOne });
   await page.send('Emulation.setDeviceMetricsOverride', { width: screen.width, height: screen.height,
     deviceScaleFactor: 3, mobile: true, screenOrientation: { type: screen.type, angle: screen.angle } });
   await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
-  await page.send('Page.navigate', { url: `${origin}/index.html` });
+  // The live game deals the native scenes' game (the page's hooks, ?seed1).
+  await page.send('Page.navigate', { url: `${origin}/index.html?seed1${query}` });
   await waitFor(page, 'window.firstFrameMs', 30000, 'the title on a phone');
   return page;
 }
@@ -120,18 +107,28 @@ async function touchPlay(t, browser, origin) {
     ['keydown', 'keyup'].forEach((type) => document.addEventListener(type,
       (e) => keysSent.push((type === 'keydown' ? '+' : '-') + e.keyCode)));
     window.heldNow = (code) => HEAP8[SDL.keyboardState + code]`);
+  // The finger slides through the D-pad's middle, which holds nothing, and
+  // on to Up; a turn passes at each place.
+  const pad = boxes.dpad = { x: boxes.Left.x, y: boxes.Up.y, w: boxes.Right.x + boxes.Right.w - boxes.Left.x,
+    h: boxes.Down.y + boxes.Down.h - boxes.Up.y };
   await touch(page, 'touchStart', { 3: 'Left' }, boxes);
+  await sleep(100);
+  await touch(page, 'touchMove', { 3: 'dpad' }, boxes);
+  await sleep(100);
+  const middle = await page.evaluate('[heldNow(1106), heldNow(1104)]');
   await touch(page, 'touchMove', { 3: 'Up' }, boxes);
+  await sleep(100);
   await touch(page, 'touchStart', { 3: 'Up', 4: 'Power' }, boxes);
   await sleep(100);
   // The emulation numbers Up and Left by their scan codes plus 1024.
   const both = await page.evaluate('[heldNow(1106), heldNow(122), heldNow(1104)]');
   await touch(page, 'touchEnd', {}, boxes);
   const sent = (await page.evaluate('keysSent')).join(' ');
-  if (sent !== '+37 -37 +38 +90 -38 -90' || both.join() !== '1,1,0') {
-    t.fail(`touch: sliding Left to Up and adding Power sent ${sent}, with Up, Power, Left held: ${both}`);
+  if (sent !== '+37 -37 +38 +90 -38 -90' || both.join() !== '1,1,0' || middle.join() !== '0,0') {
+    t.fail(`touch: sliding Left through the middle to Up and adding Power sent ${sent}, with Up, Power,`
+      + ` Left held: ${both}, Up and Left in the middle: ${middle} (${pad.w}x${pad.h})`);
   } else {
-    t.note('touch: a slide lets go of the first control; two fingers hold two');
+    t.note('touch: a slide lets go of the first control, the middle holds none, and on to Up; two fingers hold two');
   }
   // A real key hides the controls; a touch brings them back.
   const shown = () => page.evaluate(`getComputedStyle(document.getElementById('dpad')).display !== 'none'`);
@@ -155,6 +152,37 @@ async function touchPlay(t, browser, origin) {
   await standing.send('Page.close').catch(() => {});
 }
 
+// An iPhone's rules in Chromium (the page's hooks, ?iphone: no Ogg Vorbis
+// decoded, no element full screen, no screen.orientation; the browser's own
+// audio held until a gesture), standing and lying: the audio waits for the
+// first tap, a tap quicker than a turn on Start starts the game, every sound
+// is there (the page decoded them itself), and nothing throws.
+async function iphonePlay(t, browser, origin) {
+  for (const screen of [Portrait, Landscape]) {
+    const name = `iphone-${screen === Portrait ? 'portrait' : 'landscape'}`;
+    const page = await phonePage(browser, origin, screen, '&iphone');
+    const { boxes } = await layout(page);
+    const before = await page.evaluate('SDL.audioContext ? SDL.audioContext.state : "none"');
+    await touch(page, 'touchStart', { 1: 'Start' }, boxes);
+    await touch(page, 'touchEnd', {}, boxes);
+    await untilPlay(t, page, `${name}: a quick tap on Start`);
+    await page.send('Page.captureScreenshot', { format: 'png' }).then(({ data }) =>
+      fs.writeFileSync(path.join(t.outFolder, `${name}.png`), Buffer.from(data, 'base64')));
+    const after = await page.evaluate(`({ audio: SDL.audioContext.state,
+      decoded: SDL.audios.filter((a) => a && a.webAudio && a.webAudio.decodedBuffer).length,
+      log: pageLog, full: !!document.fullscreenElement })`);
+    const problems = after.log.filter((line) => /^exception|cannot/.test(line));
+    if (before !== 'suspended' || after.audio !== 'running' || after.decoded !== 4 || problems.length
+        || after.full) {
+      t.fail(`${name}: audio ${before} before the tap and ${after.audio} after, ${after.decoded} of 4 sounds,`
+        + ` full screen ${after.full}; ${problems.join('; ')}`);
+    } else {
+      t.note(`${name}: audio waits for the tap and runs after it, 4 sounds decoded by the page, nothing thrown`);
+    }
+    await page.send('Page.close').catch(() => {});
+  }
+}
+
 // A stand-in pad of the standard mapping, which the page finds behind
 // navigator.getGamepads(); the test moves it through window.pad.
 const StandIn = `(() => {
@@ -167,8 +195,7 @@ const StandIn = `(() => {
 async function padPlay(t, browser, origin) {
   const page = await openPage(browser);
   await page.send('Page.addScriptToEvaluateOnNewDocument', { source: StandIn });
-  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: SeedOne });
-  await page.send('Page.navigate', { url: `${origin}/index.html` });
+  await page.send('Page.navigate', { url: `${origin}/index.html?seed1` });
   await waitFor(page, 'window.firstFrameMs', 30000, 'the title');
   await page.evaluate('pad.present = true; pad.button(9, true)');
   await sleep(300);
@@ -206,7 +233,7 @@ async function offlinePlay(t, browser, origin, server) {
     downloadThroughput: -1, uploadThroughput: -1 });
   server.refusing = true;
   try {
-    await page.evaluate('window.firstFrameMs = undefined; location.reload()');
+    await page.navigate(`${origin}/index.html`);
     await waitFor(page, 'window.firstFrameMs', 30000, 'the title with no network');
     await sleep(200);
     t.compare('offline-title', await t.canvasPixels(page), t.readBmp(path.join(t.scenesFolder, 'title.bmp')));
@@ -231,4 +258,4 @@ async function slowLoad(t, browser, origin) {
   await page.send('Page.close').catch(() => {});
 }
 
-module.exports = { touchPlay, padPlay, offlinePlay, slowLoad };
+module.exports = { touchPlay, iphonePlay, padPlay, offlinePlay, slowLoad, holdAgainstWalk, untilPlay, WalkMs };

@@ -1,0 +1,50 @@
+// The game's own speed in the page at any refresh rate: the won game's
+// recording replayed on displays of 30 to 165 Hz (the page's hooks, ?hz=N,
+// on a clock that runs as fast as the page can go), each run as long on
+// that clock as the native program takes for it, within 1%.
+'use strict';
+
+const childProcess = require('child_process');
+const { waitFor } = require('./chromium');
+
+const Rates = [30, 50, 60, 75, 144, 165];
+
+// The native program's wall time for a recording, from its start to its exit.
+function nativeReplay(program, recording) {
+  const started = process.hrtime.bigint();
+  return new Promise((resolve, reject) => {
+    const game = childProcess.spawn(program, ['--replay', recording], { stdio: ['ignore', 'ignore', 'pipe'],
+      env: { ...process.env, SDL_AUDIODRIVER: 'disk', SDL_DISKAUDIOFILE: '/dev/null', SDL_DISKAUDIODELAY: '0' } });
+    let stderr = '';
+    game.stderr.on('data', (chunk) => { stderr += chunk; });
+    game.on('error', reject);
+    game.on('exit', (code) => {
+      if (code !== 0) reject(new Error(`the native replay ended with ${code}: ${stderr.trim()}`));
+      else resolve(Number(process.hrtime.bigint() - started) / 1e6);
+    });
+  });
+}
+
+// The page's time for the recording at each rate: from its first turn's
+// start to its last one's end, on the page's clock.
+async function speedAtRefreshRates(t, browser, origin, recording, turns, nativeMs) {
+  for (const hz of Rates) {
+    const page = await browser.openPage();
+    await page.navigate(`${origin}/index.html?replay=${recording}&hz=${hz}`);
+    await waitFor(page, 'window.Module && Module.exitCode !== undefined', 120000, `the replay at ${hz} Hz`);
+    const run = await page.evaluate(`({ exitCode: Module.exitCode, stretches: Module.turnWakes.length,
+      ms: Module.turnWakes[Module.turnWakes.length - 1] + Module.turnWork[Module.turnWork.length - 1]
+        - Module.turnWakes[0] })`);
+    await page.close();
+    const off = (run.ms - nativeMs) / nativeMs;
+    const line = `the won game at ${hz} Hz: ${(run.ms / 1000).toFixed(2)} s in the page, native`
+      + ` ${(nativeMs / 1000).toFixed(2)} s (${off >= 0 ? '+' : ''}${(off * 100).toFixed(2)}%),`
+      + ` ${(turns / run.ms * 1000).toFixed(2)} turns a second`;
+    t.figures.push(line);
+    if (run.exitCode !== 0) t.fail(`at ${hz} Hz the replay ended with ${run.exitCode}`);
+    if (Math.abs(off) > 0.01) t.fail(line);
+    else t.note(line);
+  }
+}
+
+module.exports = { nativeReplay, speedAtRefreshRates, Rates };
