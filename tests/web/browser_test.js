@@ -23,6 +23,11 @@ const zlib = require('zlib');
 const { startBrowser, openPage, waitFor, sleep } = require('./chromium');
 const phone = require('./phone_test');
 const speed = require('./speed_test');
+const { enginePlay } = require('./engine_test');
+
+// The engines besides Chromium, each driven over WebDriver; QZ_WEB_ENGINES
+// may name fewer (say "firefox") while working on one.
+const OtherEngines = (process.env.QZ_WEB_ENGINES || 'firefox webkit').split(/\s+/).filter(Boolean);
 const { Width, Height, readBmp, savePng } = require('./frames');
 
 const [pageFolder, scenesFolder, outFolder, nativeProgram] = process.argv.slice(2);
@@ -253,8 +258,16 @@ async function main() {
     browser.stop();
     process.exit(1);
   }, 720000);
-  let nativeWon = null;
+  // The native program's time for the won game, measured first and alone:
+  // under load its sleeps end late, and it runs slow.
+  const nativeWon = await speed.nativeReplay(nativeProgram, path.join(scenesFolder, 'won-game.replay'))
+    .catch((error) => {
+      fail(error.message);
+      return NaN;
+    });
+  note(`the native program replays the won game in ${(nativeWon / 1000).toFixed(2)} s`);
   try {
+    figures.push(`chromium: ${(await browser.send('Browser.getVersion')).product}`);
     await livePlay(browser, origin);
     const t = { scenesFolder, outFolder, canvasPixels, readBmp, compare, fail, note, figures };
     await phone.touchPlay(t, browser, origin);
@@ -264,12 +277,6 @@ async function main() {
     const scenes = fs.readFileSync(path.join(scenesFolder, 'scenes.txt'), 'utf8').split('\n').filter((line) => line.trim())
       .map((line) => line.split(' ')).map(([name, turns, score]) => ({ name, turns: +turns, score: +score }));
     for (const scene of scenes) {
-      // The native program's time for the won game, measured beside the
-      // page's own replay of it, when both mostly sleep.
-      if (scene.name === 'won-game') {
-        nativeWon = speed.nativeReplay(nativeProgram, path.join(scenesFolder, 'won-game.replay'));
-        nativeWon.catch(() => {});
-      }
       const { seconds, work, wakes, memory } = await replayScene(browser, origin, scene.name, scene.turns);
       if (scene.name === 'won-game') {
         const sorted = work.slice().sort((a, b) => a - b);
@@ -287,8 +294,29 @@ async function main() {
       }
     }
     const won = scenes.find((scene) => scene.name === 'won-game');
-    await speed.speedAtRefreshRates(t, browser, origin, '/scenes/won-game.replay', won.turns, await nativeWon);
+    await speed.speedAtRefreshRates(t, browser, origin, '/scenes/won-game.replay', won.turns, nativeWon,
+      'chromium');
     await phone.slowLoad({ figures, note }, browser, origin);
+    for (const engine of OtherEngines) {
+      const started = Date.now();
+      const other = await require(`./${engine}`).startBrowser({ width: 1100, height: 900 });
+      try {
+        figures.push(`${engine}: ${other.version}`);
+        await enginePlay(t, engine, other, origin, server);
+        // WebKit's driver runs the test's fast display some ten times slower
+        // than the others: its minutes are better spent elsewhere, and the
+        // schedule is the same code in every engine.
+        if (engine !== 'webkit') {
+          await speed.speedAtRefreshRates(t, other, origin, '/scenes/won-game.replay', won.turns, nativeWon,
+            engine);
+        }
+      } catch (error) {
+        fail(`${engine}: ${error.message}`);
+      } finally {
+        await other.stop();
+      }
+      note(`${engine}: its cases took ${((Date.now() - started) / 1000).toFixed(0)} s`);
+    }
     // The page's files, gzipped as a server sends them, fit in 3 MB.
     let gzipped = 0;
     for (const file of fs.readdirSync(pageFolder).filter((f) => /^(index\.|icon-|manifest|service-worker)/.test(f))) {

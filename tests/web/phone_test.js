@@ -130,6 +130,17 @@ async function touchPlay(t, browser, origin) {
   } else {
     t.note('touch: a slide lets go of the first control, the middle holds none, and on to Up; two fingers hold two');
   }
+  // A tap quicker than a turn: one turn reads Power held, and no more.
+  await page.evaluate(`window.powerSeen = [];
+    const read = Module.onTurnInput;
+    Module.onTurnInput = () => { powerSeen.push(heldNow(122)); read(); };`);
+  await touch(page, 'touchStart', { 6: 'Power' }, boxes);
+  await touch(page, 'touchEnd', {}, boxes);
+  await sleep(200);
+  const powerSeen = await page.evaluate('powerSeen');
+  if (powerSeen.filter((held) => held).length !== 1 || powerSeen[powerSeen.length - 1]) {
+    t.fail(`touch: a quick tap on Power was seen by the turns as ${powerSeen.slice(0, 4).join(', ')}`);
+  }
   // A real key hides the controls; a touch brings them back.
   const shown = () => page.evaluate(`getComputedStyle(document.getElementById('dpad')).display !== 'none'`);
   await page.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 16, code: 'ShiftLeft', key: 'Shift' });

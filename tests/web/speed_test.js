@@ -27,7 +27,7 @@ function nativeReplay(program, recording) {
 
 // The page's time for the recording at each rate: from its first turn's
 // start to its last one's end, on the page's clock.
-async function speedAtRefreshRates(t, browser, origin, recording, turns, nativeMs) {
+async function speedAtRefreshRates(t, browser, origin, recording, turns, nativeMs, engine) {
   for (const hz of Rates) {
     const page = await browser.openPage();
     await page.navigate(`${origin}/index.html?replay=${recording}&hz=${hz}`);
@@ -37,11 +37,11 @@ async function speedAtRefreshRates(t, browser, origin, recording, turns, nativeM
         - Module.turnWakes[0] })`);
     await page.close();
     const off = (run.ms - nativeMs) / nativeMs;
-    const line = `the won game at ${hz} Hz: ${(run.ms / 1000).toFixed(2)} s in the page, native`
+    const line = `${engine}: the won game at ${hz} Hz: ${(run.ms / 1000).toFixed(2)} s in the page, native`
       + ` ${(nativeMs / 1000).toFixed(2)} s (${off >= 0 ? '+' : ''}${(off * 100).toFixed(2)}%),`
       + ` ${(turns / run.ms * 1000).toFixed(2)} turns a second`;
     t.figures.push(line);
-    if (run.exitCode !== 0) t.fail(`at ${hz} Hz the replay ended with ${run.exitCode}`);
+    if (run.exitCode !== 0) t.fail(`${engine}: at ${hz} Hz the replay ended with ${run.exitCode}`);
     if (Math.abs(off) > 0.01) t.fail(line);
     else t.note(line);
   }
