@@ -135,6 +135,19 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
               0u)
         << astray;
 
+    // Replays a changed recording to its end; what the replay says of that end.
+    auto endOf = [&](const std::string& changed, std::size_t& recordedTurns) {
+        const LoadedSession read = parseSession(changed, "test");
+        EXPECT_TRUE(read.error.empty()) << read.error;
+        GameState replayed = newRun(read.session.seed);
+        SessionPlayer replaying(read.session, live, sound);
+        Runtime again{replayed, canvas(), clock, replaying, replaying};
+        EXPECT_EQ(runRecordedLoop(again, nullptr, &replaying), "");
+        recordedTurns = read.session.turns.size();
+        return replaying.endedApart(replayed);
+    };
+    std::size_t recorded = 0;
+
     // Escape at turn 50: the game ends long before the first digest.
     std::string quits = record(canvas(), 12, script);
     line = 0;
@@ -142,19 +155,25 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
         line = quits.find('\n', line) + 1;
     }
     quits.replace(line, quits.find('\n', line) - line, "t D=Quit P=Quit");
-    const LoadedSession early = parseSession(quits, "test");
-    ASSERT_TRUE(early.error.empty()) << early.error;
-    GameState quitting = newRun(early.session.seed);
-    SessionPlayer ending(early.session, live, sound);
-    Runtime again{quitting, canvas(), clock, ending, ending};
-    EXPECT_EQ(runRecordedLoop(again, nullptr, &ending), "");
-    const std::string recorded = std::to_string(early.session.turns.size());
-    EXPECT_EQ(ending.endedApart(quitting).rfind("the replayed game ended at turn 50; the "
-                                                "recording goes on to turn " +
-                                                    recorded + " (digest ",
-                                                0),
+    const std::string early = endOf(quits, recorded);
+    EXPECT_EQ(early.rfind("the replayed game ended at turn 50; the recording goes on to turn " +
+                              std::to_string(recorded) + " (digest ",
+                          0),
               0u)
-        << ending.endedApart(quitting);
+        << early;
+
+    // A turn after the last digest changed: the end differs, and the line
+    // says up to where the replay still agreed.
+    std::string late = record(canvas(), 12, script);
+    line = late.find('\n', late.rfind("\nc 300 ") + 1) + 1;
+    late.replace(line, late.find('\n', line) - line, "t D=Left P=Left");
+    const std::string drifted = endOf(late, recorded);
+    EXPECT_EQ(drifted.rfind("the replay ended in another state than the recording: its digests "
+                            "agreed up to turn 300, and its end at turn " +
+                                std::to_string(recorded) + " differs (digest ",
+                            0),
+              0u)
+        << drifted;
 }
 
 TEST_F(Recording, TheFirstFailedWriteIsToldOnceAndTheGameGoesOn) {
