@@ -197,11 +197,11 @@ std::string stateDigestText(const GameState& state) {
     return text;
 }
 
-std::string checkpointLine(int turns, const GameState& state) {
+std::string checkpointLine(std::int64_t turns, const GameState& state) {
     return "c " + std::to_string(turns) + " " + stateDigestText(state);
 }
 
-std::string endLine(int turns, const GameState& state) {
+std::string endLine(std::int64_t turns, const GameState& state) {
     return "end " + std::to_string(turns) + " " + stateDigestText(state);
 }
 

@@ -194,6 +194,15 @@ TEST_F(Recording, TheFirstFailedWriteIsToldOnceAndTheGameGoesOn) {
     EXPECT_TRUE(closed.error.empty()) << closed.error;
 }
 
+// 2^31 turns are some 820 days of play: a game left running that long
+// still writes its turns' count.
+TEST(ReplayFile, ItsLinesCountTurnsPastTheLimitOfAnInt) {
+    const std::int64_t turns = std::int64_t{1} << 31;
+    const GameState state{};
+    EXPECT_EQ(checkpointLine(turns + 100, state).rfind("c 2147483748 ", 0), 0u);
+    EXPECT_EQ(endLine(turns, state).rfind("end 2147483648 ", 0), 0u);
+}
+
 TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
     const std::string good =
         "quillo-zoruri replay 1 seed 5\nt D=115 P=115,273 s=01\nt O=-\nend 2 "
