@@ -1,6 +1,6 @@
 #include "program/pause_and_mute.h"
 
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace qz {
 

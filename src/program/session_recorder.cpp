@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace qz {
 SessionRecorder::SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out,

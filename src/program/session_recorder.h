@@ -75,7 +75,6 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     // Sets up the next recorded turn; false at the end of the recording.
     bool startTurn();
     int turnsPlayed() const { return next_; }
-    bool stoppedByPlayer() const { return closed_; }
     // After a turn: empty, or the line saying that the state differs from the
     // recording's digest for this turn.
     std::string strayed(const GameState& state);

@@ -17,7 +17,7 @@
 #include "harness/recording_sound_board.h"
 #include "support/game_fixture.h"
 #include "support/scratch_file.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz::test {
