@@ -5,12 +5,11 @@
 #include <array>
 #include <string>
 
+#include "platform/sound_names.h"
+
 struct Mix_Chunk;
 
 namespace qz {
-
-enum class Sound { Ufo = 0, Drop = 1, Candy = 2, Theme = 3 };
-constexpr int SoundCount = 4;
 
 class SoundBoard {
   public:
