@@ -13,7 +13,7 @@
 #include "harness/scripted_input.h"
 #include "platform/display.h"
 #include "platform/presentation.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz::bench {

@@ -1,4 +1,5 @@
-// The turn period of the real main loop on a real window, for --pacing.
+// The turn period of the game's turns, presented and paced as in play, on a
+// real window, for --pacing.
 #pragma once
 
 #include <string>

@@ -10,6 +10,8 @@
 //                      when Jorrin has no more revivals, the end screen
 //
 //   quillo-record-games OUT-FOLDER [data-folder]
+#include <cinttypes>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -18,7 +20,7 @@
 #include "platform/headless_display.h"
 #include "program/session_recorder.h"
 #include "scenario/autopilot.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace {
 
@@ -61,7 +63,7 @@ class Recording {
     }
     void finish() { recorder_.finish(state()); }
     const GameState& state() { return runner_.state(); }
-    int turns() const { return recorder_.turns(); }
+    std::int64_t turns() const { return recorder_.turns(); }
 
   private:
     ScenarioRunner runner_;
@@ -126,7 +128,7 @@ int main(int argc, char** argv) {
     const bool lost = recording.playAGame(test::playToLose);
     recording.finish();
     std::fclose(out);
-    std::printf("long game: %d turns, %s, %s\n", recording.turns(), won ? "won" : "not won",
-                lost ? "lost" : "not lost");
+    std::printf("long game: %" PRId64 " turns, %s, %s\n", recording.turns(),
+                won ? "won" : "not won", lost ? "lost" : "not lost");
     return won && lost ? 0 : 1;
 }

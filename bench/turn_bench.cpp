@@ -25,7 +25,7 @@
 #include "harness/scenario_runner.h"
 #include "pacing.h"
 #include "platform/headless_display.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 #include "turn_cases.h"
 
 extern char** environ;

@@ -1,4 +1,4 @@
-// The top-level modes the main loop dispatches on.
+// The top-level modes a turn of the game dispatches on.
 #pragma once
 
 namespace qz {

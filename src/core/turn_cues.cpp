@@ -1,5 +1,7 @@
 #include "core/turn_cues.h"
 
+#include "platform/sound_board.h"
+
 namespace qz {
 
 void TurnCues::startTurn(SoundBoard* board) {

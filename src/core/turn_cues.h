@@ -7,9 +7,11 @@
 #include <span>
 #include <vector>
 
-#include "platform/sound_board.h"
+#include "platform/sound_names.h"
 
 namespace qz {
+
+class SoundBoard;
 
 struct Cue {
     enum class Kind : std::uint8_t { Play, Halt, FadeOut, Volume, Wait };

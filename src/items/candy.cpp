@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/graphics_files.h"
 #include "core/sound_cues.h"
 #include "items/energy_and_time.h"
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/graphics_files.h"
-
 namespace qz {
 
 void spendTimeUnits(GameState& state, int n) {

@@ -1,6 +1,5 @@
 #include "items/hole_search.h"
 
-#include "core/graphics_files.h"
 #include "items/hole_contents.h"
 #include "world/scenery.h"
 

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
-#include <vector>
 
 namespace qz {
 namespace {
@@ -16,19 +15,11 @@ std::uint16_t le16(const unsigned char* p) {
     return std::uint16_t(p[0] | p[1] << 8);
 }
 
-bool readFile(const std::string& path, std::vector<unsigned char>& bytes, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return false;
-    }
-    const auto size = static_cast<std::size_t>(in.tellg());
-    if (size > limit) {
-        return false;
-    }
-    bytes.resize(size);
-    in.seekg(0);
+// Reads `count` bytes at `at`; false when the file holds fewer.
+bool readAt(std::ifstream& in, std::uint64_t at, unsigned char* bytes, std::size_t count) {
+    in.seekg(static_cast<std::streamoff>(at));
     return static_cast<bool>(
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)));
+        in.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(count)));
 }
 
 }  // namespace
@@ -75,33 +66,39 @@ bool bitmapFileIsWellFormed(const std::string& path) {
 }
 
 bool waveFileIsWellFormed(const std::string& path) {
-    std::vector<unsigned char> b;
-    if (!readFile(path, b, std::size_t{64} << 20) || b.size() < 12) {
+    // Only the chunks' headers are read: the theme's samples alone are 4 MB,
+    // which the mixer reads once it is sure of them.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
         return false;
     }
-    if (std::string(b.begin(), b.begin() + 4) != "RIFF" ||
-        std::string(b.begin() + 8, b.begin() + 12) != "WAVE") {
+    const auto size = static_cast<std::uint64_t>(in.tellg());
+    unsigned char head[16];
+    if (size > (std::uint64_t{64} << 20) || size < 12 || !readAt(in, 0, head, 12) ||
+        std::string(head, head + 4) != "RIFF" || std::string(head + 8, head + 12) != "WAVE") {
         return false;
     }
     bool haveFormat = false;
     bool haveData = false;
-    std::size_t pos = 12;
-    while (pos + 8 <= b.size()) {
-        const std::string id(b.begin() + static_cast<std::ptrdiff_t>(pos),
-                             b.begin() + static_cast<std::ptrdiff_t>(pos) + 4);
-        const std::uint64_t length = le32(&b[pos + 4]);
-        const std::size_t body = pos + 8;
-        if (length > b.size() - body) {
+    std::uint64_t pos = 12;
+    while (pos + 8 <= size) {
+        if (!readAt(in, pos, head, 8)) {
+            return false;
+        }
+        const std::string id(head, head + 4);
+        const std::uint64_t length = le32(head + 4);
+        const std::uint64_t body = pos + 8;
+        if (length > size - body) {
             return false;
         }
         if (id == "fmt ") {
-            if (length < 16) {
+            if (length < 16 || !readAt(in, body, head, 16)) {
                 return false;
             }
-            const std::uint16_t format = le16(&b[body]);
-            const std::uint16_t channels = le16(&b[body + 2]);
-            const std::uint32_t rate = le32(&b[body + 4]);
-            const std::uint16_t bits = le16(&b[body + 14]);
+            const std::uint16_t format = le16(head);
+            const std::uint16_t channels = le16(head + 2);
+            const std::uint32_t rate = le32(head + 4);
+            const std::uint16_t bits = le16(head + 14);
             static constexpr std::array<std::uint32_t, 7> rates{8000,  11025, 16000, 22050,
                                                                 32000, 44100, 48000};
             bool knownRate = false;
@@ -116,7 +113,7 @@ bool waveFileIsWellFormed(const std::string& path) {
         } else if (id == "data") {
             haveData = haveFormat;
         }
-        pos = body + static_cast<std::size_t>(length) + (length & 1);
+        pos = body + length + (length & 1);
     }
     return haveFormat && haveData;
 }

@@ -76,7 +76,7 @@ void SdlSoundBoard::play(int channel, Sound sound) {
 }
 
 void SdlSoundBoard::playAssist(AssistSound sound) {
-    playChunk(AssistChannel, assistChunks_[static_cast<std::size_t>(sound)]);
+    playChunk(assistChannel(sound), assistChunks_[static_cast<std::size_t>(sound)]);
 }
 
 void SdlSoundBoard::close() {

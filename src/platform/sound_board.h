@@ -1,16 +1,15 @@
 // The sound seam: four sounds on fixed mixer channels, and the assist
-// layer's own short sounds on a channel of their own.
+// layer's own short sounds on channels of their own.
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "platform/sound_names.h"
+
 struct Mix_Chunk;
 
 namespace qz {
-
-enum class Sound { Ufo = 0, Drop = 1, Candy = 2, Theme = 3 };
-constexpr int SoundCount = 4;
 
 class SoundBoard {
   public:
@@ -35,13 +34,20 @@ enum class AssistSound {
     Loss,
 };
 constexpr int AssistSoundCount = 8;
-// The game's four cues never play on it, so an assist sound cuts none of them.
+// The game's four cues never play on these, so an assist sound cuts none of
+// them. A theft's sound follows the catch's before that has quite ended, so
+// it has a channel of its own and neither cuts the other.
 constexpr int AssistChannel = 5;
+constexpr int AssistTheftChannel = 6;
+
+constexpr int assistChannel(AssistSound sound) {
+    return sound == AssistSound::PieceTaken ? AssistTheftChannel : AssistChannel;
+}
 
 class AssistSoundBoard {
   public:
     virtual ~AssistSoundBoard() = default;
-    // Plays the sound once on the assist channel, cutting the one before.
+    // Plays the sound once on its assist channel, cutting what played there before.
     virtual void playAssist(AssistSound sound) = 0;
 };
 

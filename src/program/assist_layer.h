@@ -16,8 +16,8 @@ namespace qz {
 // About two seconds of turns for a line, one and a half for a blink.
 constexpr int AssistLineTurns = 60;
 constexpr int AssistBlinkTurns = 45;
-// Half a second of turns, as long as a catch's sound: then the sound of what
-// the catch took.
+// Half a second of turns, about as long as a catch's sound: then the sound of
+// what the catch took, on a channel of its own.
 constexpr int AssistFollowTurns = 15;
 
 class AssistLayer final : public TurnOverlay {

@@ -1,6 +1,6 @@
 #include "program/pause_and_mute.h"
 
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace qz {
 
@@ -49,6 +49,7 @@ void fillPausedTurn(Runtime& rt) {
     t.draws.fill(FrameWidth / 2 - BandWidth / 2, top, BandWidth, BandHeight, Rgb{16, 16, 48});
     t.draws.drawTextCentred(FontSize::Large, "Paused", White, top + 10);
     rt.record.end = PresentAndPace;
+    rt.record.gameTurn = false;
 }
 
 }  // namespace qz

@@ -42,7 +42,8 @@ class PauseAndMute final : public InputSource {
 };
 
 // Fills the record of a turn of the paused game: its last frame with
-// "Paused" in the middle, presented and paced like any turn.
+// "Paused" in the middle, presented and paced like any turn. It is no turn
+// of the game, so the help layer stands still with it.
 void fillPausedTurn(Runtime& rt);
 
 }  // namespace qz

@@ -8,6 +8,7 @@
 #include <new>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 #include "core/state_fields.h"
 
@@ -42,7 +43,7 @@ bool typeOf(char letter, InputEvent::Type& type) {
 }
 
 // A whole decimal number without sign, at most `limit`.
-bool readNumber(const std::string& text, std::uint64_t limit, std::uint64_t& value) {
+bool readNumber(std::string_view text, std::uint64_t limit, std::uint64_t& value) {
     if (text.empty() || text.size() > 10) {
         return false;
     }
@@ -61,7 +62,7 @@ constexpr std::array<const char*, GameKeyCount> WordNames{
     "Left", "Right", "Up", "Down", "Drop", "Power", "Start", "Instructions", "Quit",
 };
 
-std::optional<GameKey> wordOfName(const std::string& name) {
+std::optional<GameKey> wordOfName(std::string_view name) {
     for (std::size_t i = 0; i < WordNames.size(); ++i) {
         if (name == WordNames[i]) {
             return static_cast<GameKey>(i);
@@ -72,14 +73,18 @@ std::optional<GameKey> wordOfName(const std::string& name) {
 
 // Words (format 2) or key codes (format 1), comma-separated, or "-" for
 // none; in format 1 other keys than the game's are skipped.
-bool readHeld(const std::string& text, int version, HeldKeys& held) {
+bool readHeld(std::string_view text, int version, HeldKeys& held) {
     if (text == "-") {
         return true;
     }
-    std::istringstream items(text);
-    std::string item;
+    if (text.empty() || text.back() == ',') {
+        return false;
+    }
     std::uint64_t value = 0;
-    while (std::getline(items, item, ',')) {
+    for (std::string_view rest = text; !rest.empty();) {
+        const std::size_t comma = std::min(rest.find(','), rest.size());
+        const std::string_view item = rest.substr(0, comma);
+        rest.remove_prefix(std::min(comma + 1, rest.size()));
         if (version >= 2) {
             const auto word = wordOfName(item);
             if (!word) {
@@ -92,7 +97,7 @@ bool readHeld(const std::string& text, int version, HeldKeys& held) {
             held.press(*key);
         }
     }
-    return !text.empty() && text.back() != ',';
+    return true;
 }
 
 std::string heldText(HeldKeys held) {
@@ -105,23 +110,33 @@ std::string heldText(HeldKeys held) {
     return text.empty() ? "-" : text;
 }
 
+// Takes the next word off `rest`, words parted by white space as a stream
+// parts them; false when none is left.
+bool nextWord(std::string_view& rest, std::string_view& word) {
+    constexpr std::string_view Space = " \t\n\v\f\r";
+    rest.remove_prefix(std::min(rest.find_first_not_of(Space), rest.size()));
+    const std::size_t end = std::min(rest.find_first_of(Space), rest.size());
+    word = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return !word.empty();
+}
+
 // `held` comes in as the keys held at the end of the turn before.
-bool readTurn(const std::string& line, int version, RecordedTurn& turn, HeldKeys& held) {
-    std::istringstream words(line);
-    std::string word;
-    if (!(words >> word) || word != "t") {
+bool readTurn(std::string_view line, int version, RecordedTurn& turn, HeldKeys& held) {
+    std::string_view word;
+    if (!nextWord(line, word) || word != "t") {
         return false;
     }
-    while (words >> word) {
+    while (nextWord(line, word)) {
         if (word.size() < 2 || word[1] != '=' || !turn.soundAnswers.empty()) {
             return false;  // the sound answers come last
         }
-        const std::string rest = word.substr(2);
+        const std::string_view rest = word.substr(2);
         if (word[0] == 's') {
             if (rest.empty() || rest.find_first_not_of("01") != std::string::npos) {
                 return false;
             }
-            turn.soundAnswers = rest;
+            turn.soundAnswers = std::string(rest);
             continue;
         }
         HeldKeys now;
@@ -144,29 +159,55 @@ bool readTurn(const std::string& line, int version, RecordedTurn& turn, HeldKeys
 }
 
 // An end line, or a checkpoint's "c" line; both count the turns read so far.
-bool readDigestLine(const std::string& line, const char* word, std::size_t turnsRead,
+bool readDigestLine(std::string_view line, std::string_view word, std::size_t turnsRead,
                     std::string& digest) {
-    std::istringstream words(line);
-    std::string end, count, extra;
+    std::string_view end, count, text, extra;
     std::uint64_t turns = 0;
-    if (!(words >> end >> count >> digest) || (words >> extra) || end != word ||
-        !readNumber(count, UINT32_MAX, turns) || turns != turnsRead || digest.size() != 16 ||
-        digest.find_first_not_of("0123456789abcdef") != std::string::npos) {
+    if (!nextWord(line, end) || !nextWord(line, count) || !nextWord(line, text) ||
+        nextWord(line, extra) || end != word || !readNumber(count, UINT32_MAX, turns) ||
+        turns != turnsRead || text.size() != 16 ||
+        text.find_first_not_of("0123456789abcdef") != std::string_view::npos) {
         return false;
     }
+    digest = std::string(text);
     return true;
 }
 
-// A line without its end, which may be "\r\n" in a file that went through a mail client.
-bool nextLine(std::istream& lines, std::string& line) {
-    if (!std::getline(lines, line)) {
-        return false;
+// Longer than any line the game writes (a turn of a hundred events, each
+// with every word held, is some 6 kB), so a damaged file's line is never
+// held whole, however large the file.
+constexpr std::streamsize MaxLineBytes = 1 << 16;
+
+// Reads a file line by line, each without its end, which may be "\r\n" in a
+// file that went through a mail client.
+class LineReader {
+  public:
+    explicit LineReader(std::istream& lines) : lines_(lines), line_(MaxLineBytes + 1) {}
+    // The next line; false at the end of the file, or at a line too long.
+    bool next(std::string_view& line) {
+        lines_.getline(line_.data(), MaxLineBytes + 1);
+        const auto read = static_cast<std::size_t>(lines_.gcount());
+        if (lines_.fail()) {
+            // Too long: the buffer filled up before the line's end.
+            tooLong_ = !lines_.eof() && read == MaxLineBytes;
+            line = std::string_view(line_.data(), read);
+            return false;
+        }
+        line = std::string_view(line_.data(), lines_.eof() ? read : read - 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        return true;
     }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    return true;
-}
+    bool tooLong() const { return tooLong_; }
+    // The last line read has no line end.
+    bool unended() const { return lines_.eof(); }
+
+  private:
+    std::istream& lines_;
+    std::vector<char> line_;
+    bool tooLong_ = false;
+};
 
 }  // namespace
 
@@ -197,11 +238,11 @@ std::string stateDigestText(const GameState& state) {
     return text;
 }
 
-std::string checkpointLine(int turns, const GameState& state) {
+std::string checkpointLine(std::int64_t turns, const GameState& state) {
     return "c " + std::to_string(turns) + " " + stateDigestText(state);
 }
 
-std::string endLine(int turns, const GameState& state) {
+std::string endLine(std::int64_t turns, const GameState& state) {
     return "end " + std::to_string(turns) + " " + stateDigestText(state);
 }
 
@@ -212,14 +253,15 @@ LoadedSession parseSession(const std::string& text, const std::string& name) {
 
 LoadedSession parseSession(std::istream& lines, const std::string& name) {
     LoadedSession loaded;
-    std::string line;
-    nextLine(lines, line);
+    LineReader reader(lines);
+    std::string_view line;
+    const bool headerRead = reader.next(line);
     const std::string magic = std::string(Magic) + " ";
-    if (line.rfind(magic, 0) != 0) {
+    if (!line.starts_with(magic)) {
         loaded.error = name + " is not a Quillo Zoruri replay";
         return loaded;
     }
-    std::istringstream header(line.substr(magic.size()));
+    std::istringstream header(std::string(line.substr(magic.size())));
     std::string version, seedWord, seed, extra;
     std::uint64_t number = 0;
     header >> version >> seedWord >> seed;
@@ -229,7 +271,8 @@ LoadedSession parseSession(std::istream& lines, const std::string& name) {
         return loaded;
     }
     const int format = version[0] - '0';
-    if (seedWord != "seed" || !readNumber(seed, UINT32_MAX, number) || (header >> extra)) {
+    if (!headerRead || seedWord != "seed" || !readNumber(seed, UINT32_MAX, number) ||
+        (header >> extra)) {
         loaded.error = name + ": line 1 is damaged";
         return loaded;
     }
@@ -237,18 +280,24 @@ LoadedSession parseSession(std::istream& lines, const std::string& name) {
     session.seed = static_cast<unsigned>(number);
     int lineNumber = 1;
     HeldKeys held;
-    bool unended = lines.eof();  // the last line read has no line end
-    while (nextLine(lines, line)) {
+    bool unended = reader.unended();
+    while (reader.next(line) || reader.tooLong()) {
         ++lineNumber;
-        unended = lines.eof();
+        unended = reader.unended();
+        const std::size_t turns = session.turns.size();
         RecordedTurn turn;
         std::string digest;
-        bool good = session.finalDigest.empty();
-        if (good && line.rfind("end ", 0) == 0) {
-            good = readDigestLine(line, "end", session.turns.size(), session.finalDigest);
-        } else if (good && format >= 2 && line.rfind("c ", 0) == 0) {
-            good = readDigestLine(line, "c", session.turns.size(), digest);
-            session.checkpoints.push_back({static_cast<int>(session.turns.size()), digest});
+        bool good = session.finalDigest.empty() && !reader.tooLong();
+        if (good && line.starts_with("end ")) {
+            good = readDigestLine(line, "end", turns, session.finalDigest);
+        } else if (good && format >= 2 && line.starts_with("c ")) {
+            // One digest every hundred turns, as the game writes them: no more
+            // digests than turns are held.
+            good = readDigestLine(line, "c", turns, digest) && turns % CheckpointTurns == 0 &&
+                   turns > (session.checkpoints.empty()
+                                ? 0
+                                : static_cast<std::size_t>(session.checkpoints.back().turns));
+            session.checkpoints.push_back({static_cast<int>(turns), digest});
         } else if (good) {
             good = readTurn(line, format, turn, held);
             session.turns.push_back(turn);

@@ -57,8 +57,8 @@ struct RecordedSession {
 
 std::string headerLine(unsigned seed);
 std::string turnLine(const RecordedTurn& turn);
-std::string checkpointLine(int turns, const GameState& state);
-std::string endLine(int turns, const GameState& state);
+std::string checkpointLine(std::int64_t turns, const GameState& state);
+std::string endLine(std::int64_t turns, const GameState& state);
 
 // The digest of the state that makes up the play, as 16 hex digits.
 std::string stateDigestText(const GameState& state);

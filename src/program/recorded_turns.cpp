@@ -3,9 +3,16 @@
 namespace qz {
 namespace {
 
-// A turn is: its event count, each event as two bytes (its type above its
-// held words), the words held at its end, its answer count, and the answers
-// eight to a byte. Counts take seven bits a byte, low first.
+// A turn is: one count holding its event count, whether it asked about the
+// sound and whether the words held at its end changed; each event as two
+// bytes (its type above its held words); the words held at its end when they
+// changed; its answer count and the answers eight to a byte when it asked.
+// Counts take seven bits a byte, low first, so a turn that took nothing is
+// one byte.
+constexpr std::size_t HeldChanged = 1;
+constexpr std::size_t Asked = 2;
+constexpr unsigned EventsShift = 2;
+
 void putCount(std::vector<std::uint8_t>& bytes, std::size_t count) {
     for (; count >= 0x80; count >>= 7) {
         bytes.push_back(static_cast<std::uint8_t>(0x80 | (count & 0x7f)));
@@ -37,16 +44,51 @@ unsigned takeWord(const std::uint8_t*& at) {
     return word;
 }
 
+// Reads the turn at `at` onwards; `held` comes in as the words held before it.
+RecordedTurn takeTurn(const std::uint8_t*& at, HeldKeys& held) {
+    RecordedTurn turn;
+    const std::size_t head = takeCount(at);
+    turn.input.events.resize(head >> EventsShift);
+    for (InputEvent& event : turn.input.events) {
+        const unsigned word = takeWord(at);
+        event.type = static_cast<InputEvent::Type>(word >> TypeShift);
+        event.held = HeldKeys::fromBits(word & ((1U << TypeShift) - 1));
+    }
+    if (head & HeldChanged) {
+        held = HeldKeys::fromBits(takeWord(at));
+    }
+    turn.input.held = held;
+    if (head & Asked) {
+        turn.soundAnswers.resize(takeCount(at));
+        for (std::size_t i = 0; i < turn.soundAnswers.size(); ++i) {
+            turn.soundAnswers[i] = (at[i / 8] >> (i % 8)) & 1U ? '1' : '0';
+        }
+        at += (turn.soundAnswers.size() + 7) / 8;
+    }
+    return turn;
+}
+
 }  // namespace
 
 void RecordedTurns::push_back(const RecordedTurn& turn) {
-    starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
-    putCount(bytes_, turn.input.events.size());
+    if (size_ % TurnsPerMark == 0) {
+        marks_.push_back({bytes_.size(), static_cast<std::uint16_t>(held_.bits())});
+    }
+    ++size_;
+    const std::string& answers = turn.soundAnswers;
+    const bool heldChanged = turn.input.held != held_;
+    putCount(bytes_, turn.input.events.size() << EventsShift | (heldChanged ? HeldChanged : 0) |
+                         (answers.empty() ? 0 : Asked));
     for (const InputEvent& event : turn.input.events) {
         putWord(bytes_, event.held.bits() | static_cast<unsigned>(event.type) << TypeShift);
     }
-    putWord(bytes_, turn.input.held.bits());
-    const std::string& answers = turn.soundAnswers;
+    if (heldChanged) {
+        putWord(bytes_, turn.input.held.bits());
+        held_ = turn.input.held;
+    }
+    if (answers.empty()) {
+        return;
+    }
     putCount(bytes_, answers.size());
     for (std::size_t i = 0; i < answers.size(); i += 8) {
         std::uint8_t eight = 0;
@@ -58,20 +100,13 @@ void RecordedTurns::push_back(const RecordedTurn& turn) {
 }
 
 RecordedTurn RecordedTurns::operator[](std::size_t index) const {
-    const std::uint8_t* at = bytes_.data() + starts_[index];
-    RecordedTurn turn;
-    turn.input.events.resize(takeCount(at));
-    for (InputEvent& event : turn.input.events) {
-        const unsigned word = takeWord(at);
-        event.type = static_cast<InputEvent::Type>(word >> TypeShift);
-        event.held = HeldKeys::fromBits(word & ((1U << TypeShift) - 1));
+    const Mark& mark = marks_[index / TurnsPerMark];
+    const std::uint8_t* at = bytes_.data() + mark.at;
+    HeldKeys held = HeldKeys::fromBits(mark.heldBefore);
+    for (std::size_t skipped = index % TurnsPerMark; skipped > 0; --skipped) {
+        takeTurn(at, held);
     }
-    turn.input.held = HeldKeys::fromBits(takeWord(at));
-    turn.soundAnswers.resize(takeCount(at));
-    for (std::size_t i = 0; i < turn.soundAnswers.size(); ++i) {
-        turn.soundAnswers[i] = (at[i / 8] >> (i % 8)) & 1U ? '1' : '0';
-    }
-    return turn;
+    return takeTurn(at, held);
 }
 
 }  // namespace qz

@@ -1,6 +1,6 @@
 // The turns of a recording as the game holds them while it replays: each in a
-// few bytes rather than a record with lists, so a long recording takes about
-// as much memory as its file and no more.
+// few bytes rather than a record with lists, and a turn that took nothing in
+// one, so a recording takes at most about as much memory as its file.
 #pragma once
 
 #include <cstdint>
@@ -20,13 +20,23 @@ class RecordedTurns {
   public:
     // Only an event's type and held words are kept: a recording holds nothing more.
     void push_back(const RecordedTurn& turn);
-    std::size_t size() const { return starts_.size(); }
-    bool empty() const { return starts_.empty(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    // Read from the nearest mark before it, so turns read in order cost little.
     RecordedTurn operator[](std::size_t index) const;
 
   private:
+    // Where a turn begins, and the words held before it.
+    struct Mark {
+        std::size_t at;
+        std::uint16_t heldBefore;
+    };
+    static constexpr std::size_t TurnsPerMark = 64;
+
     std::vector<std::uint8_t> bytes_;
-    std::vector<std::uint32_t> starts_;  // where each turn's bytes begin
+    std::vector<Mark> marks_;  // one every TurnsPerMark turns
+    std::size_t size_ = 0;
+    HeldKeys held_;  // at the end of the last turn
 };
 
 }  // namespace qz

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace qz {
 SessionRecorder::SessionRecorder(InputSource& input, SoundBoard& sound, std::FILE* out,
@@ -113,7 +113,13 @@ std::string SessionPlayer::endedApart(const GameState& state) const {
         return "the replayed game ended at turn " + std::to_string(next_) +
                "; the recording goes on to turn " + std::to_string(recorded) + digests;
     }
-    return "the replay ended in another state than the recording" + digests;
+    // Every digest checked on the way agreed, or the replay would have stopped there.
+    const std::string agreed = checkpoint_ > 0
+                                   ? "its digests agreed up to turn " +
+                                         std::to_string(session_.checkpoints[checkpoint_ - 1].turns)
+                                   : "the recording holds no digest before it";
+    return "the replay ended in another state than the recording: " + agreed +
+           ", and its end at turn " + std::to_string(next_) + " differs" + digests;
 }
 
 }  // namespace qz

@@ -46,7 +46,7 @@ class SessionRecorder final : public InputSource, public SoundPassThrough {
     void endTurn(const GameState& state);
     // The end line; every way out of the game ends with it.
     void finish(const GameState& state);
-    int turns() const { return turns_; }
+    std::int64_t turns() const { return turns_; }
     // Some write failed: the recording is incomplete.
     bool failed() const { return failed_; }
 
@@ -61,7 +61,8 @@ class SessionRecorder final : public InputSource, public SoundPassThrough {
     std::string name_;
     Say say_;
     RecordedTurn turn_;
-    int turns_ = 0;
+    // A game left running for years still counts its turns: 64 bits, not 32.
+    std::int64_t turns_ = 0;
     bool failed_ = false;
 };
 
@@ -74,7 +75,6 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     // Sets up the next recorded turn; false at the end of the recording.
     bool startTurn();
     int turnsPlayed() const { return next_; }
-    bool stoppedByPlayer() const { return closed_; }
     // After a turn: empty, or the line saying that the state differs from the
     // recording's digest for this turn.
     std::string strayed(const GameState& state);

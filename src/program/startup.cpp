@@ -19,7 +19,7 @@
 #include "program/session_recorder.h"
 #include "program/settings_file.h"
 #include "program/turn_loop.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz {

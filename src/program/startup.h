@@ -1,4 +1,4 @@
-// The program's life: start-up, the main loop, shutdown.
+// The program's life: start-up, the loop of turns, shutdown.
 #pragma once
 
 #include <memory>

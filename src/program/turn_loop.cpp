@@ -1,6 +1,6 @@
 #include "program/turn_loop.h"
 
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace qz {
 

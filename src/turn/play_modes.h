@@ -1,6 +1,6 @@
 // The four play modes: each has its turn, and actions run as the game enters
-// and leaves it. The main loop dispatches through their table; what a turn
-// shows is left in its record for the presenter.
+// and leaves it. A turn of the game (turn/game_turn.h) dispatches through
+// their table; what a turn shows is left in its record for the presenter.
 #pragma once
 
 #include "turn/runtime.h"

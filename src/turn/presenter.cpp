@@ -6,6 +6,7 @@ Turn Runtime::startRecord() {
     record.draws.clear();
     record.cues.startTurn(&sound);
     record.end = NothingShown;
+    record.gameTurn = true;
     return Turn{state, turnInput, record.draws, record.cues};
 }
 
@@ -33,7 +34,7 @@ std::optional<Wait> Presenter::resume(Runtime& rt) {
         case Step::Show:
             step_ = Step::Pace;
             if (record.end.present) {
-                if (rt.overlay) {
+                if (rt.overlay && record.gameTurn) {
                     // The assist layer draws over the turn's frame.
                     const std::size_t drawn = record.draws.requests().size();
                     rt.overlay->turnEnds(rt.state, rt.record.draws);

@@ -33,6 +33,9 @@ struct TurnOutput {
     Drawing draws;
     TurnCues cues;
     TurnEnd end = NothingShown;
+    // False for a frame of the program's own (the pause's): no turn of the
+    // game ran, so the overlay neither tells nor draws anything over it.
+    bool gameTurn = true;
 };
 
 // What the rules of a turn see: the state they change, the turn's input, and

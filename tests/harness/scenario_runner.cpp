@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "harness/invariants.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz {

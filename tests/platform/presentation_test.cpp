@@ -10,7 +10,7 @@
 #include "harness/recording_sound_board.h"
 #include "platform/pixel_copy.h"
 #include "support/game_fixture.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace qz::test {
 namespace {

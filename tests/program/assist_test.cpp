@@ -1,5 +1,8 @@
 // The assist layer tells of each thing that happens in play, once, with its
 // own sound and line, and of nothing else; its map key shows the map while held.
+#include <SDL/SDL.h>
+
+#include <array>
 #include <functional>
 #include <set>
 #include <string>
@@ -9,6 +12,7 @@
 #include "program/assist_events.h"
 #include "program/assist_layer.h"
 #include "support/game_fixture.h"
+#include "turn/runtime.h"
 #include "view/status_bar.h"
 
 namespace qz::test {
@@ -96,7 +100,39 @@ TEST_F(Assist, TellsOfEachHappeningOnceWithItsOwnSoundAndLine) {
     EXPECT_EQ(heard.size(), static_cast<std::size_t>(AssistSoundCount)) << "a sound nobody plays";
 }
 
-TEST_F(Assist, ACatchThatTakesSomethingSaysWhatAndLetsTheTheftBeHeardAfterIt) {
+// The help sounds as the mixer would play them, each as long as its file:
+// notes every one that starts on a channel where another still sounds.
+class TimedAssistSounds final : public AssistSoundBoard {
+  public:
+    TimedAssistSounds() {
+        for (int i = 0; i < AssistSoundCount; ++i) {
+            const std::string path =
+                std::string(QZ_TEST_DATA_DIR) + "/" + soundFile(static_cast<AssistSound>(i));
+            SDL_AudioSpec spec;
+            Uint8* samples = nullptr;
+            Uint32 bytes = 0;
+            EXPECT_TRUE(SDL_LoadWAV(path.c_str(), &spec, &samples, &bytes)) << path;
+            const Uint32 frameBytes = spec.channels * ((spec.format & 0xff) / 8);
+            lengthMs[static_cast<std::size_t>(i)] = Uint64(bytes) * 1000 / frameBytes / spec.freq;
+            SDL_FreeWAV(samples);
+        }
+    }
+    void playAssist(AssistSound sound) override {
+        auto& endsAt = endsAtMs[static_cast<std::size_t>(assistChannel(sound))];
+        if (endsAt > nowMs) {
+            cut.push_back(endsAt - nowMs);
+        }
+        endsAt = nowMs + lengthMs[static_cast<std::size_t>(sound)];
+        played.push_back(sound);
+    }
+    std::array<std::uint64_t, AssistSoundCount> lengthMs{};
+    std::array<std::uint64_t, 8> endsAtMs{};  // by the mixer's channel
+    std::uint64_t nowMs = 0;
+    std::vector<std::uint64_t> cut;  // how much of each cut sound was left
+    std::vector<AssistSound> played;
+};
+
+TEST_F(Assist, ACatchThatTakesSomethingSaysWhatAndBothItsSoundAndTheTheftsAreHeardWhole) {
     startPlaying();
     for (const bool piece : {true, false}) {
         GameState before = state();
@@ -105,21 +141,23 @@ TEST_F(Assist, ACatchThatTakesSomethingSaysWhatAndLetsTheTheftBeHeardAfterIt) {
         before.candyCount = piece ? 0 : 3;
         after.candyCount = 0;
         after.pursuer.alienCaught = true;
-        AssistLayer fresh(sounds);
-        sounds.played.clear();
+        TimedAssistSounds timed;
+        AssistLayer fresh(timed);
         fresh.turnStarts(before, {});
         fresh.turnEnds(after, drawing);
         EXPECT_EQ(fresh.line(), piece ? "Caught by the FBI agent! He took a phone piece."
                                       : "Caught by the FBI agent! He took your Crunko's pieces.");
-        EXPECT_EQ(sounds.played, std::vector<AssistSound>{AssistSound::Capture});
+        EXPECT_EQ(timed.played, std::vector<AssistSound>{AssistSound::Capture});
         int turns = 0;
-        for (; sounds.played.size() < 2 && turns < AssistLineTurns; ++turns) {
+        for (; timed.played.size() < 2 && turns < AssistLineTurns; ++turns) {
+            timed.nowMs += FrameMs;
             fresh.turnStarts(after, {});
             fresh.turnEnds(after, drawing);
         }
-        EXPECT_EQ(sounds.played,
+        EXPECT_EQ(timed.played,
                   (std::vector<AssistSound>{AssistSound::Capture, AssistSound::PieceTaken}));
         EXPECT_GE(turns, 10) << "the theft's sound must not cut the catch's";
+        EXPECT_EQ(timed.cut, std::vector<std::uint64_t>{}) << "ms left of the sounds cut";
         EXPECT_FALSE(fresh.line().empty());
     }
 }

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 
 #include "harness/recording_sound_board.h"
 #include "program/assist_layer.h"
@@ -31,15 +33,21 @@ struct Tick {
     std::uint64_t frame = 0;
 };
 
+// Called as each tick is read, with its number and the game as it stands.
+using TickWatch = std::function<void(std::size_t, GameState&)>;
+
 // Hands out the ticks in order, noting the state and the frame shown as each
 // is read; past the end, the window closes.
 class TickFeed final : public InputSource {
   public:
-    TickFeed(std::vector<Tick>& ticks, const GameState& state, Canvas& canvas)
-        : ticks_(ticks), state_(state), canvas_(canvas) {}
+    TickFeed(std::vector<Tick>& ticks, GameState& state, Canvas& canvas, TickWatch watch)
+        : ticks_(ticks), state_(state), canvas_(canvas), watch_(std::move(watch)) {}
     TurnInput readTurn() override {
         if (next_ == ticks_.size()) {
             return TurnInput{{InputEvent{InputEvent::Type::Quit, {}, Control::None}}, {}};
+        }
+        if (watch_) {
+            watch_(next_, state_);
         }
         Tick& tick = ticks_[next_++];
         tick.digest = stateDigest(state_);
@@ -49,8 +57,9 @@ class TickFeed final : public InputSource {
 
   private:
     std::vector<Tick>& ticks_;
-    const GameState& state_;
+    GameState& state_;
     Canvas& canvas_;
+    TickWatch watch_;
     std::size_t next_ = 0;
 };
 
@@ -101,7 +110,7 @@ class TwoGames {
 // Plays the ticks from a fresh game, through the program's keys
 // and a recorder; the recording's text.
 std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& switches,
-                      TurnOverlay* overlay = nullptr) {
+                      TurnOverlay* overlay = nullptr, TickWatch watch = {}) {
     GameState state;
     state.random.seed(9);
     randomGameSetup(state);
@@ -109,7 +118,7 @@ std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& s
     VirtualClock clock;
     // Sounds end within a turn, so the paused turns' time changes no answer.
     RecordingSoundBoard sound(clock, {1, 1, 1, 1});
-    TickFeed feed(ticks, state, canvas);
+    TickFeed feed(ticks, state, canvas, std::move(watch));
     PauseAndMute controls(feed, switches, true);
     char* text = nullptr;
     std::size_t size = 0;
@@ -215,6 +224,52 @@ TEST_F(Pausing, TheMapGoesWhenItsKeyIsLetGoOrTheFocusLostDuringAPause) {
         EXPECT_EQ(switches.said, (std::vector<std::string>{"pause", "resume"})) << focus;
         EXPECT_FALSE(layer.mapShown()) << (focus ? "the focus went" : "the key came up");
     }
+}
+
+// The help layer stands still with the game: what it told of the last turn
+// played is not told again while paused, and its line runs on from where the
+// pause found it.
+TEST_F(Pausing, APauseFreezesTheHelpLayerWithTheGame) {
+    const ScriptedTurn idle{};
+    TwoGames games;
+    games.onlyFirst(ScriptedTurn{{KeyS}});
+    games.onlyFirst(idle, 80);
+    const std::size_t collapse = games.first().size();
+    games.onlyFirst(idle);
+    games.onlyFirst(idle, Control::Pause);
+    const std::size_t pausedFrom = games.first().size() - 1;
+    games.onlyFirst(idle, 99);
+    const std::size_t resumed = games.first().size();
+    games.onlyFirst(idle, Control::Pause);
+    games.onlyFirst(idle, 2 * AssistLineTurns);
+
+    RecordingAssistSounds sounds;
+    AssistLayer layer(sounds);
+    std::vector<std::string> lines;        // shown as each tick is read
+    std::vector<std::size_t> soundsHeard;  // played by then
+    auto watch = [&](std::size_t tick, GameState& state) {
+        if (tick == collapse) {
+            ASSERT_EQ(state.mode, PlayMode::Play);
+            state.energy = 0;  // the alien collapses in this turn: Jorrin comes
+        }
+        lines.push_back(layer.line());
+        soundsHeard.push_back(sounds.played.size());
+    };
+    SoundSwitches switches;
+    playTicks(canvas(), games.first(), switches, &layer, watch);
+    ASSERT_EQ(switches.said, (std::vector<std::string>{"pause", "resume"}));
+
+    EXPECT_EQ(sounds.played, std::vector<AssistSound>{AssistSound::JorrinComing});
+    EXPECT_EQ(soundsHeard[pausedFrom], 1u) << "the sound came before the pause";
+    ASSERT_FALSE(lines[pausedFrom].empty());
+    // The line shows after as many turns of the game as it would without the pause.
+    int shownAfterPlayedTurns = 0;
+    for (std::size_t tick = collapse; tick + 1 < lines.size(); ++tick) {
+        const bool played = tick < pausedFrom || tick >= resumed;
+        shownAfterPlayedTurns += played && !lines[tick + 1].empty() ? 1 : 0;
+    }
+    EXPECT_EQ(shownAfterPlayedTurns, AssistLineTurns);
+    EXPECT_FALSE(lines[resumed + 1].empty()) << "the line ran out during the pause";
 }
 
 }  // namespace

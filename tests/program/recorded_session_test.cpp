@@ -3,14 +3,21 @@
 #include "program/session_recorder.h"
 #include "program/turn_loop.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "harness/recording_sound_board.h"
 #include "support/game_fixture.h"
-#include "turn/main_loop.h"
+#include "support/scratch_file.h"
+#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz::test {
@@ -135,6 +142,19 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
               0u)
         << astray;
 
+    // Replays a changed recording to its end; what the replay says of that end.
+    auto endOf = [&](const std::string& changed, std::size_t& recordedTurns) {
+        const LoadedSession read = parseSession(changed, "test");
+        EXPECT_TRUE(read.error.empty()) << read.error;
+        GameState replayed = newRun(read.session.seed);
+        SessionPlayer replaying(read.session, live, sound);
+        Runtime again{replayed, canvas(), clock, replaying, replaying};
+        EXPECT_EQ(runRecordedLoop(again, nullptr, &replaying), "");
+        recordedTurns = read.session.turns.size();
+        return replaying.endedApart(replayed);
+    };
+    std::size_t recorded = 0;
+
     // Escape at turn 50: the game ends long before the first digest.
     std::string quits = record(canvas(), 12, script);
     line = 0;
@@ -142,19 +162,25 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
         line = quits.find('\n', line) + 1;
     }
     quits.replace(line, quits.find('\n', line) - line, "t D=Quit P=Quit");
-    const LoadedSession early = parseSession(quits, "test");
-    ASSERT_TRUE(early.error.empty()) << early.error;
-    GameState quitting = newRun(early.session.seed);
-    SessionPlayer ending(early.session, live, sound);
-    Runtime again{quitting, canvas(), clock, ending, ending};
-    EXPECT_EQ(runRecordedLoop(again, nullptr, &ending), "");
-    const std::string recorded = std::to_string(early.session.turns.size());
-    EXPECT_EQ(ending.endedApart(quitting).rfind("the replayed game ended at turn 50; the "
-                                                "recording goes on to turn " +
-                                                    recorded + " (digest ",
-                                                0),
+    const std::string early = endOf(quits, recorded);
+    EXPECT_EQ(early.rfind("the replayed game ended at turn 50; the recording goes on to turn " +
+                              std::to_string(recorded) + " (digest ",
+                          0),
               0u)
-        << ending.endedApart(quitting);
+        << early;
+
+    // A turn after the last digest changed: the end differs, and the line
+    // says up to where the replay still agreed.
+    std::string late = record(canvas(), 12, script);
+    line = late.find('\n', late.rfind("\nc 300 ") + 1) + 1;
+    late.replace(line, late.find('\n', line) - line, "t D=Left P=Left");
+    const std::string drifted = endOf(late, recorded);
+    EXPECT_EQ(drifted.rfind("the replay ended in another state than the recording: its digests "
+                            "agreed up to turn 300, and its end at turn " +
+                                std::to_string(recorded) + " differs (digest ",
+                            0),
+              0u)
+        << drifted;
 }
 
 TEST_F(Recording, TheFirstFailedWriteIsToldOnceAndTheGameGoesOn) {
@@ -173,6 +199,80 @@ TEST_F(Recording, TheFirstFailedWriteIsToldOnceAndTheGameGoesOn) {
     const LoadedSession closed =
         parseSession(record(canvas(), 5, KeyScript().idle(3).closeWindow()), "test");
     EXPECT_TRUE(closed.error.empty()) << closed.error;
+}
+
+// The address space the process has taken, in bytes.
+std::size_t addressSpace() {
+    std::ifstream status("/proc/self/status");
+    for (std::string word; status >> word;) {
+        if (word == "VmSize:") {
+            std::size_t kB = 0;
+            status >> kB;
+            return kB << 10;
+        }
+    }
+    return 0;
+}
+
+// Loads the file in a child process whose address space may grow by no more
+// than `room` bytes; what the load says (nothing for a good file).
+std::string loadedWithin(const std::string& path, std::size_t room) {
+    int ends[2];
+    if (pipe(ends) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        const rlim_t limit = addressSpace() + room;
+        const rlimit bound{limit, limit};
+        const std::string said =
+            setrlimit(RLIMIT_AS, &bound) == 0 ? loadSession(path).error : "no limit set";
+        _exit(write(ends[1], said.data(), said.size()) < 0 ? 1 : 0);
+    }
+    close(ends[1]);
+    std::string said;
+    char part[256];
+    for (ssize_t n; (n = read(ends[0], part, sizeof part)) > 0;) {
+        said.append(part, static_cast<std::size_t>(n));
+    }
+    close(ends[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return said;
+}
+
+// A recording is held in a byte or so a turn: a file of turns that took
+// nothing (two bytes a turn) is read within twice its size, and one that
+// memory cannot hold is refused in one line.
+TEST(ReplayFile, IsReadWithinTwiceItsSizeOrRefusedInOneLine) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer's shadow takes more address space than any limit here";
+#endif
+    const std::size_t turns = std::size_t{2} << 20;
+    ScratchFile file("bare.replay");
+    {
+        std::string text = "quillo-zoruri replay 2 seed 5\n";
+        for (std::size_t turn = 1; turn <= turns; ++turn) {
+            text += turn % CheckpointTurns ? "t\n"
+                                           : "t\nc " + std::to_string(turn) + " 0123456789abcdef\n";
+        }
+        text += "end " + std::to_string(turns) + " 0123456789abcdef\n";
+        std::ofstream(file.path, std::ios::binary) << text;
+    }
+    const std::size_t size = std::filesystem::file_size(file.path);
+    EXPECT_EQ(loadedWithin(file.path, 2 * size), "");
+    EXPECT_EQ(loadedWithin(file.path, size / 8),
+              "there is not memory enough to replay " + file.path);
+}
+
+// 2^31 turns are some 820 days of play: a game left running that long
+// still writes its turns' count.
+TEST(ReplayFile, ItsLinesCountTurnsPastTheLimitOfAnInt) {
+    const std::int64_t turns = std::int64_t{1} << 31;
+    const GameState state{};
+    EXPECT_EQ(checkpointLine(turns + 100, state).rfind("c 2147483748 ", 0), 0u);
+    EXPECT_EQ(endLine(turns, state).rfind("end 2147483648 ", 0), 0u);
 }
 
 TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
@@ -204,7 +304,7 @@ TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
     const std::string mailed =
         "quillo-zoruri replay 1 seed 5\r\nt P=- s=1\r\nend 1 0123456789abcdef\r\n";
     EXPECT_TRUE(parseSession(mailed, "f").error.empty()) << parseSession(mailed, "f").error;
-    const std::vector<std::pair<std::string, std::string>> bad{
+    std::vector<std::pair<std::string, std::string>> bad{
         {"", "f is not a Quillo Zoruri replay"},
         {"\x7f"
          "ELF\x02\x01\x01",
@@ -231,6 +331,17 @@ TEST(ReplayFile, ADamagedOrForeignFileGetsOneLineSayingWhat) {
         {"quillo-zoruri replay 1 seed 5\nt P=-\nt O=-\n",
          "stops after line 3 without its end line"},
     };
+    // Held no larger than its file: a digest every hundred turns and no
+    // more, and no line longer than the game writes.
+    std::string hundred = "quillo-zoruri replay 2 seed 5\n";
+    for (int turn = 0; turn < CheckpointTurns; ++turn) {
+        hundred += "t\n";
+    }
+    bad.emplace_back(hundred + "c 100 0123456789abcdef\nc 100 0123456789abcdef\n",
+                     "line 103 is damaged");
+    bad.emplace_back(hundred + "t\nc 101 0123456789abcdef\n", "line 103 is damaged");
+    bad.emplace_back("quillo-zoruri replay 2 seed 5\nt" + std::string(1 << 16, ' ') + "\n",
+                     "line 2 is damaged");
     for (const auto& [text, said] : bad) {
         const std::string error = parseSession(text, "f").error;
         EXPECT_NE(error.find(said), std::string::npos) << "got: " << error;

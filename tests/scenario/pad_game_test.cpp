@@ -6,7 +6,7 @@
 #include "controls/keyboard.h"
 #include "scenario/autopilot.h"
 #include "support/game_fixture.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz::test {

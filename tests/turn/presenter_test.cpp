@@ -6,7 +6,7 @@
 #include "harness/recording_sound_board.h"
 #include "harness/scripted_input.h"
 #include "support/game_fixture.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace qz::test {
 namespace {

@@ -1,5 +1,5 @@
 // Walking the world: the movement step and the one-shot keys, in real turns
-// where the main loop matters and on a bare state inside a hole.
+// where the whole turn matters and on a bare state inside a hole.
 #include "turn/movement.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 #include "turn/key_press.h"
 #include "turn/movement.h"

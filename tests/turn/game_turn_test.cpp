@@ -1,5 +1,5 @@
-// Pacing of the turn, and what the main loop runs in which mode.
-#include "turn/main_loop.h"
+// Pacing of the turn, and what a turn of the game runs in which mode.
+#include "turn/game_turn.h"
 #include "turn/presenter.h"
 
 #include "support/game_fixture.h"
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Turns, Pacing,
                                            PaceCase{28, 1, 3}, PaceCase{31, 1, 0},
                                            PaceCase{30, 2, 0}, PaceCase{29, 3, 0}));
 
-using MainLoop = GameTest;
+using GameTurn = GameTest;
 
 // A clock with a fine reading: pacing waits to the microsecond.
 class FineClock final : public Clock {
@@ -64,7 +64,7 @@ class FineClock final : public Clock {
     std::int64_t overshoot = 0;  // how late a sleep wakes
 };
 
-TEST_F(MainLoop, AFineClockEndsEveryTurnExactly33MillisecondsAfterItsStart) {
+TEST_F(GameTurn, AFineClockEndsEveryTurnExactly33MillisecondsAfterItsStart) {
     FineClock clock;
     Runtime rt{state(), canvas(), clock, runner().runtime().input, runner().sound()};
     for (const std::int64_t took : {10'400, 32'500, 32'999, 33'000, 47'000}) {
@@ -77,7 +77,7 @@ TEST_F(MainLoop, AFineClockEndsEveryTurnExactly33MillisecondsAfterItsStart) {
     }
 }
 
-TEST_F(MainLoop, SleepsThatWakeLateDoNotAddUpButALateTurnCountsFromItsOwnStart) {
+TEST_F(GameTurn, SleepsThatWakeLateDoNotAddUpButALateTurnCountsFromItsOwnStart) {
     FineClock clock;
     clock.overshoot = 150;
     Runtime rt{state(), canvas(), clock, runner().runtime().input, runner().sound()};
@@ -93,21 +93,21 @@ TEST_F(MainLoop, SleepsThatWakeLateDoNotAddUpButALateTurnCountsFromItsOwnStart) 
     EXPECT_EQ(turnStart(rt, clock.microseconds()), clock.us);
 }
 
-TEST_F(MainLoop, PlayTurnsArePacedTo33Milliseconds) {
+TEST_F(GameTurn, PlayTurnsArePacedTo33Milliseconds) {
     startPlaying();
     const std::uint32_t start = runner().clock().ticks();
     play(KeyScript().hold({KeyLeft}, 30));
     EXPECT_EQ(runner().clock().ticks() - start, 30u * 33u);
 }
 
-TEST_F(MainLoop, TheEndScreenIsPacedLikeEveryOtherTurn) {
+TEST_F(GameTurn, TheEndScreenIsPacedLikeEveryOtherTurn) {
     state().mode = PlayMode::GameOver;
     const std::uint32_t start = runner().clock().ticks();
     play(KeyScript().idle(10));
     EXPECT_EQ(runner().clock().ticks() - start, 10u * 33u);
 }
 
-TEST_F(MainLoop, WithoutEnergyTheArrowKeysDoNothing) {
+TEST_F(GameTurn, WithoutEnergyTheArrowKeysDoNothing) {
     startPlaying();
     state().energy = 0;
     play(KeyScript().hold({KeyLeft, KeyUp}, 5));
@@ -116,7 +116,7 @@ TEST_F(MainLoop, WithoutEnergyTheArrowKeysDoNothing) {
     EXPECT_FALSE(state().alienWalking);
 }
 
-TEST_F(MainLoop, TheGameEndsInTheTurnThatLosesTheLastLife) {
+TEST_F(GameTurn, TheGameEndsInTheTurnThatLosesTheLastLife) {
     startPlaying();
     state().lives = 0;
     const auto records = play(KeyScript().idle(1));

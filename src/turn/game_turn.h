@@ -1,5 +1,6 @@
-// The turn of the main loop: events, movement, the mode's turn, then the
-// presenter: its frame shown, held and paced.
+// One turn of the game: its events, movement and the mode's turn filling its
+// record, then the presenter: its frame shown, held and paced. The loop of
+// turns is the program's (program/turn_loop.h).
 #pragma once
 
 #include "turn/runtime.h"
