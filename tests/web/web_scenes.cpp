@@ -28,7 +28,7 @@
 #include "platform/headless_display.h"
 #include "program/session_recorder.h"
 #include "scenario/autopilot.h"
-#include "turn/main_loop.h"
+#include "turn/game_turn.h"
 
 namespace {
 
