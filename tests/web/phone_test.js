@@ -194,20 +194,29 @@ async function iphonePlay(t, browser, origin) {
   }
 }
 
-// A stand-in pad of the standard mapping, which the page finds behind
-// navigator.getGamepads(); the test moves it through window.pad.
-const StandIn = `(() => {
-  const pad = { id: 'stand-in', index: 0, connected: true, mapping: 'standard', timestamp: 0, axes: [0, 0, 0, 0],
-    buttons: Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 })) };
-  window.pad = { present: false, button: (n, down) => { pad.buttons[n].pressed = down; }, stick: (x) => { pad.axes[0] = x; } };
+// A stand-in pad, which the page finds behind navigator.getGamepads(); the
+// test moves it through window.pad. By default of the standard mapping; as
+// Firefox on Linux gives an Xbox-style pad, of none, its buttons numbered as
+// the driver numbers them and its D-pad the last two of eight axes.
+const StandIn = (mapping = 'standard', axes = 4, buttons = 17) => `(() => {
+  const pad = { id: 'stand-in', index: 0, connected: true, mapping: '${mapping}', timestamp: 0,
+    axes: new Array(${axes}).fill(0),
+    buttons: Array.from({ length: ${buttons} }, () => ({ pressed: false, touched: false, value: 0 })) };
+  window.pad = { present: false, button: (n, down) => { pad.buttons[n].pressed = down; },
+    stick: (x) => { pad.axes[0] = x; }, axis: (n, x) => { pad.axes[n] = x; } };
   navigator.getGamepads = () => [window.pad.present ? pad : null, null, null, null];
 })();`;
 
-async function padPlay(t, browser, origin) {
+async function padPage(browser, origin, standIn) {
   const page = await openPage(browser);
-  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: StandIn });
+  await page.send('Page.addScriptToEvaluateOnNewDocument', { source: standIn });
   await page.send('Page.navigate', { url: `${origin}/index.html?seed1` });
   await waitFor(page, 'window.firstFrameMs', 30000, 'the title');
+  return page;
+}
+
+async function padPlay(t, browser, origin) {
+  const page = await padPage(browser, origin, StandIn());
   await page.evaluate('pad.present = true; pad.button(9, true)');
   await sleep(300);
   await page.evaluate('pad.button(9, false)');
@@ -232,6 +241,22 @@ async function padPlay(t, browser, origin) {
   await sleep(300);
   if (!stopped.equals(await t.canvasPixels(page))) t.fail('pad: the walk went on once the pad went away');
   await page.send('Page.close').catch(() => {});
+
+  // A pad of no mapping keeps its numbers: 7 starts, the guide button (8)
+  // quits nothing, and the D-pad on axis 6 walks.
+  const other = await padPage(browser, origin, StandIn('', 8, 11));
+  await other.evaluate('pad.present = true; pad.button(7, true)');
+  await sleep(300);
+  await other.evaluate('pad.button(7, false)');
+  await untilPlay(t, other, 'a pad of no mapping');
+  await other.evaluate('pad.button(8, true)');
+  await sleep(300);
+  await other.evaluate('pad.button(8, false); pad.axis(6, -1)');
+  await sleep(WalkMs);
+  await other.evaluate('pad.axis(6, 0)');
+  if (await other.evaluate('Module.exitCode !== undefined')) t.fail('pad: the guide button of a pad of no mapping quit');
+  await holdAgainstWalk(t, other, 'pad-of-no-mapping-walk');
+  await other.send('Page.close').catch(() => {});
 }
 
 // After one visit, the page plays with no network: its service worker has it all.
