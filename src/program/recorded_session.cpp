@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "controls/bindings.h"
 #include "core/state_fields.h"
 
 namespace qz {

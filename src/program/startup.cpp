@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/library_input.h"
 #include "core/graphics_files.h"
 #include "platform/display.h"
 #include "platform/presentation.h"
@@ -99,8 +100,8 @@ struct Game::Parts {
     std::unique_ptr<AssistLayer> assist;
     int askedScale = 1;
     int shownScale = 1;
-    std::unique_ptr<SdlInput> input;
-    Pad pad;
+    std::unique_ptr<LibraryInput> input;
+    PadDevice pad;
     SdlClock clock;
     std::unique_ptr<KeptCanvas> canvas;
     std::unique_ptr<SessionRecorder> recorder;
@@ -206,7 +207,7 @@ int Game::open(const Options& options) {
     p.askedScale = options.scale;
     p.shownScale = options.scale;
     tellShrunkScale(p.presentation, p.askedScale, p.shownScale);
-    p.input = std::make_unique<SdlInput>([&p] {
+    p.input = std::make_unique<LibraryInput>([&p] {
         p.presentation.toggleFullscreen();
         tellShrunkScale(p.presentation, p.askedScale, p.shownScale);
     });
