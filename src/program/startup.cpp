@@ -46,7 +46,7 @@ void tellShrunkScale(const Presentation& presentation, int asked, int& shownBefo
     shownBefore = shown;
 }
 
-void shutDown(SdlSoundBoard& sound, Presentation& presentation, Fonts& fonts) {
+void shutDown(MixerSoundBoard& sound, Presentation& presentation, Fonts& fonts) {
     sound.close();
     presentation.close();
     stopDisplay();
@@ -92,7 +92,7 @@ int openSession(const Options& options, Session& session) {
 struct Game::Parts {
     Session session;
     Settings settings;
-    SdlSoundBoard sound;
+    MixerSoundBoard sound;
     Fonts fonts;
     Presentation presentation;
     std::unique_ptr<PictureStore> pictures;
@@ -102,7 +102,7 @@ struct Game::Parts {
     int shownScale = 1;
     std::unique_ptr<LibraryInput> input;
     PadDevice pad;
-    SdlClock clock;
+    SystemClock clock;
     std::unique_ptr<KeptCanvas> canvas;
     std::unique_ptr<SessionRecorder> recorder;
     std::unique_ptr<SessionPlayer> player;
