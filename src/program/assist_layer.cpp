@@ -65,7 +65,7 @@ void drawOutlineBehindScenery(Drawing& drawing, const GameState& s) {
 
 }  // namespace
 
-void AssistLayer::turnStarts(const GameState& state, const TurnInput& input) {
+void AssistLayer::inputRead(const GameState& state, const TurnInput& input) {
     before_ = state;
     followMapKey(input);
 }

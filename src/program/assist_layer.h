@@ -24,7 +24,7 @@ class AssistLayer final : public TurnOverlay {
   public:
     explicit AssistLayer(AssistSoundBoard& sound) : sound_(sound) {}
 
-    void turnStarts(const GameState& state, const TurnInput& input) override;
+    void inputRead(const GameState& state, const TurnInput& input) override;
     void turnEnds(const GameState& state, Drawing& drawing) override;
     void turnSkipped(const TurnInput& input) override { followMapKey(input); }
 
