@@ -49,7 +49,7 @@ int measurePacing(const std::string& dataFolder, int turns) {
             GameState state;
             state.random.seed(1);
             randomGameSetup(state);
-            SdlClock clock;
+            SystemClock clock;
             ScriptedInput input;
             RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
             Runtime rt{state, canvas, clock, input, sound};

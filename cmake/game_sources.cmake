@@ -10,10 +10,10 @@ set(QZ_NATIVE_ONLY_SOURCES
   platform/headless_display.cpp
   platform/presentation.cpp
   platform/sdl_clock.cpp
+  platform/sdl_event_reader.cpp
+  platform/sdl_pad_device.cpp
   platform/sdl_sound_board.cpp
-  platform/sdl_surfaces.cpp
-  controls/sdl_input.cpp
-  controls/sdl_pad.cpp)
+  platform/sdl_surfaces.cpp)
 
 # The folders of src/, as tools/check-layers orders them.
 set(QZ_LAYERS platform controls core world items characters view turn program)

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     const KeyScript script = startOfGame();
     int written = 0;
     for (const ScriptedTurn& input : script.turns()) {
-        const TurnRecord record = runner.runTurn(input);
+        const TurnOutcome record = runner.runTurn(input);
         if (wanted.count(record.turn) == 0) {
             continue;
         }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 
+#include "controls/bindings.h"
 #include "controls/keyboard.h"
 
 namespace qz {

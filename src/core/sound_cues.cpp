@@ -2,14 +2,14 @@
 
 namespace qz {
 
-void playWhenSilent(TurnCues& sound, int channel, Sound cue) {
+void playWhenSilent(CueList& sound, int channel, Sound cue) {
     if (!sound.playing(channel)) {
         sound.setVolumeAll(CueVolume);
         sound.play(channel, cue);
     }
 }
 
-void titleMusicCue(GameState& state, TurnCues& sound) {
+void titleMusicCue(GameState& state, CueList& sound) {
     if (sound.playing(ChannelTheme)) {
         if (state.themeCountdown == 0) {
             // From the start again, at the volume the channel already has.

@@ -32,7 +32,7 @@ void respawnCandy(GameState& state) {
     state.candy.candyTouched = false;
 }
 
-bool candyTouchTest(const GameState& s, TurnCues& sound) {
+bool candyTouchTest(const GameState& s, CueList& sound) {
     // The hit tests read the position as 16-bit values.
     const int x = static_cast<std::int16_t>(s.alienX);
     const int feet = static_cast<std::int16_t>(s.alienY + 70);

@@ -4,8 +4,8 @@
 
 #include <optional>
 
+#include "core/cue_list.h"
 #include "core/game_state.h"
-#include "core/turn_cues.h"
 
 namespace qz {
 
@@ -17,7 +17,7 @@ void respawnCandy(GameState& state);
 
 // Whether the alien's feet are on the piece. The reach is lopsided: facing
 // right it reaches 32 pixels further. Facing left, a touch also crunches.
-bool candyTouchTest(const GameState& state, TurnCues& sound);
+bool candyTouchTest(const GameState& state, CueList& sound);
 
 struct CandySight {
     int x;

@@ -17,8 +17,9 @@ class Clock {
     virtual void delayMicroseconds(std::int64_t) {}
 };
 
-// SDL's tick counter and SDL_Delay.
-class SdlClock final : public Clock {
+// The real time: SDL's tick counter and SDL_Delay natively, the page's
+// schedule of waits in the browser (web_clock.cpp).
+class SystemClock final : public Clock {
   public:
     std::uint32_t ticks() override;
     void delay(std::uint32_t ms) override;

@@ -31,25 +31,25 @@ void quietAlsa() {
 
 void prepareSoundFile(const char*) {}
 
-bool SdlSoundBoard::open() {
+bool MixerSoundBoard::open() {
     quietAlsa();
     open_ = Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == 0;
     return open_;
 }
 
-void SdlSoundBoard::playChunk(int channel, Mix_Chunk* chunk) {
+void MixerSoundBoard::playChunk(int channel, Mix_Chunk* chunk) {
     if (open_ && chunk) {
         Mix_PlayChannelTimed(channel, chunk, 0, -1);
     }
 }
 
-void SdlSoundBoard::halt(int channel) {
+void MixerSoundBoard::halt(int channel) {
     if (open_) {
         Mix_HaltChannel(channel);
     }
 }
 
-void SdlSoundBoard::fadeOut(int channel, int ms) {
+void MixerSoundBoard::fadeOut(int channel, int ms) {
     if (open_) {
         Mix_FadeOutChannel(channel, ms);
     }

@@ -63,23 +63,23 @@ std::string loadChunks(bool open, std::array<Mix_Chunk*, N>& chunks) {
 
 }  // namespace
 
-std::string SdlSoundBoard::loadAll() {
+std::string MixerSoundBoard::loadAll() {
     return loadChunks<Sound>(open_, chunks_);
 }
 
-std::string SdlSoundBoard::loadAssist() {
+std::string MixerSoundBoard::loadAssist() {
     return loadChunks<AssistSound>(open_, assistChunks_);
 }
 
-void SdlSoundBoard::play(int channel, Sound sound) {
+void MixerSoundBoard::play(int channel, Sound sound) {
     playChunk(channel, chunks_[static_cast<std::size_t>(sound)]);
 }
 
-void SdlSoundBoard::playAssist(AssistSound sound) {
+void MixerSoundBoard::playAssist(AssistSound sound) {
     playChunk(assistChannel(sound), assistChunks_[static_cast<std::size_t>(sound)]);
 }
 
-void SdlSoundBoard::close() {
+void MixerSoundBoard::close() {
     if (!open_) {
         return;
     }
@@ -100,11 +100,11 @@ void SdlSoundBoard::close() {
     open_ = false;
 }
 
-bool SdlSoundBoard::playing(int channel) {
+bool MixerSoundBoard::playing(int channel) {
     return open_ && Mix_Playing(channel) != 0;
 }
 
-void SdlSoundBoard::setVolumeAll(int volume) {
+void MixerSoundBoard::setVolumeAll(int volume) {
     volume_ = volume;
     if (open_) {
         Mix_Volume(-1, muted_ ? 0 : volume);
@@ -113,13 +113,13 @@ void SdlSoundBoard::setVolumeAll(int volume) {
 
 static_assert(MIX_MAX_VOLUME == 128);
 
-void SdlSoundBoard::pauseAll(bool paused) {
+void MixerSoundBoard::pauseAll(bool paused) {
     if (open_) {
         paused ? Mix_Pause(-1) : Mix_Resume(-1);
     }
 }
 
-void SdlSoundBoard::mute(bool muted) {
+void MixerSoundBoard::mute(bool muted) {
     muted_ = muted;
     setVolumeAll(volume_);
 }

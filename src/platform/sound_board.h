@@ -66,9 +66,10 @@ class SoundControls {
 // the page makes a wave file the browser could not (web_sound_board.cpp).
 void prepareSoundFile(const char* name);
 
-// SDL_mixer. Built without an audio device it plays nothing; a sound whose
+// The mixer: SDL_mixer natively, its emulation in the page
+// (web_sound_board.cpp). Built without an audio device it plays nothing; a sound whose
 // file is missing or malformed plays nothing.
-class SdlSoundBoard final : public SoundBoard, public SoundControls, public AssistSoundBoard {
+class MixerSoundBoard final : public SoundBoard, public SoundControls, public AssistSoundBoard {
   public:
     // Opens the device; false (and silence) when there is none.
     bool open();

@@ -18,22 +18,22 @@ double gameMs() {
 
 }  // namespace
 
-std::uint32_t SdlClock::ticks() {
+std::uint32_t SystemClock::ticks() {
     return static_cast<std::uint32_t>(gameMs());
 }
 
-std::int64_t SdlClock::microseconds() {
+std::int64_t SystemClock::microseconds() {
     return std::llround(gameMs() * 1000.0);
 }
 
 // Nothing in the page may sleep: the browser would freeze with it. The game
 // hands its waits to the frame callback (web/game_entry.cpp) instead, and
 // no wait is ever asked of this clock.
-void SdlClock::delay(std::uint32_t) {
+void SystemClock::delay(std::uint32_t) {
     emscripten_throw_string("the page's clock cannot sleep");
 }
 
-void SdlClock::delayMicroseconds(std::int64_t) {
+void SystemClock::delayMicroseconds(std::int64_t) {
     emscripten_throw_string("the page's clock cannot sleep");
 }
 

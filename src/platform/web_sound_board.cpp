@@ -145,7 +145,7 @@ void prepareSoundFile(const char* name) {
     std::free(samples);  // the game says which sound it could not read
 }
 
-bool SdlSoundBoard::open() {
+bool MixerSoundBoard::open() {
     open_ = Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == 0;
     if (open_) {
         Mix_AllocateChannels(Channels);
@@ -153,7 +153,7 @@ bool SdlSoundBoard::open() {
     return open_;
 }
 
-void SdlSoundBoard::playChunk(int channel, Mix_Chunk* chunk) {
+void MixerSoundBoard::playChunk(int channel, Mix_Chunk* chunk) {
     if (open_ && chunk) {
         stopFade(channel);
         Mix_Volume(channel, muted_ ? 0 : volume_);
@@ -161,14 +161,14 @@ void SdlSoundBoard::playChunk(int channel, Mix_Chunk* chunk) {
     }
 }
 
-void SdlSoundBoard::halt(int channel) {
+void MixerSoundBoard::halt(int channel) {
     if (open_) {
         stopFade(channel);
         Mix_HaltChannel(channel);
     }
 }
 
-void SdlSoundBoard::fadeOut(int channel, int ms) {
+void MixerSoundBoard::fadeOut(int channel, int ms) {
     // As the native mixer: a channel already fading out goes on as it was,
     // and a silent one is left alone.
     if (!open_ || channel < 0 || channel >= Channels || !Mix_Playing(channel) ||

@@ -28,21 +28,21 @@ int along(int from, int to, int turn, int turns) {
 }
 
 // Rungs of light between the hull and `bottom`, shimmering upwards.
-void drawBeam(Drawing& canvas, int centreX, int top, int bottom, int turn) {
+void drawBeam(Drawing& drawing, int centreX, int top, int bottom, int turn) {
     for (int y = top; y < bottom; y += 6) {
         const int depth = y - top;
         const int half = 10 + depth / 5;
         const bool glowing = ((y - top) / 6 + turn) % 3 == 0;
-        canvas.fill(centreX - half, y, 2 * half, 3, glowing ? BeamGlow : BeamLight);
+        drawing.fill(centreX - half, y, 2 * half, 3, glowing ? BeamGlow : BeamLight);
     }
 }
 
 }  // namespace
 
-void drawLanding(Drawing& canvas, const GameState& state, int turn) {
-    canvas.fill(0, 0, ScreenWidth, ScreenHeight, Rgb{0, 0, 0});
+void drawLanding(Drawing& drawing, const GameState& state, int turn) {
+    drawing.fill(0, 0, ScreenWidth, ScreenHeight, Rgb{0, 0, 0});
     const int area = state.area == InsideHole ? state.holeVisit.areaBeforeHole : state.area;
-    drawBackground(canvas, area);
+    drawBackground(drawing, area);
     const int centreX = state.alienX + AlienWidth / 2;
     const int feetY = state.alienY + AlienHeight;
     const int shipX = centreX - ShipWidth / 2;
@@ -64,25 +64,25 @@ void drawLanding(Drawing& canvas, const GameState& state, int turn) {
                       LandingTurns - ComeDownTurns - LiftTurns);
         alienShown = false;
     }
-    canvas.fill(0, 0, ScreenWidth, PlayFieldTop, Rgb{255, 0, 0});
-    canvas.drawTextCentred(FontSize::Large, "Going home!", White, 10);
-    canvas.drawSprite(pic::ship, nullptr, Point{shipX, shipY});
+    drawing.fill(0, 0, ScreenWidth, PlayFieldTop, Rgb{255, 0, 0});
+    drawing.drawTextCentred(FontSize::Large, "Going home!", White, 10);
+    drawing.drawSprite(pic::ship, nullptr, Point{shipX, shipY});
     if (beamShown) {
-        drawBeam(canvas, centreX, landedY + HullHeight, feetY, turn);
+        drawBeam(drawing, centreX, landedY + HullHeight, feetY, turn);
     }
     if (alienShown) {
-        drawAlienWalk(canvas, state.alienX, alienY, state.alienFacing, false, 0);
+        drawAlienWalk(drawing, state.alienX, alienY, state.alienFacing, false, 0);
     }
-    canvas.fill(0, PlayFieldBottom, ScreenWidth, ScreenHeight - PlayFieldBottom, Rgb{0, 0, 0});
+    drawing.fill(0, PlayFieldBottom, ScreenWidth, ScreenHeight - PlayFieldBottom, Rgb{0, 0, 0});
 }
 
-void drawHomeEndScreen(Drawing& canvas) {
+void drawHomeEndScreen(Drawing& drawing) {
     // Over "Game Over" and the face the lost game shows too.
-    canvas.fill(0, 140, ScreenWidth, 40, Rgb{0, 0, 0});
-    canvas.drawTextCentred(FontSize::Large, "Going home!", White, 150);
-    const Point faceAt{canvas.width() / 2 - 150, 200};
-    canvas.fill(faceAt.x, faceAt.y, 300, 210, Rgb{0, 0, 0});
-    canvas.drawSprite(pic::assistHomeFace, nullptr, faceAt);
+    drawing.fill(0, 140, ScreenWidth, 40, Rgb{0, 0, 0});
+    drawing.drawTextCentred(FontSize::Large, "Going home!", White, 150);
+    const Point faceAt{drawing.width() / 2 - 150, 200};
+    drawing.fill(faceAt.x, faceAt.y, 300, 210, Rgb{0, 0, 0});
+    drawing.drawSprite(pic::assistHomeFace, nullptr, faceAt);
 }
 
 }  // namespace qz

@@ -12,9 +12,9 @@ namespace qz {
 constexpr int LandingTurns = 90;
 
 // Turn `turn` (0..LandingTurns-1) of the landing, over the whole window.
-void drawLanding(Drawing& canvas, const GameState& state, int turn);
+void drawLanding(Drawing& drawing, const GameState& state, int turn);
 
 // Over the end screen the game has drawn: the won game's line and face.
-void drawHomeEndScreen(Drawing& canvas);
+void drawHomeEndScreen(Drawing& drawing);
 
 }  // namespace qz

@@ -31,23 +31,23 @@ bool overlaps(const Rect& a, const Rect& b) {
 }
 
 // Below the top band, or above the status bar when the alien stands there.
-void drawLine(Drawing& canvas, const GameState& state, const std::string& text) {
+void drawLine(Drawing& drawing, const GameState& state, const std::string& text) {
     const bool alienHigh = alienDrawnAt(state).y < LineTopY + LineHeight;
     const int y = alienHigh ? LineBottomY : LineTopY;
     // A shadow two rows down keeps the line readable on grass and stone alike.
-    canvas.drawTextCentred(FontSize::Medium, text, Shadow, y + 2);
-    canvas.drawTextCentred(FontSize::Medium, text, LineColour, y);
+    drawing.drawTextCentred(FontSize::Medium, text, Shadow, y + 2);
+    drawing.drawTextCentred(FontSize::Medium, text, LineColour, y);
 }
 
-void drawLives(Drawing& canvas, int lives) {
+void drawLives(Drawing& drawing, int lives) {
     for (int i = 0; i < lives && i < MostLivesShown; ++i) {
-        canvas.drawSprite(pic::assistLife, nullptr, Point{LivesAt.x + i * LifeStep, LivesAt.y});
+        drawing.drawSprite(pic::assistLife, nullptr, Point{LivesAt.x + i * LifeStep, LivesAt.y});
     }
 }
 
 // The alien's outline over the tree or building it stands behind, where it
 // was drawn walking.
-void drawOutlineBehindScenery(Drawing& canvas, const GameState& s) {
+void drawOutlineBehindScenery(Drawing& drawing, const GameState& s) {
     if (s.zones.powerActive || jorrinVisitRuns(s)) {
         return;
     }
@@ -57,7 +57,7 @@ void drawOutlineBehindScenery(Drawing& canvas, const GameState& s) {
             const Picture sheet = pic::assistOutline[s.alienFacing == FacingRight ? 1 : 0];
             const Rect cell{alienWalkCellX(s.alienWalking, s.alienAnimFrame - 1), 0, AlienWidth,
                             AlienHeight};
-            canvas.drawSprite(sheet, &cell, Point{s.alienX, s.alienY});
+            drawing.drawSprite(sheet, &cell, Point{s.alienX, s.alienY});
             return;
         }
     }
@@ -65,7 +65,7 @@ void drawOutlineBehindScenery(Drawing& canvas, const GameState& s) {
 
 }  // namespace
 
-void AssistLayer::turnStarts(const GameState& state, const TurnInput& input) {
+void AssistLayer::inputRead(const GameState& state, const TurnInput& input) {
     before_ = state;
     followMapKey(input);
 }
@@ -118,44 +118,44 @@ void AssistLayer::tell(const GameState& state) {
     }
 }
 
-void AssistLayer::drawOverPlay(const GameState& state, Drawing& canvas) {
-    drawOutlineBehindScenery(canvas, state);
-    drawLives(canvas, state.lives);
+void AssistLayer::drawOverPlay(const GameState& state, Drawing& drawing) {
+    drawOutlineBehindScenery(drawing, state);
+    drawLives(drawing, state.lives);
     if (blinkTurns_ > 0) {
         --blinkTurns_;
         if (blinkTurns_ / 5 % 2 == 0) {
             const auto piece = static_cast<std::size_t>(blinkingPiece_);
-            canvas.drawSprite(pic::phonePieceIcons[piece], nullptr, PieceIconAt[piece]);
+            drawing.drawSprite(pic::phonePieceIcons[piece], nullptr, PieceIconAt[piece]);
         }
     }
     if (lineTurns_ > 0) {
         --lineTurns_;
-        drawLine(canvas, state, line_);
+        drawLine(drawing, state, line_);
         shownLine_ = line_;
     }
     if (mapHeld_) {
-        drawAreaMap(canvas, state);
+        drawAreaMap(drawing, state);
     }
 }
 
-void AssistLayer::drawOverEnd(const GameState& state, Drawing& canvas) {
+void AssistLayer::drawOverEnd(const GameState& state, Drawing& drawing) {
     if (!won_) {
         return;
     }
     if (endTurn_ < LandingTurns) {
-        drawLanding(canvas, state, endTurn_++);
+        drawLanding(drawing, state, endTurn_++);
     } else {
-        drawHomeEndScreen(canvas);
+        drawHomeEndScreen(drawing);
     }
 }
 
-void AssistLayer::turnEnds(const GameState& state, Drawing& canvas) {
+void AssistLayer::turnEnds(const GameState& state, Drawing& drawing) {
     shownLine_.clear();
     tell(state);
     if (state.mode == PlayMode::Play) {
-        drawOverPlay(state, canvas);
+        drawOverPlay(state, drawing);
     } else if (state.mode == PlayMode::GameOver) {
-        drawOverEnd(state, canvas);
+        drawOverEnd(state, drawing);
     } else {
         won_ = false;
         lineTurns_ = 0;

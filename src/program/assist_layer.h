@@ -24,8 +24,8 @@ class AssistLayer final : public TurnOverlay {
   public:
     explicit AssistLayer(AssistSoundBoard& sound) : sound_(sound) {}
 
-    void turnStarts(const GameState& state, const TurnInput& input) override;
-    void turnEnds(const GameState& state, Drawing& canvas) override;
+    void inputRead(const GameState& state, const TurnInput& input) override;
+    void turnEnds(const GameState& state, Drawing& drawing) override;
     void turnSkipped(const TurnInput& input) override { followMapKey(input); }
 
     // The line drawn over the last frame; empty when none was.
@@ -35,8 +35,8 @@ class AssistLayer final : public TurnOverlay {
   private:
     void followMapKey(const TurnInput& input);
     void tell(const GameState& state);
-    void drawOverPlay(const GameState& state, Drawing& canvas);
-    void drawOverEnd(const GameState& state, Drawing& canvas);
+    void drawOverPlay(const GameState& state, Drawing& drawing);
+    void drawOverEnd(const GameState& state, Drawing& drawing);
 
     AssistSoundBoard& sound_;
     GameState before_;

@@ -36,29 +36,29 @@ std::string shortName(int area) {
     return area == WashingtonDC ? "Wash. DC" : areaName(area);
 }
 
-void drawFace(Drawing& canvas, Point origin, Place place, int area, Rgb colour) {
+void drawFace(Drawing& drawing, Point origin, Place place, int area, Rgb colour) {
     const int x = origin.x + place.column * CellW;
     const int y = origin.y + place.row * CellH;
-    canvas.fill(x, y, CellW, CellH, Frame);
-    canvas.fill(x + Line, y + Line, CellW - 2 * Line, CellH - 2 * Line, colour);
-    canvas.drawText(FontSize::Small, shortName(area), White, x + 8, y + 4);
+    drawing.fill(x, y, CellW, CellH, Frame);
+    drawing.fill(x + Line, y + Line, CellW - 2 * Line, CellH - 2 * Line, colour);
+    drawing.drawText(FontSize::Small, shortName(area), White, x + 8, y + 4);
 }
 
-void drawEdge(Drawing& canvas, Point origin, Edge edge) {
+void drawEdge(Drawing& drawing, Point origin, Edge edge) {
     const int x = origin.x + Middle.column * CellW;
     const int y = origin.y + Middle.row * CellH;
     switch (edge) {
         case Edge::Top:
-            canvas.fill(x, y - EdgeLine / 2, CellW, EdgeLine, Lit);
+            drawing.fill(x, y - EdgeLine / 2, CellW, EdgeLine, Lit);
             break;
         case Edge::Bottom:
-            canvas.fill(x, y + CellH - EdgeLine / 2, CellW, EdgeLine, Lit);
+            drawing.fill(x, y + CellH - EdgeLine / 2, CellW, EdgeLine, Lit);
             break;
         case Edge::Left:
-            canvas.fill(x - EdgeLine / 2, y, EdgeLine, CellH, Lit);
+            drawing.fill(x - EdgeLine / 2, y, EdgeLine, CellH, Lit);
             break;
         case Edge::Right:
-            canvas.fill(x + CellW - EdgeLine / 2, y, EdgeLine, CellH, Lit);
+            drawing.fill(x + CellW - EdgeLine / 2, y, EdgeLine, CellH, Lit);
             break;
     }
 }
@@ -80,7 +80,7 @@ Edge nearestEdge(const GameState& state) {
     return static_cast<Edge>(nearest - distance.begin());
 }
 
-void drawAreaMap(Drawing& canvas, const GameState& state) {
+void drawAreaMap(Drawing& drawing, const GameState& state) {
     const bool inHole = state.area == InsideHole;
     const AreaId here = inHole ? state.holeVisit.areaBeforeHole : state.area;
     const int width = 4 * CellW;
@@ -92,23 +92,23 @@ void drawAreaMap(Drawing& canvas, const GameState& state) {
     for (int e = 0; e < 4; ++e) {
         const AreaId next = neighbourArea(here, static_cast<Edge>(e));
         isNeighbour[next] = true;
-        drawFace(canvas, origin, ByEdge[static_cast<std::size_t>(e)], next, Face);
+        drawFace(drawing, origin, ByEdge[static_cast<std::size_t>(e)], next, Face);
     }
     for (const AreaId area : OutdoorAreas) {
         if (!isNeighbour[area]) {
-            drawFace(canvas, origin, Across, area, Face);
+            drawFace(drawing, origin, Across, area, Face);
         }
     }
-    drawFace(canvas, origin, Middle, here, Here);
+    drawFace(drawing, origin, Middle, here, Here);
     if (!inHole) {
-        drawEdge(canvas, origin, nearestEdge(state));
+        drawEdge(drawing, origin, nearestEdge(state));
         // Where the alien stands in its area, a dot in the middle face.
         const int dotX = origin.x + Middle.column * CellW + Line +
                          (state.alienX + AlienWidth / 2) * (CellW - 2 * Line - 4) / ScreenWidth;
         const int dotY = origin.y + Middle.row * CellH + NameRows +
                          (state.alienY + AlienHeight - PlayFieldTop) *
                              (CellH - NameRows - Line - 4) / (PlayFieldBottom - PlayFieldTop);
-        canvas.fill(dotX, dotY, 4, 4, Lit);
+        drawing.fill(dotX, dotY, 4, 4, Lit);
     }
 }
 

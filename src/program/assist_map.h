@@ -16,6 +16,6 @@ Point alienDrawnAt(const GameState& state);
 Edge nearestEdge(const GameState& state);
 
 // The map, on the half of the play field the alien is not in.
-void drawAreaMap(Drawing& canvas, const GameState& state);
+void drawAreaMap(Drawing& drawing, const GameState& state);
 
 }  // namespace qz

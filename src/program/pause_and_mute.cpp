@@ -11,7 +11,7 @@ void PauseAndMute::setPaused(bool paused) {
     }
 }
 
-PauseAndMute::Tick PauseAndMute::startTurn(PlayMode mode) {
+PauseAndMute::Tick PauseAndMute::tick(PlayMode mode) {
     TurnInput input = live_.readTurn();
     const bool pausable = mode == PlayMode::Arrival || mode == PlayMode::Play;
     bool quit = false;
@@ -41,10 +41,10 @@ PauseAndMute::Tick PauseAndMute::startTurn(PlayMode mode) {
 }
 
 void fillPausedTurn(Runtime& rt) {
-    startTurnClock(rt);
+    startPacing(rt);
     constexpr int BandWidth = 200;
     constexpr int BandHeight = 50;
-    const Turn t = rt.startRecord();
+    const RulesView t = rt.freshRecord();
     const int top = FrameHeight / 2 - BandHeight / 2;
     t.draws.fill(FrameWidth / 2 - BandWidth / 2, top, BandWidth, BandHeight, Rgb{16, 16, 48});
     t.draws.drawTextCentred(FontSize::Large, "Paused", White, top + 10);

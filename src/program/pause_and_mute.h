@@ -24,7 +24,7 @@ class PauseAndMute final : public InputSource {
     };
     // Reads the live input at the start of a turn in `mode`. The mute key
     // never reaches the game, nor does the pause key where it pauses.
-    Tick startTurn(PlayMode mode);
+    Tick tick(PlayMode mode);
     TurnInput readTurn() override { return next_; }
 
     bool paused() const { return paused_; }

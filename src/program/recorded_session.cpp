@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "controls/bindings.h"
 #include "core/state_fields.h"
 
 namespace qz {
@@ -122,7 +123,7 @@ bool nextWord(std::string_view& rest, std::string_view& word) {
 }
 
 // `held` comes in as the keys held at the end of the turn before.
-bool readTurn(std::string_view line, int version, RecordedTurn& turn, HeldKeys& held) {
+bool readTurn(std::string_view line, int version, RecordingLine& turn, HeldKeys& held) {
     std::string_view word;
     if (!nextWord(line, word) || word != "t") {
         return false;
@@ -216,7 +217,7 @@ std::string headerLine(unsigned seed) {
            std::to_string(seed);
 }
 
-std::string turnLine(const RecordedTurn& turn) {
+std::string turnLine(const RecordingLine& turn) {
     std::string line = "t";
     for (const InputEvent& event : turn.input.events) {
         line += ' ';
@@ -285,7 +286,7 @@ LoadedSession parseSession(std::istream& lines, const std::string& name) {
         ++lineNumber;
         unended = reader.unended();
         const std::size_t turns = session.turns.size();
-        RecordedTurn turn;
+        RecordingLine turn;
         std::string digest;
         bool good = session.finalDigest.empty() && !reader.tooLong();
         if (good && line.starts_with("end ")) {

@@ -35,7 +35,7 @@
 
 #include "controls/keyboard.h"
 #include "core/game_state.h"
-#include "program/recorded_turns.h"
+#include "program/recording_lines.h"
 
 namespace qz {
 
@@ -50,13 +50,13 @@ struct Checkpoint {
 
 struct RecordedSession {
     unsigned seed = 0;
-    RecordedTurns turns;
+    RecordingLines turns;
     std::vector<Checkpoint> checkpoints;
     std::string finalDigest;  // from the end line
 };
 
 std::string headerLine(unsigned seed);
-std::string turnLine(const RecordedTurn& turn);
+std::string turnLine(const RecordingLine& turn);
 std::string checkpointLine(std::int64_t turns, const GameState& state);
 std::string endLine(std::int64_t turns, const GameState& state);
 

@@ -46,7 +46,7 @@ bool SessionRecorder::playing(int channel) {
 
 void SessionRecorder::endTurn(const GameState& state) {
     write(turnLine(turn_));
-    turn_ = RecordedTurn{};
+    turn_ = RecordingLine{};
     if (++turns_ % CheckpointTurns == 0) {
         write(checkpointLine(turns_, state));
     }
@@ -59,7 +59,7 @@ void SessionRecorder::finish(const GameState& state) {
 SessionPlayer::SessionPlayer(const RecordedSession& session, InputSource& live, SoundBoard& sound)
     : SoundPassThrough(sound), session_(session), live_(live) {}
 
-bool SessionPlayer::startTurn() {
+bool SessionPlayer::nextTurn() {
     for (const InputEvent& event : live_.readTurn().events) {
         closed_ = closed_ || event.type == InputEvent::Type::Quit;
     }

@@ -60,7 +60,7 @@ class SessionRecorder final : public InputSource, public SoundPassThrough {
     std::FILE* out_;
     std::string name_;
     Say say_;
-    RecordedTurn turn_;
+    RecordingLine turn_;
     // A game left running for years still counts its turns: 64 bits, not 32.
     std::int64_t turns_ = 0;
     bool failed_ = false;
@@ -73,7 +73,7 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
     SessionPlayer(const RecordedSession& session, InputSource& live, SoundBoard& sound);
 
     // Sets up the next recorded turn; false at the end of the recording.
-    bool startTurn();
+    bool nextTurn();
     int turnsPlayed() const { return next_; }
     // After a turn: empty, or the line saying that the state differs from the
     // recording's digest for this turn.
@@ -88,7 +88,7 @@ class SessionPlayer final : public InputSource, public SoundPassThrough {
   private:
     const RecordedSession& session_;
     InputSource& live_;
-    RecordedTurn turn_;  // the one being served; none before the first
+    RecordingLine turn_;  // the one being served; none before the first
     std::size_t answer_ = 0;
     int next_ = 0;
     std::size_t checkpoint_ = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/library_input.h"
 #include "core/graphics_files.h"
 #include "platform/display.h"
 #include "platform/presentation.h"
@@ -45,7 +46,7 @@ void tellShrunkScale(const Presentation& presentation, int asked, int& shownBefo
     shownBefore = shown;
 }
 
-void shutDown(SdlSoundBoard& sound, Presentation& presentation, Fonts& fonts) {
+void shutDown(MixerSoundBoard& sound, Presentation& presentation, Fonts& fonts) {
     sound.close();
     presentation.close();
     stopDisplay();
@@ -91,7 +92,7 @@ int openSession(const Options& options, Session& session) {
 struct Game::Parts {
     Session session;
     Settings settings;
-    SdlSoundBoard sound;
+    MixerSoundBoard sound;
     Fonts fonts;
     Presentation presentation;
     std::unique_ptr<PictureStore> pictures;
@@ -99,9 +100,9 @@ struct Game::Parts {
     std::unique_ptr<AssistLayer> assist;
     int askedScale = 1;
     int shownScale = 1;
-    std::unique_ptr<SdlInput> input;
-    Pad pad;
-    SdlClock clock;
+    std::unique_ptr<LibraryInput> input;
+    PadDevice pad;
+    SystemClock clock;
     std::unique_ptr<KeptCanvas> canvas;
     std::unique_ptr<SessionRecorder> recorder;
     std::unique_ptr<SessionPlayer> player;
@@ -206,7 +207,7 @@ int Game::open(const Options& options) {
     p.askedScale = options.scale;
     p.shownScale = options.scale;
     tellShrunkScale(p.presentation, p.askedScale, p.shownScale);
-    p.input = std::make_unique<SdlInput>([&p] {
+    p.input = std::make_unique<LibraryInput>([&p] {
         p.presentation.toggleFullscreen();
         tellShrunkScale(p.presentation, p.askedScale, p.shownScale);
     });

@@ -23,13 +23,13 @@ std::optional<Wait> TurnLoop::advance() {
 }
 
 void TurnLoop::beginTurn() {
-    if (player_ && !player_->startTurn()) {
+    if (player_ && !player_->nextTurn()) {
         over_ = true;
         return;
     }
     paused_ = false;
     if (controls_) {
-        const PauseAndMute::Tick tick = controls_->startTurn(rt_.state.mode);
+        const PauseAndMute::Tick tick = controls_->tick(rt_.state.mode);
         if (tick == PauseAndMute::Tick::Quit) {
             finish();
             return;

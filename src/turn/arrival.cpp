@@ -15,16 +15,16 @@ constexpr int DropOffFrame = 28;
 constexpr int LastAscentFrame = 57;
 // Each frame of the ship's flight is held 30 ms before the turn is paced; the
 // landed alien is held for two and a half seconds, unpaced.
-constexpr TurnEnd ShipFrame{true, 30, true};
-constexpr TurnEnd DropOff{true, 2500, false};
+constexpr FrameEnd ShipFrame{true, 30, true};
+constexpr FrameEnd DropOff{true, 2500, false};
 
-void drawLandedAlien(Turn& t) {
+void drawLandedAlien(RulesView& t) {
     const GameState& s = t.state;
     // The alien stands still while the ship is about: its frame counter is not advanced.
     drawAlienWalk(t.draws, s.alienX, s.alienY, s.alienFacing, false, s.alienAnimFrame);
 }
 
-void drawShipScene(Turn& t, bool withAlien) {
+void drawShipScene(RulesView& t, bool withAlien) {
     drawBackground(t.draws, Forest);
     if (withAlien) {
         drawLandedAlien(t);
@@ -39,7 +39,7 @@ void drawShipScene(Turn& t, bool withAlien) {
 
 }  // namespace
 
-TurnEnd arrivalTurn(Turn& t) {
+FrameEnd arrivalTurn(RulesView& t) {
     GameState& s = t.state;
     if (s.newGamePending) {
         // The turn after S: only the reset, nothing drawn, presented or paced.
@@ -75,14 +75,14 @@ TurnEnd arrivalTurn(Turn& t) {
     return NothingShown;
 }
 
-void enterArrival(Turn& t) {
+void enterArrival(RulesView& t) {
     // The S that started the game silences the title's tune; the Arrival's
     // first turn resets the game.
     t.cues.halt(ChannelTheme);
     t.state.newGamePending = true;
 }
 
-void leaveArrival(Turn& t) {
+void leaveArrival(RulesView& t) {
     t.state.arrivalFrame = 0;
 }
 

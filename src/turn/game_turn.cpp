@@ -9,7 +9,7 @@ namespace qz {
 
 namespace {
 
-void takeEvents(Turn& t) {
+void takeEvents(RulesView& t) {
     GameState& s = t.state;
     for (const InputEvent& event : t.input.events) {
         if (event.type == InputEvent::Type::Quit) {
@@ -34,20 +34,20 @@ void takeEvents(Turn& t) {
 
 }  // namespace
 
-void startTurnClock(Runtime& rt) {
+void startPacing(Runtime& rt) {
     rt.frameTimer.start(rt.clock);
-    rt.turnStartUs = turnStart(rt, rt.clock.microseconds());
+    rt.turnStartUs = pacedStartUs(rt, rt.clock.microseconds());
     rt.turnEndUs = -1;
 }
 
 bool fillTurn(Runtime& rt) {
     GameState& s = rt.state;
-    startTurnClock(rt);
+    startPacing(rt);
     rt.turnInput = rt.input.readTurn();
     if (rt.overlay) {
-        rt.overlay->turnStarts(s, rt.turnInput);
+        rt.overlay->inputRead(s, rt.turnInput);
     }
-    Turn t = rt.startRecord();
+    RulesView t = rt.freshRecord();
     takeEvents(t);
     if (s.energy > 0 && s.mode != PlayMode::Arrival) {
         movementStep(s, rt.turnInput.held, t.cues);

@@ -8,7 +8,7 @@
 namespace qz {
 
 // Starts the clocks a turn is paced by.
-void startTurnClock(Runtime& rt);
+void startPacing(Runtime& rt);
 
 // A turn's rules, from reading its input to a filled record for the
 // presenter; false when the pictures could not be read and nothing is shown.

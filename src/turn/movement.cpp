@@ -26,7 +26,7 @@ constexpr Arrow Right{Edge::Right, AlienStep, 0, holeStepRight};
 
 // Inside a hole the arrows move the alien within the hole and never cross an
 // edge, so it always comes out where it fell in.
-void arrowStep(GameState& s, TurnCues& sound, const Arrow& arrow, bool withinLimit) {
+void arrowStep(GameState& s, CueList& sound, const Arrow& arrow, bool withinLimit) {
     if (s.area == InsideHole) {
         spendTimeUnits(s, arrow.holeStep(s));
         runHitTests(s, sound);
@@ -45,7 +45,7 @@ void arrowStep(GameState& s, TurnCues& sound, const Arrow& arrow, bool withinLim
 
 }  // namespace
 
-void runHitTests(GameState& s, TurnCues& sound) {
+void runHitTests(GameState& s, CueList& sound) {
     if (s.area == InsideHole) {
         s.holeVisit.itemInReach = itemInReachTest(s);
         return;
@@ -59,7 +59,7 @@ void runHitTests(GameState& s, TurnCues& sound) {
     }
 }
 
-void movementStep(GameState& s, HeldKeys held, TurnCues& sound) {
+void movementStep(GameState& s, HeldKeys held, CueList& sound) {
     if (!walkingAllowed(s)) {
         return;
     }

@@ -9,7 +9,7 @@
 
 namespace qz {
 
-TurnEnd titleTurn(Turn& t) {
+FrameEnd titleTurn(RulesView& t) {
     GameState& s = t.state;
     titleMusicCue(s, t.cues);
     if (s.instructionsShown) {
@@ -26,7 +26,7 @@ TurnEnd titleTurn(Turn& t) {
     return PresentAndPace;
 }
 
-TurnEnd gameOverTurn(Turn& t) {
+FrameEnd gameOverTurn(RulesView& t) {
     // The end bonus is added once a game; the screen is drawn every turn.
     addEndBonus(t.state);
     drawEndScreen(t.draws, t.state.score);
@@ -37,9 +37,9 @@ namespace {
 
 struct Mode {
     PlayMode mode;
-    TurnEnd (*turn)(Turn&);
-    void (*enter)(Turn&);
-    void (*leave)(Turn&);
+    FrameEnd (*turn)(RulesView&);
+    void (*enter)(RulesView&);
+    void (*leave)(RulesView&);
 };
 
 constexpr std::array<Mode, 4> Modes{{
@@ -60,12 +60,12 @@ const Mode* modeOf(PlayMode mode) {
 
 }  // namespace
 
-TurnEnd runModeTurn(Turn& t) {
+FrameEnd runModeTurn(RulesView& t) {
     const Mode* mode = modeOf(t.state.mode);
     return mode ? mode->turn(t) : NothingShown;
 }
 
-void finishModeChange(Turn& t, PlayMode from) {
+void finishModeChange(RulesView& t, PlayMode from) {
     if (from == t.state.mode) {
         return;
     }

@@ -7,19 +7,19 @@
 
 namespace qz {
 
-TurnEnd titleTurn(Turn& t);
-TurnEnd arrivalTurn(Turn& t);
-TurnEnd playTurn(Turn& t);
-TurnEnd gameOverTurn(Turn& t);
+FrameEnd titleTurn(RulesView& t);
+FrameEnd arrivalTurn(RulesView& t);
+FrameEnd playTurn(RulesView& t);
+FrameEnd gameOverTurn(RulesView& t);
 
-void enterArrival(Turn& t);
-void leaveArrival(Turn& t);
+void enterArrival(RulesView& t);
+void leaveArrival(RulesView& t);
 
 // Runs the turn of the current mode; an unknown mode shows nothing.
-TurnEnd runModeTurn(Turn& t);
+FrameEnd runModeTurn(RulesView& t);
 
 // After something that may have changed the mode: when it has, runs the
 // leave action of `from`, then the enter action of the mode now.
-void finishModeChange(Turn& t, PlayMode from);
+void finishModeChange(RulesView& t, PlayMode from);
 
 }  // namespace qz

@@ -27,22 +27,22 @@ namespace qz {
 namespace {
 
 // 1. The ship's hum fades once play begins; later turns find nothing to fade.
-void fadeShipSound(Turn& t) {
+void fadeShipSound(RulesView& t) {
     t.cues.fadeOut(ChannelUfo, 300);
 }
 
 // 2.
-void drawGround(Turn& t) {
+void drawGround(RulesView& t) {
     drawBackground(t.draws, t.state.area);
 }
 
 // 3, inside a hole: a piece or the flower on the floor; a piece within reach is taken.
-void showHoleContents(Turn& t) {
+void showHoleContents(RulesView& t) {
     drawHoleSight(t.draws, searchHole(t.state));
 }
 
 // The drop sound plays while the alien falls, from the first turn to landing.
-void fallIntoHole(Turn& t) {
+void fallIntoHole(RulesView& t) {
     if (const auto cost = fallStep(t.state)) {
         playWhenSilent(t.cues, ChannelDrop, Sound::Drop);
         spendTimeUnits(t.state, *cost);
@@ -50,7 +50,7 @@ void fallIntoHole(Turn& t) {
 }
 
 // 3. The holes of the area underfoot; inside a hole, its contents and the fall.
-void prepareArea(Turn& t) {
+void prepareArea(RulesView& t) {
     GameState& s = t.state;
     if (isHoleArea(s.area)) {
         selectAreaHoles(s);
@@ -63,12 +63,12 @@ void prepareArea(Turn& t) {
 }
 
 // 4.1 Jorrin walks up to the alien, which is drawn over him.
-void showJorrinVisit(Turn& t) {
+void showJorrinVisit(RulesView& t) {
     drawJorrinVisit(t.draws, jorrinVisitStep(t.state));
     t.cues.wait(JorrinVisitWaitMs);
 }
 
-void drawAlienInsideHole(Turn& t) {
+void drawAlienInsideHole(RulesView& t) {
     GameState& s = t.state;
     const int x = s.holeVisit.holeX;
     const int y = s.holeVisit.holeY;
@@ -87,7 +87,7 @@ void drawAlienInsideHole(Turn& t) {
 
 // Four turns of head-bob, each 30 ms longer; the fifth shows no alien and
 // carries out what the zones asked for.
-void runPowerAnimation(Turn& t) {
+void runPowerAnimation(RulesView& t) {
     GameState& s = t.state;
     const PowerAnimationTurn turn = powerAnimationStep(s);
     if (turn.cellX) {
@@ -101,7 +101,7 @@ void runPowerAnimation(Turn& t) {
 
 // 4. Exactly one of: Jorrin's visit, the alien inside a hole, the power pose,
 // or the alien walking.
-void drawAlien(Turn& t) {
+void drawAlien(RulesView& t) {
     GameState& s = t.state;
     if (jorrinVisitRuns(s)) {
         showJorrinVisit(t);
@@ -121,7 +121,7 @@ void drawAlien(Turn& t) {
 
 // 5. A touched piece is counted and replaced; otherwise it is drawn over
 // the alien where it lies.
-void pickUpOrDrawCandy(Turn& t) {
+void pickUpOrDrawCandy(RulesView& t) {
     if (const auto candy = candyStep(t.state)) {
         drawCandy(t.draws, candy->x, candy->y, candy->look);
     }
@@ -129,19 +129,19 @@ void pickUpOrDrawCandy(Turn& t) {
 
 // 6. The pursuer's appearance countdown, its placement, or its chase. It
 // reads the arrows held now, as the movement step did.
-void runPursuer(Turn& t) {
+void runPursuer(RulesView& t) {
     if (const auto picture = pursuerStep(t.state, t.input.held)) {
         drawPursuer(t.draws, *picture);
     }
 }
 
 // 7.
-void runCapture(Turn& t) {
+void runCapture(RulesView& t) {
     captureStep(t.state);
 }
 
 // 8. Trees and buildings stand in front of every character.
-void drawFrontScenery(Turn& t) {
+void drawFrontScenery(RulesView& t) {
     if (t.state.area == Forest) {
         drawForestTrees(t.draws, t.state.area);
     } else if (t.state.area == WashingtonDC) {
@@ -150,7 +150,7 @@ void drawFrontScenery(Turn& t) {
 }
 
 // 10.
-void drawStatusBar(Turn& t) {
+void drawStatusBar(RulesView& t) {
     const GameState& s = t.state;
     drawTopBand(t.draws, s.phonePieceHeld);
     drawStatusPanel(t.draws);
@@ -161,19 +161,19 @@ void drawStatusBar(Turn& t) {
 }
 
 // 11. The ship-call countdown and its time indicator.
-void countDownShipCall(Turn& t) {
+void countDownShipCall(RulesView& t) {
     if (const auto quarter = stepShipCall(t.state)) {
         drawTimeIndicator(t.draws, *quarter);
     }
 }
 
 // 12. The panel at the bottom left tells whether a hole is underfoot.
-void showHoleIndicator(Turn& t) {
+void showHoleIndicator(RulesView& t) {
     drawHoleIndicator(t.draws, chooseHoleIndicator(t.state));
 }
 
 // 13. The zone's name while standing in a zone cell, otherwise the area's.
-void drawNameLine(Turn& t) {
+void drawNameLine(RulesView& t) {
     GameState& s = t.state;
     if (!isOutdoorArea(s.area)) {
         return;
@@ -186,26 +186,26 @@ void drawNameLine(Turn& t) {
 }
 
 // 14. Eating waits until the name line is drawn.
-void eatCandyWhenInForce(Turn& t) {
+void eatCandyWhenInForce(RulesView& t) {
     if (t.state.candy.eatCandyInForce) {
         eatCandyPiece(t.state);
     }
 }
 
 // 15. The ship has come for the alien.
-void endGameWhenLanded(Turn& t) {
+void endGameWhenLanded(RulesView& t) {
     if (shipHasLanded(t.state)) {
         endGame(t.state);
     }
 }
 
 // 16. Drawn over everything else.
-void showPhoneMarks(Turn& t) {
+void showPhoneMarks(RulesView& t) {
     drawPhoneMarks(t.draws, stepPhoneMarks(t.state));
 }
 
 // 17.
-void endGameWhenNoLivesLeft(Turn& t) {
+void endGameWhenNoLivesLeft(RulesView& t) {
     if (t.state.lives == 0) {
         endGame(t.state);
     }
@@ -213,7 +213,7 @@ void endGameWhenNoLivesLeft(Turn& t) {
 
 }  // namespace
 
-TurnEnd playTurn(Turn& t) {
+FrameEnd playTurn(RulesView& t) {
     fadeShipSound(t);           // 1
     drawGround(t);              // 2
     prepareArea(t);             // 3

@@ -2,12 +2,12 @@
 
 namespace qz {
 
-Turn Runtime::startRecord() {
+RulesView Runtime::freshRecord() {
     record.draws.clear();
-    record.cues.startTurn(&sound);
+    record.cues.restart(&sound);
     record.end = NothingShown;
     record.gameTurn = true;
-    return Turn{state, turnInput, record.draws, record.cues};
+    return RulesView{state, turnInput, record.draws, record.cues};
 }
 
 void Presenter::start() {
@@ -16,7 +16,7 @@ void Presenter::start() {
 }
 
 std::optional<Wait> Presenter::resume(Runtime& rt) {
-    const TurnOutput& record = rt.record;
+    const ShowRecord& record = rt.record;
     switch (step_) {
         case Step::Draws:
             rt.canvas.draw(record.draws);
@@ -68,7 +68,7 @@ constexpr std::int64_t WakeSlackUs = 1000;
 
 }  // namespace
 
-std::int64_t turnStart(const Runtime& rt, std::int64_t now) {
+std::int64_t pacedStartUs(const Runtime& rt, std::int64_t now) {
     const std::int64_t late = now - rt.turnEndUs;
     return rt.turnEndUs >= 0 && late >= 0 && late < WakeSlackUs ? rt.turnEndUs : now;
 }

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "controls/input_source.h"
+#include "core/cue_list.h"
 #include "core/game_state.h"
-#include "core/turn_cues.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
@@ -18,21 +18,21 @@ namespace qz {
 
 // How a turn's frame ends: whether it is shown, how long it is then held,
 // and whether the turn is paced to its 33 ms.
-struct TurnEnd {
+struct FrameEnd {
     bool present;
     std::uint32_t holdMs;
     bool pace;
 };
-constexpr TurnEnd PresentAndPace{true, 0, true};
-constexpr TurnEnd NothingShown{false, 0, false};
+constexpr FrameEnd PresentAndPace{true, 0, true};
+constexpr FrameEnd NothingShown{false, 0, false};
 
 // What a turn shows and does, as its rules leave it: the frame's draws in
 // order, the sound requests and waits in the order they were made, and how
 // the frame ends. The presenter carries it out.
-struct TurnOutput {
+struct ShowRecord {
     Drawing draws;
-    TurnCues cues;
-    TurnEnd end = NothingShown;
+    CueList cues;
+    FrameEnd end = NothingShown;
     // False for a frame of the program's own (the pause's): no turn of the
     // game ran, so the overlay neither tells nor draws anything over it.
     bool gameTurn = true;
@@ -40,11 +40,11 @@ struct TurnOutput {
 
 // What the rules of a turn see: the state they change, the turn's input, and
 // the record they fill. No canvas, sound board or clock.
-struct Turn {
+struct RulesView {
     GameState& state;
     const TurnInput& input;
     Drawing& draws;
-    TurnCues& cues;
+    CueList& cues;
 };
 
 // The real game fills it with SDL's seams; tests with a virtual clock,
@@ -56,20 +56,20 @@ struct Runtime {
     InputSource& input;
     SoundBoard& sound;
     TurnInput turnInput{};  // this turn's, read at its start
-    TurnOutput record{};    // this turn's, filled by its rules
+    ShowRecord record{};    // this turn's, filled by its rules
     Timer frameTimer{};
     std::int64_t turnStartUs = -1;   // the clock's fine reading at the turn's start
     std::int64_t turnEndUs = -1;     // where the last paced turn was meant to end
     TurnOverlay* overlay = nullptr;  // the assist layer, when the player asks for it
 
     // A new turn's empty record, and the rules' view of it.
-    Turn startRecord();
+    RulesView freshRecord();
 };
 
 // The nominal length of a turn, in milliseconds.
 constexpr std::uint32_t FrameMs = 33;
 
 // Where a turn beginning at `now` on the fine clock counts from.
-std::int64_t turnStart(const Runtime& rt, std::int64_t now);
+std::int64_t pacedStartUs(const Runtime& rt, std::int64_t now);
 
 }  // namespace qz

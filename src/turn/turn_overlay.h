@@ -13,9 +13,9 @@ class TurnOverlay {
   public:
     virtual ~TurnOverlay() = default;
     // The turn's input is read; nothing of the turn has run yet.
-    virtual void turnStarts(const GameState& state, const TurnInput& input) = 0;
+    virtual void inputRead(const GameState& state, const TurnInput& input) = 0;
     // The turn has run and drawn its frame, which is about to be shown.
-    virtual void turnEnds(const GameState& state, Drawing& canvas) = 0;
+    virtual void turnEnds(const GameState& state, Drawing& drawing) = 0;
     // A turn that the game did not run, being paused: its input still holds
     // the program's own keys and the window's focus, which the overlay may follow.
     virtual void turnSkipped(const TurnInput& input) = 0;

@@ -31,7 +31,7 @@ std::vector<std::string> split(const std::string& text) {
 
 // The clock is recorded as the time each turn took, so a change in one
 // turn's waiting shows in that turn alone.
-std::vector<FieldValue> turnFields(const TurnRecord& record) {
+std::vector<FieldValue> turnFields(const TurnOutcome& record) {
     std::vector<FieldValue> fields{{"turnMs", std::to_string(record.turnMs)}};
     fields.insert(fields.end(), record.state.begin(), record.state.end());
     return fields;
@@ -132,9 +132,9 @@ std::string quoted(const std::vector<std::string>& sounds) {
 
 }  // namespace
 
-std::string writeReplayLog(unsigned seed, const std::vector<TurnRecord>& records) {
+std::string writeReplayLog(unsigned seed, const std::vector<TurnOutcome>& records) {
     std::vector<ScriptedTurn> inputs;
-    for (const TurnRecord& record : records) {
+    for (const TurnOutcome& record : records) {
         inputs.push_back(record.input);
     }
     std::string out =
@@ -144,7 +144,7 @@ std::string writeReplayLog(unsigned seed, const std::vector<TurnRecord>& records
     out += "script " + describeInputs(inputs) + "\n";
     out += "turns " + std::to_string(records.empty() ? 0 : records.back().turn) + "\n";
     std::vector<FieldValue> previous;
-    for (const TurnRecord& record : records) {
+    for (const TurnOutcome& record : records) {
         const std::vector<FieldValue> fields = turnFields(record);
         const std::string number = std::to_string(record.turn);
         if (previous.empty()) {

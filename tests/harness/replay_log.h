@@ -10,7 +10,7 @@
 
 namespace qz {
 
-std::string writeReplayLog(unsigned seed, const std::vector<TurnRecord>& records);
+std::string writeReplayLog(unsigned seed, const std::vector<TurnOutcome>& records);
 
 // The first turn at which two replay logs part, with each field (and the
 // sound requests) that differs there, expected against actual. Empty when

@@ -30,10 +30,10 @@ void ScenarioRunner::step(const ScriptedTurn& input) {
     }
 }
 
-TurnRecord ScenarioRunner::runTurn(const ScriptedTurn& input) {
+TurnOutcome ScenarioRunner::runTurn(const ScriptedTurn& input) {
     const std::uint32_t startTicks = clock_.ticks();
     step(input);
-    TurnRecord record;
+    TurnOutcome record;
     record.turn = turn_;
     record.ticks = clock_.ticks();
     record.turnMs = record.ticks - startTicks;
@@ -51,8 +51,8 @@ TurnRecord ScenarioRunner::runTurn(const ScriptedTurn& input) {
     return record;
 }
 
-std::vector<TurnRecord> ScenarioRunner::run(const KeyScript& script) {
-    std::vector<TurnRecord> records;
+std::vector<TurnOutcome> ScenarioRunner::run(const KeyScript& script) {
+    std::vector<TurnOutcome> records;
     for (const ScriptedTurn& input : script.turns()) {
         records.push_back(runTurn(input));
         if (state_.quitRequested) {

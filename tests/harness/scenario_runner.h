@@ -15,7 +15,7 @@
 
 namespace qz {
 
-struct TurnRecord {
+struct TurnOutcome {
     int turn = 0;
     std::uint32_t ticks = 0;   // virtual time at the end of the turn
     std::uint32_t turnMs = 0;  // virtual time the turn took
@@ -23,7 +23,7 @@ struct TurnRecord {
     std::vector<FieldValue> state;  // at the end of the turn
     std::vector<std::string> sounds;
     std::vector<std::string> brokenInvariants;  // checkInvariants at the end of the turn
-    bool operator==(const TurnRecord&) const = default;
+    bool operator==(const TurnOutcome&) const = default;
 };
 
 // Sound lengths the recording board assumes, in milliseconds, by Sound.
@@ -35,12 +35,12 @@ class ScenarioRunner {
     ScenarioRunner(Canvas& canvas, unsigned seed,
                    std::array<std::uint32_t, SoundCount> soundLengthsMs = DefaultSoundLengthsMs);
 
-    TurnRecord runTurn(const ScriptedTurn& input);
+    TurnOutcome runTurn(const ScriptedTurn& input);
     // Runs one turn and records nothing: for long runs that look at the
     // state themselves.
     void step(const ScriptedTurn& input);
     // Runs the script until it ends or the player quits.
-    std::vector<TurnRecord> run(const KeyScript& script);
+    std::vector<TurnOutcome> run(const KeyScript& script);
 
     // After every turn, copies the state out, wipes it and copies it back:
     // a run must not tell the difference, as the state is plain data.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/input_source.h"
 #include "controls/keyboard.h"
 
 namespace qz {

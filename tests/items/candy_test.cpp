@@ -27,8 +27,8 @@ TEST(CandyTouch, FacingRightReachesThirtyTwoPixelsFurtherAndOnlyFacingLeftCrunch
     for (const Reach reach : {Reach{FacingLeft, 398, true}, Reach{FacingRight, 368, false}}) {
         for (int x = 350; x <= 430; ++x) {
             for (int feet = 290; feet <= 320; ++feet) {
-                TurnCues sound;
-                sound.startTurn(nullptr);
+                CueList sound;
+                sound.restart(nullptr);
                 GameState s;
                 s.area = AreaTwo;
                 s.candy.candyX = 400;

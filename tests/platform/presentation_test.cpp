@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "controls/library_input.h"
 #include "harness/recording_sound_board.h"
 #include "platform/pixel_copy.h"
 #include "support/game_fixture.h"
@@ -121,7 +122,7 @@ GameState turnAfter(GameState state, Canvas& canvas, std::initializer_list<SDL_k
     }
     VirtualClock clock;
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
-    SdlInput input([&toggles] { ++toggles; });
+    LibraryInput input([&toggles] { ++toggles; });
     Runtime rt{state, canvas, clock, input, sound};
     runTurn(rt);
     return state;

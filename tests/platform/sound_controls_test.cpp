@@ -23,7 +23,7 @@ std::vector<int> volumes() {
 
 TEST(SoundControls, MuteSilencesEveryChannelUntilUnmutedWhateverTheGameAsksMeanwhile) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SdlSoundBoard sound;
+    MixerSoundBoard sound;
     ASSERT_TRUE(sound.open()) << SDL_GetError();
     ASSERT_EQ(chdir(QZ_TEST_DATA_DIR), 0);
     ASSERT_EQ(sound.loadAll(), "");

@@ -18,7 +18,7 @@ std::vector<double> playTurns(double refreshHz, int turns, double callbackLateMs
                               double stallAtMs = -1, double stallMs = 0) {
     WaitSchedule schedule;
     std::vector<double> starts;
-    double turnStart = 0;
+    double pacedStartUs = 0;
     for (int refresh = 0; int(starts.size()) < turns; ++refresh) {
         double now = refresh * 1000.0 / refreshHz + callbackLateMs;
         if (stallAtMs >= 0 && now >= stallAtMs) {
@@ -27,10 +27,10 @@ std::vector<double> playTurns(double refreshHz, int turns, double callbackLateMs
         }
         while (schedule.due(now) && int(starts.size()) < turns) {
             schedule.wake(now);
-            turnStart = schedule.gameMs(now);
+            pacedStartUs = schedule.gameMs(now);
             starts.push_back(now);
             now += WorkMs;
-            schedule.waitFor(now, turnStart + TurnMs - schedule.gameMs(now));
+            schedule.waitFor(now, pacedStartUs + TurnMs - schedule.gameMs(now));
         }
     }
     return starts;

@@ -59,7 +59,7 @@ class Assist : public GameTest {
   protected:
     // One turn of the layer from `before` to `after`, drawn over the frame.
     void turn(const GameState& before, const GameState& after, const TurnInput& input = {}) {
-        layer.turnStarts(before, input);
+        layer.inputRead(before, input);
         layer.turnEnds(after, drawing);
         canvas().draw(drawing);
         drawing.clear();
@@ -82,7 +82,7 @@ TEST_F(Assist, TellsOfEachHappeningOnceWithItsOwnSoundAndLine) {
         h.happen(after);
         AssistLayer fresh(sounds);
         sounds.played.clear();
-        fresh.turnStarts(before, {});
+        fresh.inputRead(before, {});
         fresh.turnEnds(after, drawing);
         EXPECT_EQ(eventsOfTurn(before, after), std::vector<AssistEvent>{h.event});
         EXPECT_EQ(sounds.played, std::vector<AssistSound>{news.sound});
@@ -143,7 +143,7 @@ TEST_F(Assist, ACatchThatTakesSomethingSaysWhatAndBothItsSoundAndTheTheftsAreHea
         after.pursuer.alienCaught = true;
         TimedAssistSounds timed;
         AssistLayer fresh(timed);
-        fresh.turnStarts(before, {});
+        fresh.inputRead(before, {});
         fresh.turnEnds(after, drawing);
         EXPECT_EQ(fresh.line(), piece ? "Caught by the FBI agent! He took a phone piece."
                                       : "Caught by the FBI agent! He took your Crunko's pieces.");
@@ -151,7 +151,7 @@ TEST_F(Assist, ACatchThatTakesSomethingSaysWhatAndBothItsSoundAndTheTheftsAreHea
         int turns = 0;
         for (; timed.played.size() < 2 && turns < AssistLineTurns; ++turns) {
             timed.nowMs += FrameMs;
-            fresh.turnStarts(after, {});
+            fresh.inputRead(after, {});
             fresh.turnEnds(after, drawing);
         }
         EXPECT_EQ(timed.played,

@@ -14,7 +14,7 @@ namespace qz::test {
 namespace {
 
 struct GameRun {
-    std::vector<TurnRecord> records;
+    std::vector<TurnOutcome> records;
     std::vector<std::uint64_t> frames;
     std::vector<PlayMode> modes;
 };
@@ -31,7 +31,7 @@ class AssistGoldens : public GameTest {
         if (layer) {
             // The map held all game long: it must change nothing either.
             const InputEvent mapKey{InputEvent::Type::KeyDown, {}, Control::Map};
-            layer->turnStarts(state(), TurnInput{{mapKey}, {}});
+            layer->inputRead(state(), TurnInput{{mapKey}, {}});
         }
         GameRun run;
         for (const ScriptedTurn& input : golden.script) {

@@ -35,7 +35,7 @@ class Captures : public GameTest {
         }
         return done();
     }
-    std::vector<TurnRecord> records_;
+    std::vector<TurnOutcome> records_;
 };
 
 TEST_F(Captures, TheAgentWalksOffAndTheScientistCarriesTheAlienToItsRelease) {

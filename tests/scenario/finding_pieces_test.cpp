@@ -64,7 +64,7 @@ class FindingThePieces : public GameTest {
         holdUntil({KeyUp}, [&] { return s.area != InsideHole; }, 80);
     }
 
-    std::vector<TurnRecord> records_;
+    std::vector<TurnOutcome> records_;
 };
 
 TEST_F(FindingThePieces, AllThreeFromTheirHolesInASeededGame) {

@@ -71,7 +71,7 @@ class ShippedFrames : public GameTest {
         for (const ScriptedTurn& input : script.turns()) {
             ++turn_;
             shipped.state().random.seed(shipped.seed() + static_cast<unsigned>(turn_));
-            const TurnRecord record = shipped.runTurn(input);
+            const TurnOutcome record = shipped.runTurn(input);
             original.state().random.seed(shipped.seed() + static_cast<unsigned>(turn_));
             ASSERT_TRUE(original.runTurn(input) == record) << "the games part at turn " << turn_;
             if (seen) {

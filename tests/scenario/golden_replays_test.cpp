@@ -13,9 +13,9 @@ namespace {
 
 class GoldenReplays : public GameTest {
   protected:
-    std::vector<TurnRecord> replay(const Golden& golden, bool restore) {
+    std::vector<TurnOutcome> replay(const Golden& golden, bool restore) {
         start(golden.seed).restoreEveryTurn(restore);
-        std::vector<TurnRecord> records;
+        std::vector<TurnOutcome> records;
         for (const ScriptedTurn& input : golden.script) {
             records.push_back(runner().runTurn(input));
         }
@@ -29,7 +29,7 @@ TEST_F(GoldenReplays, EachRunsTheSameTwiceAndWithTheStateRestoredEveryTurn) {
         const std::optional<Golden> golden = readGolden(entry.path());
         ASSERT_TRUE(golden) << entry.path() << " has no seed and script lines";
         ++goldens;
-        const std::vector<TurnRecord> first = replay(*golden, false);
+        const std::vector<TurnOutcome> first = replay(*golden, false);
         EXPECT_TRUE(replay(*golden, false) == first) << golden->name << ": the second run differs";
         EXPECT_TRUE(replay(*golden, true) == first)
             << golden->name << ": the run with the state restored every turn differs";

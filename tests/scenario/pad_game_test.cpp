@@ -3,7 +3,7 @@
 // same game played with the keys.
 #include <SDL/SDL.h>
 
-#include "controls/keyboard.h"
+#include "controls/library_input.h"
 #include "scenario/autopilot.h"
 #include "support/game_fixture.h"
 #include "turn/game_turn.h"
@@ -114,9 +114,9 @@ TEST_F(PadGame, AGameWonWithThePadGoesTurnForTurnAsWithTheKeys) {
     padState.mode = PlayMode::Title;
     VirtualClock clock;
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
-    Pad pad;
+    PadDevice pad;
     const Bindings bindings = Bindings::defaults();
-    SdlInput input;
+    LibraryInput input;
     input.use(bindings, &pad, {});
     Runtime rt{padState, canvas(), clock, input, sound};
     HeldKeys before;

@@ -56,7 +56,7 @@ class Walks : public GameTest {
     // and the game must be the golden one.
     template <class Run>
     void replay(Run run, const char* golden) {
-        const std::vector<TurnRecord> first = run();
+        const std::vector<TurnOutcome> first = run();
         EXPECT_TRUE(run() == first) << "the second run of the same script differs";
         EXPECT_TRUE(matchesGolden(golden, seed_, first));
     }
@@ -64,7 +64,7 @@ class Walks : public GameTest {
     // Round the cube twice: up and down through Forest, Area One, Washington
     // DC and Area Three, then left and right through Forest, Area Two,
     // Washington DC and Area Four: the sixteen edges without a turn.
-    std::vector<TurnRecord> straightEdges() {
+    std::vector<TurnOutcome> straightEdges() {
         begin();
         walk(KeyUp, 26);
         expectAt(Forest, 340, 30);
@@ -118,7 +118,7 @@ class Walks : public GameTest {
 
     // Areas One to Four in a ring over the eight quarter-turn edges, and
     // back the other way round.
-    std::vector<TurnRecord> quarterTurns() {
+    std::vector<TurnOutcome> quarterTurns() {
         begin();
         walk(KeyUp, 27);
         expectAt(AreaOne, 340, 375);
@@ -149,7 +149,7 @@ class Walks : public GameTest {
 
     // Area Four always has the six holes of layout 0: stand on three of
     // them, then drop into the last.
-    std::vector<TurnRecord> holesOfAreaFour() {
+    std::vector<TurnOutcome> holesOfAreaFour() {
         begin();
         walk(KeyLeft, 69);
         expectAt(AreaFour, 750, 160);
@@ -172,7 +172,7 @@ class Walks : public GameTest {
     // A Move Up zone over hole 2 of Area Four: Z, then X at once. Inside,
     // the animation waits; it goes on when the alien has levitated out, and
     // only then takes it up into Area One.
-    std::vector<TurnRecord> powerCarriedIntoAHole() {
+    std::vector<TurnOutcome> powerCarriedIntoAHole() {
         begin(MoveUpOverHoleSeed);
         walk(KeyLeft, 69);
         walk(KeyUp, 15);
@@ -195,7 +195,7 @@ class Walks : public GameTest {
     }
 
   private:
-    std::vector<TurnRecord> records_;
+    std::vector<TurnOutcome> records_;
     unsigned seed_ = Seed;
 };
 

@@ -19,18 +19,18 @@ class WholeGames : public GameTest {
   protected:
     // From the title into play, then the player until the end screen and a
     // few turns of it; every turn is held to the invariants.
-    std::vector<TurnRecord> playToTheEnd(unsigned seed, Player player, int turnLimit) {
+    std::vector<TurnOutcome> playToTheEnd(unsigned seed, Player player, int turnLimit) {
         start(seed);
-        std::vector<TurnRecord> records = play(KeyScript().hold({KeyS}, 1).idle(59));
+        std::vector<TurnOutcome> records = play(KeyScript().hold({KeyS}, 1).idle(59));
         ScriptedTurn last;
         while (state().mode == PlayMode::Play && static_cast<int>(records.size()) < turnLimit) {
             last = player(state(), last);
             records.push_back(runner().runTurn(last));
         }
-        for (const TurnRecord& record : play(KeyScript().idle(EndScreenTurns))) {
+        for (const TurnOutcome& record : play(KeyScript().idle(EndScreenTurns))) {
             records.push_back(record);
         }
-        for (const TurnRecord& record : records) {
+        for (const TurnOutcome& record : records) {
             EXPECT_TRUE(record.brokenInvariants.empty())
                 << "turn " << record.turn << ": " << record.brokenInvariants.front();
             if (!record.brokenInvariants.empty()) {
@@ -45,7 +45,7 @@ class WholeGames : public GameTest {
 
 TEST_F(WholeGames, WonByCallingTheShipWithAllThreePiecesAndWaitingOnTheLandingZone) {
     constexpr unsigned Seed = 1;
-    const std::vector<TurnRecord> records = playToTheEnd(Seed, playToWin, 20000);
+    const std::vector<TurnOutcome> records = playToTheEnd(Seed, playToWin, 20000);
     const GameState& s = state();
     ASSERT_EQ(s.mode, PlayMode::GameOver);
     EXPECT_EQ(s.phonePieceHeld, (std::array<bool, 3>{true, true, true}));
@@ -58,7 +58,7 @@ TEST_F(WholeGames, WonByCallingTheShipWithAllThreePiecesAndWaitingOnTheLandingZo
 
 TEST_F(WholeGames, LostWhenJorrinHasRevivedTheAlienForTheLastTime) {
     constexpr unsigned Seed = 1;
-    const std::vector<TurnRecord> records = playToTheEnd(Seed, playToLose, 20000);
+    const std::vector<TurnOutcome> records = playToTheEnd(Seed, playToLose, 20000);
     const GameState& s = state();
     ASSERT_EQ(s.mode, PlayMode::GameOver);
     EXPECT_EQ(s.lives, 0);

@@ -34,7 +34,7 @@ class Watchdog {
         wake_.notify_one();
         thread_.join();
     }
-    void turnStarts(unsigned seed, long turn) {
+    void inputRead(unsigned seed, long turn) {
         seed_ = seed;
         turn_ = turn;
         ++beats_;
@@ -163,7 +163,7 @@ SoakTally runSoak(Canvas& canvas, const SoakOptions& options) {
         auto runner = std::make_unique<ScenarioRunner>(canvas, runSeed);
         ProgressWatch progress;
         for (long turn = 1; turn <= options.turnsPerSeed; ++turn) {
-            watchdog.turnStarts(runSeed, turn);
+            watchdog.inputRead(runSeed, turn);
             const GameState before = runner->state();
             const std::uint32_t startTicks = runner->clock().ticks();
             runner->step(player.next(runner->state()));

@@ -21,13 +21,13 @@ ScenarioRunner& GameTest::start(unsigned seed) {
     return *runner_;
 }
 
-std::vector<TurnRecord> GameTest::play(const KeyScript& script) {
+std::vector<TurnOutcome> GameTest::play(const KeyScript& script) {
     // A test that contrives a state (one piece put in a hole by hand, say) may
     // start from one that breaks the whole-game invariants; such runs are not
     // held to them.
     const bool heldAtStart = checkInvariants(state()).empty();
-    std::vector<TurnRecord> records = runner().run(script);
-    for (const TurnRecord& record : records) {
+    std::vector<TurnOutcome> records = runner().run(script);
+    for (const TurnOutcome& record : records) {
         if (heldAtStart && !record.brokenInvariants.empty()) {
             std::string broken;
             for (const std::string& invariant : record.brokenInvariants) {

@@ -39,7 +39,7 @@ class GameTest : public ::testing::Test {
     // Runs a script; gives the records of its turns. When the state holds
     // every invariant at the start, fails the test at the first turn that
     // breaks one.
-    std::vector<TurnRecord> play(const KeyScript& script);
+    std::vector<TurnOutcome> play(const KeyScript& script);
     ScenarioRunner& runner() { return *runner_; }
     GameState& state() { return runner_->state(); }
     Canvas& canvas() { return *canvas_; }

@@ -30,7 +30,7 @@ std::optional<Golden> readGolden(const std::filesystem::path& path) {
 }
 
 ::testing::AssertionResult matchesGolden(const std::string& name, unsigned seed,
-                                         const std::vector<TurnRecord>& records) {
+                                         const std::vector<TurnOutcome>& records) {
     const std::string path = std::string(QZ_GOLDEN_DIR) + "/" + name + ".txt";
     const std::string actual =
         "# Replay checked by the scenario tests in tests/scenario/. Rewrite it with\n"

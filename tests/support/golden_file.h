@@ -25,6 +25,6 @@ std::optional<Golden> readGolden(const std::filesystem::path& path);
 
 // On a mismatch, names the first differing turn and its fields.
 ::testing::AssertionResult matchesGolden(const std::string& name, unsigned seed,
-                                         const std::vector<TurnRecord>& records);
+                                         const std::vector<TurnOutcome>& records);
 
 }  // namespace qz::test

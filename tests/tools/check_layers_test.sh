@@ -21,7 +21,7 @@ base() {
     put "$tree" platform/geometry.h 'struct Point {};'
     put "$tree" platform/canvas.h '#include "platform/geometry.h"'
     put "$tree" platform/display.cpp '#include <SDL/SDL.h>'
-    put "$tree" controls/sdl_input.cpp '#include <SDL/SDL.h>'
+    put "$tree" platform/web_event_reader.cpp '#include <emscripten.h>'
     put "$tree" core/geometry.h '#include "platform/geometry.h"'
     put "$tree" world/area.h '#include "core/geometry.h"'
     put "$tree" world/area.cpp '#include "world/area.h"'
@@ -58,8 +58,10 @@ refused "SDL 2's header" core/geometry.h \
 refused "a core header including the platform for a rule" world/area.cpp \
     core/drawn.h '#include "platform/canvas.h"' \
     world/area.cpp '#include "core/drawn.h"'
-refused "a reader that is none of the four" controls/sdl_anything.cpp \
-    controls/sdl_anything.cpp '#include <SDL/SDL.h>'
+refused "the controls reading the display library" controls/sdl_input.cpp \
+    controls/sdl_input.cpp '#include <SDL/SDL.h>'
+refused "the controls reading the browser" controls/web_input.cpp \
+    controls/web_input.cpp '#include <emscripten.h>'
 refused "an included .inc file" world/table.inc \
     world/table.inc '#include "../platform/canvas.h"' \
     world/area.cpp '#include "world/table.inc"'

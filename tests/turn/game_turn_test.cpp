@@ -83,14 +83,14 @@ TEST_F(GameTurn, SleepsThatWakeLateDoNotAddUpButALateTurnCountsFromItsOwnStart) 
     Runtime rt{state(), canvas(), clock, runner().runtime().input, runner().sound()};
     const std::int64_t start = clock.us;
     for (int turn = 0; turn < 100; ++turn) {
-        rt.turnStartUs = turnStart(rt, clock.microseconds());
+        rt.turnStartUs = pacedStartUs(rt, clock.microseconds());
         clock.us += 2'000;
         pace(rt);
     }
     EXPECT_EQ(clock.us - start, 100 * 33'000 + 150);
 
     clock.us += 5'000;  // a deliberate wait between two turns
-    EXPECT_EQ(turnStart(rt, clock.microseconds()), clock.us);
+    EXPECT_EQ(pacedStartUs(rt, clock.microseconds()), clock.us);
 }
 
 TEST_F(GameTurn, PlayTurnsArePacedTo33Milliseconds) {

@@ -21,12 +21,12 @@ TEST_F(Presenting, ThePresenterStopsAtEachWaitInTheOrderTheTurnMadeThem) {
     ScriptedInput input;
     RecordingSoundBoard board(clock, DefaultSoundLengthsMs);
     Runtime rt{s, canvas(), clock, input, board};
-    startTurnClock(rt);
-    const Turn t = rt.startRecord();
+    startPacing(rt);
+    const RulesView t = rt.freshRecord();
     t.cues.play(0, Sound::Ufo);
     t.cues.wait(30);
     t.cues.halt(0);
-    rt.record.end = TurnEnd{true, 2500, true};
+    rt.record.end = FrameEnd{true, 2500, true};
 
     Presenter presenter;
     presenter.start();
@@ -48,8 +48,8 @@ TEST(TurnCuesTest, AChannelTheTurnHasTouchedAnswersAsItWillOnceThatIsCarriedOut)
     VirtualClock clock;
     RecordingSoundBoard board(clock, DefaultSoundLengthsMs);
     board.play(1, Sound::Drop);
-    TurnCues cues;
-    cues.startTurn(&board);
+    CueList cues;
+    cues.restart(&board);
     EXPECT_TRUE(cues.playing(1));
     EXPECT_FALSE(cues.playing(2));
     cues.play(2, Sound::Candy);
@@ -58,7 +58,7 @@ TEST(TurnCuesTest, AChannelTheTurnHasTouchedAnswersAsItWillOnceThatIsCarriedOut)
     EXPECT_TRUE(cues.playing(2));
     EXPECT_FALSE(cues.playing(1));
     EXPECT_FALSE(cues.playing(0));
-    cues.startTurn(&board);
+    cues.restart(&board);
     EXPECT_TRUE(cues.playing(1)) << "a new turn forgets the last one's requests";
 }
 

@@ -8,9 +8,9 @@ namespace {
 
 using SoundCues = GameTest;
 
-std::vector<int> themeStarts(const std::vector<TurnRecord>& records) {
+std::vector<int> themeStarts(const std::vector<TurnOutcome>& records) {
     std::vector<int> turns;
-    for (const TurnRecord& r : records) {
+    for (const TurnOutcome& r : records) {
         for (const std::string& s : r.sounds) {
             if (s == "play 4 3") {
                 turns.push_back(r.turn);
@@ -73,8 +73,8 @@ TEST(SoundCueRule, ABusyChannelIsNotRestartedAndNothingIsSetForIt) {
     RecordingSoundBoard board(clock, DefaultSoundLengthsMs);
     // Each call a turn of its own, its requests carried out as the turn ends.
     const auto playWhenSilent = [&board](int channel, Sound sound) {
-        TurnCues cues;
-        cues.startTurn(&board);
+        CueList cues;
+        cues.restart(&board);
         qz::playWhenSilent(cues, channel, sound);
         for (const Cue& cue : cues.cues()) {
             carryOut(cue, board);

@@ -32,9 +32,9 @@ class Holes : public GameTest {
     }
 };
 
-int countOf(const std::vector<TurnRecord>& records, const std::string& sound) {
+int countOf(const std::vector<TurnOutcome>& records, const std::string& sound) {
     int count = 0;
-    for (const TurnRecord& record : records) {
+    for (const TurnOutcome& record : records) {
         count += static_cast<int>(std::count(record.sounds.begin(), record.sounds.end(), sound));
     }
     return count;
@@ -43,7 +43,7 @@ int countOf(const std::vector<TurnRecord>& records, const std::string& sound) {
 TEST_F(Holes, TheFallDropsTwelveATurnAndLandsAt332OnTheTwentySeventhTurn) {
     standOnAHole(700);
     const int timeUnits = state().timeUnits;
-    std::vector<TurnRecord> records = play(KeyScript().hold({KeyX}, 1));
+    std::vector<TurnOutcome> records = play(KeyScript().hold({KeyX}, 1));
     EXPECT_EQ(state().area, InsideHole);
     EXPECT_EQ(state().holeVisit.areaBeforeHole, AreaFour);
     EXPECT_EQ(countOf(records, "play 1 1"), 1) << "the drop sound starts in the first turn";

@@ -189,7 +189,7 @@ TEST_F(Walking, WhileTheScientistHoldsTheAlienOnlyEscapeWorks) {
         s.pursuer.alienCaught = true;
         s.pursuer.pursuerIsScientist = true;
         std::vector<std::vector<FieldValue>> lines;
-        for (const TurnRecord& record : play(keys)) {
+        for (const TurnOutcome& record : play(keys)) {
             lines.push_back(record.state);
         }
         return lines;
@@ -236,8 +236,8 @@ void stepWith(GameState& s, std::initializer_list<GameKey> keys) {
     for (GameKey key : keys) {
         held.press(key);
     }
-    TurnCues sound;
-    sound.startTurn(nullptr);
+    CueList sound;
+    sound.restart(nullptr);
     movementStep(s, held, sound);
 }
 

@@ -242,7 +242,7 @@ TEST_F(Zones, EachHeadBobTurnWaitsThirtyMillisecondsAndTheFifthDrawsNoAlien) {
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
     Runtime rt{s, canvas(), clock, input, sound};
     for (int turn = 1; turn <= 5; ++turn) {
-        Turn t = rt.startRecord();
+        RulesView t = rt.freshRecord();
         playTurn(t);
         std::vector<int> waits;
         for (const Cue& cue : rt.record.cues.cues()) {

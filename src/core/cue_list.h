@@ -25,10 +25,10 @@ struct Cue {
 // clock's business.
 bool carryOut(const Cue& cue, SoundBoard& board);
 
-class TurnCues {
+class CueList {
   public:
     // A new turn's list; `board` answers whether a channel is playing.
-    void startTurn(SoundBoard* board);
+    void restart(SoundBoard* board);
 
     // Asks the board every time, so a recorded game's answers come in the
     // order and number they always have. A channel this turn has already

@@ -1,4 +1,4 @@
-#include "program/recorded_turns.h"
+#include "program/recording_lines.h"
 
 namespace qz {
 namespace {
@@ -45,8 +45,8 @@ unsigned takeWord(const std::uint8_t*& at) {
 }
 
 // Reads the turn at `at` onwards; `held` comes in as the words held before it.
-RecordedTurn takeTurn(const std::uint8_t*& at, HeldKeys& held) {
-    RecordedTurn turn;
+RecordingLine takeTurn(const std::uint8_t*& at, HeldKeys& held) {
+    RecordingLine turn;
     const std::size_t head = takeCount(at);
     turn.input.events.resize(head >> EventsShift);
     for (InputEvent& event : turn.input.events) {
@@ -70,7 +70,7 @@ RecordedTurn takeTurn(const std::uint8_t*& at, HeldKeys& held) {
 
 }  // namespace
 
-void RecordedTurns::push_back(const RecordedTurn& turn) {
+void RecordingLines::push_back(const RecordingLine& turn) {
     if (size_ % TurnsPerMark == 0) {
         marks_.push_back({bytes_.size(), static_cast<std::uint16_t>(held_.bits())});
     }
@@ -99,7 +99,7 @@ void RecordedTurns::push_back(const RecordedTurn& turn) {
     }
 }
 
-RecordedTurn RecordedTurns::operator[](std::size_t index) const {
+RecordingLine RecordingLines::operator[](std::size_t index) const {
     const Mark& mark = marks_[index / TurnsPerMark];
     const std::uint8_t* at = bytes_.data() + mark.at;
     HeldKeys held = HeldKeys::fromBits(mark.heldBefore);

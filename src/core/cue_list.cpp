@@ -1,22 +1,22 @@
-#include "core/turn_cues.h"
+#include "core/cue_list.h"
 
 #include "platform/sound_board.h"
 
 namespace qz {
 
-void TurnCues::startTurn(SoundBoard* board) {
+void CueList::restart(SoundBoard* board) {
     board_ = board;
     cues_.clear();
     known_.fill(Known::Board);
 }
 
-void TurnCues::note(int channel, Known known) {
+void CueList::note(int channel, Known known) {
     if (channel >= 0 && channel < Channels) {
         known_[static_cast<std::size_t>(channel)] = known;
     }
 }
 
-bool TurnCues::playing(int channel) {
+bool CueList::playing(int channel) {
     const bool answer = board_ && board_->playing(channel);
     if (channel < 0 || channel >= Channels) {
         return answer;
@@ -32,26 +32,26 @@ bool TurnCues::playing(int channel) {
     return answer;
 }
 
-void TurnCues::play(int channel, Sound sound) {
+void CueList::play(int channel, Sound sound) {
     cues_.push_back({Cue::Kind::Play, channel, static_cast<int>(sound)});
     note(channel, Known::Playing);
 }
 
-void TurnCues::halt(int channel) {
+void CueList::halt(int channel) {
     cues_.push_back({Cue::Kind::Halt, channel, 0});
     note(channel, Known::Silent);
 }
 
-void TurnCues::fadeOut(int channel, int ms) {
+void CueList::fadeOut(int channel, int ms) {
     // A fading channel plays on until its fade ends, as the board will say.
     cues_.push_back({Cue::Kind::FadeOut, channel, ms});
 }
 
-void TurnCues::setVolumeAll(int volume) {
+void CueList::setVolumeAll(int volume) {
     cues_.push_back({Cue::Kind::Volume, -1, volume});
 }
 
-void TurnCues::wait(std::uint32_t ms) {
+void CueList::wait(std::uint32_t ms) {
     cues_.push_back({Cue::Kind::Wait, -1, static_cast<int>(ms)});
 }
 

@@ -3,10 +3,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 #include <set>
 #include <string>
 
-#include "controls/pad.h"
+#include "platform/raw_input.h"
 
 namespace qz {
 namespace {
@@ -37,33 +38,49 @@ constexpr int TurnsBetweenChecks = 15;
 
 }  // namespace
 
-bool Pad::open() {
+struct PadDevice::Device {
+    SDL_Joystick* joystick = nullptr;
+    std::string description;
+    // The file the pad was read from, to notice its device going away.
+    int fd = -1;
+    std::string file;
+    int untilCheck = 0;
+};
+
+PadDevice::PadDevice() : device_(std::make_unique<Device>()) {}
+
+PadDevice::~PadDevice() {
+    close();
+}
+
+bool PadDevice::open() {
+    Device& d = *device_;
     if (SDL_NumJoysticks() < 1) {
         return false;
     }
     // The display library does not say when a pad is unplugged, but its
     // device file then vanishes from under the file the pad was opened on.
     const std::set<int> before = openFiles();
-    joystick_ = SDL_JoystickOpen(0);
-    if (!joystick_) {
+    d.joystick = SDL_JoystickOpen(0);
+    if (!d.joystick) {
         return false;
     }
     for (int fd : openFiles()) {
         const std::string file = before.count(fd) ? "" : fileOf(fd);
         if (file.starts_with("/")) {
-            fd_ = fd;
-            device_ = file;
+            d.fd = fd;
+            d.file = file;
         }
     }
-    if (fd_ < 0) {
+    if (d.fd < 0) {
         // sdl12-compat opens the device while the library starts, not here:
         // it is the open file that is a joystick device, or the one named.
         const char* named = std::getenv("SDL_JOYSTICK_DEVICE");
         for (int fd : before) {
             const std::string file = fileOf(fd);
-            if (fd_ < 0 && (file.starts_with("/dev/input/") || (named && file == named))) {
-                fd_ = fd;
-                device_ = file;
+            if (d.fd < 0 && (file.starts_with("/dev/input/") || (named && file == named))) {
+                d.fd = fd;
+                d.file = file;
             }
         }
     }
@@ -72,53 +89,38 @@ bool Pad::open() {
     auto count = [](int n, const char* one, const char* many) {
         return std::to_string(n) + " " + (n == 1 ? one : many);
     };
-    description_ = std::string("\"") + (name ? name : "?") + "\" (" +
-                   count(SDL_JoystickNumAxes(joystick_), "axis", "axes") + ", " +
-                   count(SDL_JoystickNumHats(joystick_), "hat", "hats") + ", " +
-                   count(SDL_JoystickNumButtons(joystick_), "button", "buttons") + ")";
+    d.description = std::string("\"") + (name ? name : "?") + "\" (" +
+                    count(SDL_JoystickNumAxes(d.joystick), "axis", "axes") + ", " +
+                    count(SDL_JoystickNumHats(d.joystick), "hat", "hats") + ", " +
+                    count(SDL_JoystickNumButtons(d.joystick), "button", "buttons") + ")";
     return true;
 }
 
-void Pad::close() {
-    if (joystick_) {
-        SDL_JoystickClose(joystick_);
-        joystick_ = nullptr;
+void PadDevice::close() {
+    if (device_->joystick) {
+        SDL_JoystickClose(device_->joystick);
+        device_->joystick = nullptr;
     }
-    fd_ = -1;
+    device_->fd = -1;
 }
 
-bool Pad::take(const SDL_Event& e, std::vector<PadChange>& changes) {
-    switch (e.type) {
-        case SDL_JOYBUTTONDOWN:
-        case SDL_JOYBUTTONUP:
-            tracker_.button(e.jbutton.button, e.type == SDL_JOYBUTTONDOWN, changes);
-            return true;
-        case SDL_JOYHATMOTION:
-            if (e.jhat.hat == 0) {
-                tracker_.hat(e.jhat.value, changes);
-            }
-            return true;
-        case SDL_JOYAXISMOTION:
-            tracker_.axis(e.jaxis.axis, e.jaxis.value, changes);
-            return true;
-        case SDL_JOYBALLMOTION:
-            return true;
-        default:
-            return false;
-    }
+std::string PadDevice::description() const {
+    return device_->description;
 }
 
-bool Pad::wentAway(std::vector<PadChange>& changes) {
-    if (!joystick_ || fd_ < 0 || --untilCheck_ > 0) {
-        return false;
+// The pad's own events come with the library's others; what they do not tell
+// is the device going away.
+void PadDevice::read(std::vector<RawEvent>& events) {
+    Device& d = *device_;
+    if (!d.joystick || d.fd < 0 || --d.untilCheck > 0) {
+        return;
     }
-    untilCheck_ = TurnsBetweenChecks;
-    if (fileOf(fd_) == device_) {
-        return false;
+    d.untilCheck = TurnsBetweenChecks;
+    if (fileOf(d.fd) == d.file) {
+        return;
     }
-    tracker_.releaseAll(changes);
     close();
-    return true;
+    events.push_back(RawEvent{RawEvent::Kind::PadUnplugged});
 }
 
 }  // namespace qz

@@ -11,19 +11,19 @@
 
 namespace qz {
 
-struct RecordedTurn {
+struct RecordingLine {
     TurnInput input;
     std::string soundAnswers;  // '0' or '1' per question, in order
 };
 
-class RecordedTurns {
+class RecordingLines {
   public:
     // Only an event's type and held words are kept: a recording holds nothing more.
-    void push_back(const RecordedTurn& turn);
+    void push_back(const RecordingLine& turn);
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     // Read from the nearest mark before it, so turns read in order cost little.
-    RecordedTurn operator[](std::size_t index) const;
+    RecordingLine operator[](std::size_t index) const;
 
   private:
     // Where a turn begins, and the words held before it.

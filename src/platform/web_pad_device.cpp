@@ -1,32 +1,14 @@
-// The fields that follow a native pad's device are not used here.
-#pragma clang diagnostic ignored "-Wunused-private-field"
-#include "controls/web_pad.h"
-
+// The browser's game pad: the first that navigator.getGamepads() lists, read
+// once a turn in the native library's numbers.
 #include <emscripten.h>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
-#include "controls/pad.h"
+#include "platform/raw_input.h"
 
 namespace qz {
-
-// The display library's pad is not the browser's: the page reads the
-// browser's own (readBrowserPad), so the library's finds none.
-
-bool Pad::open() {
-    return false;
-}
-
-void Pad::close() {}
-
-bool Pad::take(const SDL_Event&, std::vector<PadChange>&) {
-    return false;
-}
-
-bool Pad::wentAway(std::vector<PadChange>&) {
-    return false;
-}
 
 namespace {
 
@@ -103,9 +85,6 @@ Reading readPad() {
     return r;
 }
 
-PadTracker tracker;
-int padInUse = 0;
-
 // A D-pad reported on two axes, as the hat's bits, beyond half its way.
 std::uint8_t hatOfAxes(int x, int y) {
     constexpr int Half = 16384;
@@ -115,41 +94,64 @@ std::uint8_t hatOfAxes(int x, int y) {
 
 }  // namespace
 
-void readBrowserPad(std::vector<PadChange>& changes) {
+// Which pad was read last, 0 for none.
+struct PadDevice::Device {
+    int inUse = 0;
+};
+
+PadDevice::PadDevice() : device_(std::make_unique<Device>()) {}
+PadDevice::~PadDevice() = default;
+
+// A browser shows a page its pads only once a button is pressed, so there is
+// none to name at start-up: the page reads whichever is there, turn by turn.
+bool PadDevice::open() {
+    return false;
+}
+
+void PadDevice::close() {}
+
+std::string PadDevice::description() const {
+    return "";
+}
+
+// The pad as it is now, every input of it, for the controls to tell what
+// changed. A pad that goes away, or another that takes its place, comes as
+// a switch: whatever it held is let go.
+void PadDevice::read(std::vector<RawEvent>& events) {
     const Reading r = readPad();
-    if (r.which != padInUse) {
-        tracker.releaseAll(changes);
-        padInUse = r.which;
+    if (r.which != device_->inUse) {
+        events.push_back(RawEvent{RawEvent::Kind::PadSwitched});
+        device_->inUse = r.which;
     }
     if (!r.which) {
         return;
     }
+    const auto button = [&](int number, int b) {
+        events.push_back(
+            RawEvent{RawEvent::Kind::PadButton, number, static_cast<int>(r.buttons >> b & 1)});
+    };
     const auto pressed = [&](int b) { return (r.buttons >> b & 1) != 0; };
+    std::uint8_t hat = 0;
     if (r.standard) {
         for (int b = 0; b < static_cast<int>(NativeButton.size()); ++b) {
             if (NativeButton[static_cast<std::size_t>(b)] >= 0) {
-                tracker.button(NativeButton[static_cast<std::size_t>(b)], pressed(b), changes);
+                button(NativeButton[static_cast<std::size_t>(b)], b);
             }
         }
         // The hat's bits: up 1, right 2, down 4, left 8.
-        tracker.hat(
-            static_cast<std::uint8_t>((pressed(DpadUp) ? 1 : 0) | (pressed(DpadRight) ? 2 : 0) |
-                                      (pressed(DpadDown) ? 4 : 0) | (pressed(DpadLeft) ? 8 : 0)),
-            changes);
+        hat = static_cast<std::uint8_t>((pressed(DpadUp) ? 1 : 0) | (pressed(DpadRight) ? 2 : 0) |
+                                        (pressed(DpadDown) ? 4 : 0) | (pressed(DpadLeft) ? 8 : 0));
     } else {
         // Any other pad keeps the browser's numbers, which for the common
         // pads on Linux are the driver's own.
         for (int b = 0; b < Buttons; ++b) {
-            tracker.button(b, pressed(b), changes);
+            button(b, b);
         }
-        tracker.hat(hatOfAxes(r.hatX, r.hatY), changes);
+        hat = hatOfAxes(r.hatX, r.hatY);
     }
-    tracker.axis(0, r.x, changes);
-    tracker.axis(1, r.y, changes);
-}
-
-const PadState& browserPadState() {
-    return tracker.state();
+    events.push_back(RawEvent{RawEvent::Kind::PadHat, 0, hat});
+    events.push_back(RawEvent{RawEvent::Kind::PadAxis, 0, r.x});
+    events.push_back(RawEvent{RawEvent::Kind::PadAxis, 1, r.y});
 }
 
 }  // namespace qz
