@@ -1,36 +1,13 @@
 #include <SDL/SDL.h>
-#include <dirent.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <set>
 #include <string>
 
 #include "controls/pad.h"
+#include "controls/pad_device.h"
 
 namespace qz {
 namespace {
-
-// The process's open files, by number, but for the one listing them.
-std::set<int> openFiles() {
-    std::set<int> files;
-    if (DIR* dir = opendir("/proc/self/fd")) {
-        while (const dirent* entry = readdir(dir)) {
-            if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != dirfd(dir)) {
-                files.insert(std::atoi(entry->d_name));
-            }
-        }
-        closedir(dir);
-    }
-    return files;
-}
-
-std::string fileOf(int fd) {
-    char target[512];
-    const std::string link = "/proc/self/fd/" + std::to_string(fd);
-    const ssize_t length = readlink(link.c_str(), target, sizeof target - 1);
-    return length > 0 ? std::string(target, static_cast<std::size_t>(length)) : "";
-}
 
 // Checking the device costs a system call; twice a second is soon enough.
 constexpr int TurnsBetweenChecks = 15;
@@ -43,14 +20,14 @@ bool Pad::open() {
     }
     // The display library does not say when a pad is unplugged, but its
     // device file then vanishes from under the file the pad was opened on.
-    const std::set<int> before = openFiles();
+    const std::set<int> before = openDevices();
     joystick_ = SDL_JoystickOpen(0);
     if (!joystick_) {
         return false;
     }
-    for (int fd : openFiles()) {
-        const std::string file = before.count(fd) ? "" : fileOf(fd);
-        if (file.starts_with("/")) {
+    for (int fd : openDevices()) {
+        const std::string file = before.count(fd) ? "" : deviceName(fd);
+        if (isNewPadDevice(file)) {
             fd_ = fd;
             device_ = file;
         }
@@ -58,10 +35,9 @@ bool Pad::open() {
     if (fd_ < 0) {
         // sdl12-compat opens the device while the library starts, not here:
         // it is the open file that is a joystick device, or the one named.
-        const char* named = std::getenv("SDL_JOYSTICK_DEVICE");
         for (int fd : before) {
-            const std::string file = fileOf(fd);
-            if (fd_ < 0 && (file.starts_with("/dev/input/") || (named && file == named))) {
+            const std::string file = deviceName(fd);
+            if (fd_ < 0 && isPadDevice(file)) {
                 fd_ = fd;
                 device_ = file;
             }
@@ -113,7 +89,7 @@ bool Pad::wentAway(std::vector<PadChange>& changes) {
         return false;
     }
     untilCheck_ = TurnsBetweenChecks;
-    if (fileOf(fd_) == device_) {
+    if (deviceName(fd_) == device_) {
         return false;
     }
     tracker_.releaseAll(changes);
