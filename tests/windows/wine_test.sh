@@ -36,9 +36,9 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
 export USER=José LANG=C.UTF-8
 wineboot --init >/dev/null 2>&1
 wineserver -w
-appdata_win=$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
-appdata=$(winepath -u "$appdata_win" 2>/dev/null)
-[[ "$appdata_win" == *José* && -d "$appdata" ]] || { echo "no user folder for José: $appdata_win"; exit 1; }
+appdata_win='C:\users\José\AppData\Roaming'
+appdata="$WINEPREFIX/drive_c/users/José/AppData/Roaming"
+[[ -d "$appdata" ]] || { echo "Wine made no user folder for José: $(ls "$WINEPREFIX/drive_c/users")"; exit 1; }
 
 # The game, where a player unpacks it.
 folder="$WINEPREFIX/drive_c/users/José/Jeux d'été/quillo-zoruri"
@@ -118,7 +118,8 @@ fi
 # Recordings made on Linux, replayed on Windows: exit 0 means every digest
 # agreed, the final one included.
 "$native/tests/quillo-web-scenes" "$work/scenes" "$native" >/dev/null 2>&1
-"$native/bench/quillo-record-games" "$work/games" "$native" >/dev/null 2>&1
+mkdir -p "$work/games"
+"$native/quillo-record-games" "$work/games" "$native" >/dev/null 2>&1
 cp "$here/../e2e/data/v1-forest-walk.replay" "$work/"
 for recording in "$work/scenes/won-game.replay" "$work/games/long-game.replay" \
     "$work/v1-forest-walk.replay"; do
@@ -173,8 +174,11 @@ else
 fi
 
 # The unit tests, cross-built, under Wine.
-if (cd "$cross" && ctest -L unit -j2 --output-on-failure) >"$work/ctest.log" 2>&1; then
-    pass "the unit tests under Wine: $(grep -E 'tests passed' "$work/ctest.log")"
+# Their scratch files go to a folder of plain letters: the tests name files
+# in the C library's narrow code page, where the game itself uses UTF-8.
+mkdir -p "$WINEPREFIX/drive_c/scratch"
+if (cd "$cross" && TEST_TMPDIR='C:\scratch' ctest -L unit -j2 --output-on-failure) >"$work/ctest.log" 2>&1; then
+    pass "the unit tests under Wine: $(grep -E "tests passed" "$work/ctest.log")"
 else
     fail "the unit tests under Wine:"; tail -n 30 "$work/ctest.log"
 fi
