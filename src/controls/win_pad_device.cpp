@@ -1,4 +1,6 @@
+// windows.h first: the other Windows headers need its types.
 #include <windows.h>
+
 #include <mmsystem.h>
 
 #include "controls/pad_device.h"

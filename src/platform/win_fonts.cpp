@@ -75,9 +75,9 @@ SDL_Surface* renderSolidText(_TTF_Font* font, const std::string& text, std::uint
     const auto r = static_cast<Uint8>(rgb >> 16);
     const auto g = static_cast<Uint8>(rgb >> 8);
     const auto b = static_cast<Uint8>(rgb);
-    SDL_Color colours[2] = {{static_cast<Uint8>(255 - r), static_cast<Uint8>(255 - g),
-                             static_cast<Uint8>(255 - b), 0},
-                            {r, g, b, 0}};
+    SDL_Color colours[2] = {
+        {static_cast<Uint8>(255 - r), static_cast<Uint8>(255 - g), static_cast<Uint8>(255 - b), 0},
+        {r, g, b, 0}};
     SDL_SetColors(surface, colours, 0, 2);
     SDL_SetColorKey(surface, SDL_SRCCOLORKEY, 0);
     for (int y = 0; y < composed->h; ++y) {

@@ -1,8 +1,9 @@
+// windows.h first: the other Windows headers need its types.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <direct.h>
 #include <io.h>
+#include <shellapi.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -24,8 +25,8 @@ std::string utf8(const wchar_t* text, int length = -1) {
 }
 
 std::wstring wide(const std::string& text) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
     return out;
@@ -83,7 +84,8 @@ void showProblem(const std::string& text) {
 std::optional<std::filesystem::path> executablePath() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length == 0) {
             return std::nullopt;
         }

@@ -1,6 +1,5 @@
 #include "program/settings_file.h"
 
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
