@@ -3,9 +3,6 @@
 // text is the same pixels as on Linux without a font library of its own.
 #include <SDL/SDL.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/atlas_font.h"
 #include "platform/display.h"
 #include "platform/text_cache.h"
@@ -13,29 +10,14 @@
 namespace qz {
 namespace {
 
-// The atlas of the font at `points`, as tools/glyph_atlas.cpp wrote it.
-_TTF_Font* openAtlas(int points) {
-    std::ifstream file(atlasMetricsFile(points), std::ios::binary);
-    std::ostringstream metrics;
-    metrics << file.rdbuf();
-    SDL_Surface* read = SDL_LoadBMP(atlasPictureFile(points).c_str());
-    if (!file || !read || read->format->BytesPerPixel != 3) {
+// The atlases are the game's own 24-bit bitmaps.
+SDL_Surface* readBitmap(const char* path) {
+    SDL_Surface* read = SDL_LoadBMP(path);
+    if (read && read->format->BytesPerPixel != 3) {
         SDL_FreeSurface(read);
         return nullptr;
     }
-    AtlasPicture picture;
-    picture.w = read->w;
-    picture.h = read->h;
-    picture.ink.resize(static_cast<std::size_t>(picture.w) * picture.h);
-    for (int y = 0; y < picture.h; ++y) {
-        const auto* row = static_cast<const std::uint8_t*>(read->pixels) + y * read->pitch;
-        for (int x = 0; x < picture.w; ++x) {
-            picture.ink[static_cast<std::size_t>(y * picture.w + x)] = row[x * 3] != 0;
-        }
-    }
-    SDL_FreeSurface(read);
-    auto atlas = readAtlas(metrics.str(), picture);
-    return atlas ? new _TTF_Font{std::move(*atlas)} : nullptr;
+    return read;
 }
 
 }  // namespace
@@ -44,17 +26,11 @@ void startFontLibrary() {}
 void stopFontLibrary() {}
 
 bool openFonts(Fonts& fonts) {
-    fonts.small = openAtlas(static_cast<int>(FontSize::Small));
-    fonts.medium = openAtlas(static_cast<int>(FontSize::Medium));
-    fonts.large = openAtlas(static_cast<int>(FontSize::Large));
-    return fonts.small && fonts.medium && fonts.large;
+    return openAtlasFonts(fonts, readBitmap);
 }
 
 void closeFonts(Fonts& fonts) {
-    for (_TTF_Font** font : {&fonts.small, &fonts.medium, &fonts.large}) {
-        delete *font;
-        *font = nullptr;
-    }
+    closeAtlasFonts(fonts);
 }
 
 // The surface the font library's solid rendering makes: eight bits, the
