@@ -78,22 +78,18 @@ else
 fi
 rm "$appdata/Quillo Zoruri/settings.conf"
 
-# The title screen, grabbed from the window as the Linux game's is.
-grab() {  # grab <out.xwd> <command...>
-    local out=$1 window=""
-    shift
-    "$@" >"$work/grab.log" 2>&1 &
-    game_pid=$!
+# The game's window, waited for up to 30 s; empty when it never showed.
+game_window() {
+    local window=""
     for ((i = 0; i < 150; i++)); do
         window=$(xdotool search --name '^Quillo Zoruri v' 2>/dev/null | head -n 1)
         [[ -n "$window" ]] && break
         sleep 0.2
     done
-    [[ -n "$window" ]] || { cat "$work/grab.log"; return 1; }
-    sleep 1
-    xwd -silent -id "$window" >"$out"
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    sleep 0.3
+    echo "$window"
+}
+# Escape in the title quits; the game's exit code is the caller's.
+quit_game() {
     xdotool keydown Escape
     sleep 0.3
     xdotool keyup Escape
@@ -101,6 +97,21 @@ grab() {  # grab <out.xwd> <command...>
     local status=$?
     game_pid=""
     return $status
+}
+
+# The title screen, grabbed from the window as the Linux game's is.
+grab() {  # grab <out.xwd> <command...>
+    local out=$1 window=""
+    shift
+    "$@" >"$work/grab.log" 2>&1 &
+    game_pid=$!
+    window=$(game_window)
+    [[ -n "$window" ]] || { cat "$work/grab.log"; return 1; }
+    sleep 1
+    xwd -silent -id "$window" >"$out"
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    sleep 0.3
+    quit_game
 }
 if grab "$work/linux.xwd" "$native/quillo-zoruri" && grab "$work/wine.xwd" wine "$exe"; then
     convert "$work/linux.xwd" "$work/linux.png"
@@ -137,11 +148,7 @@ record() {
     local window
     wine "$exe" --record 'C:\users\José\Jeux d'"'"'été\partie enregistrée.replay' >"$work/record.log" 2>&1 &
     game_pid=$!
-    for ((i = 0; i < 150; i++)); do
-        window=$(xdotool search --name '^Quillo Zoruri v' 2>/dev/null | head -n 1)
-        [[ -n "$window" ]] && break
-        sleep 0.2
-    done
+    window=$(game_window)
     xdotool windowfocus --sync "$window" 2>/dev/null
     sleep 0.5
     for key in s Right Right Down Left Escape; do
@@ -151,13 +158,7 @@ record() {
         sleep 0.3
     done
     sleep 2
-    xdotool keydown Escape
-    sleep 0.3
-    xdotool keyup Escape
-    wait "$game_pid"
-    local status=$?
-    game_pid=""
-    return $status
+    quit_game
 }
 recorded="$(dirname "$folder")/partie enregistrée.replay"
 if record && [[ -f "$recorded" ]]; then
