@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <SDL/SDL.h>
-#include <SDL/SDL_ttf.h>
 
 #include "platform/pixel_copy.h"
 #include "platform/presentation.h"

@@ -1,28 +1,25 @@
 #include "platform/headless_display.h"
 
 #include <SDL/SDL.h>
-#include <SDL/SDL_ttf.h>
-#include <unistd.h>
-
-#include <cstdlib>
 
 #include "platform/display.h"
+#include "platform/host.h"
 
 namespace qz {
 
 HeadlessDisplay::HeadlessDisplay(const std::string& dataFolder) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    if (chdir(dataFolder.c_str()) != 0 || SDL_Init(SDL_INIT_VIDEO) != 0) {
+    SDL_putenv(const_cast<char*>("SDL_VIDEODRIVER=dummy"));
+    if (!enterFolder(dataFolder).empty() || SDL_Init(SDL_INIT_VIDEO) != 0) {
         return;
     }
-    TTF_Init();
+    startFontLibrary();
     screen_ = openWindow();
     openFonts(fonts_);
 }
 
 HeadlessDisplay::~HeadlessDisplay() {
     closeFonts(fonts_);
-    TTF_Quit();
+    stopFontLibrary();
     SDL_Quit();
 }
 

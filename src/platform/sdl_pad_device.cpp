@@ -1,37 +1,14 @@
 #include <SDL/SDL.h>
-#include <dirent.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string>
 
+#include "platform/pad_unplug.h"
 #include "platform/raw_input.h"
 
 namespace qz {
 namespace {
-
-// The process's open files, by number, but for the one listing them.
-std::set<int> openFiles() {
-    std::set<int> files;
-    if (DIR* dir = opendir("/proc/self/fd")) {
-        while (const dirent* entry = readdir(dir)) {
-            if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != dirfd(dir)) {
-                files.insert(std::atoi(entry->d_name));
-            }
-        }
-        closedir(dir);
-    }
-    return files;
-}
-
-std::string fileOf(int fd) {
-    char target[512];
-    const std::string link = "/proc/self/fd/" + std::to_string(fd);
-    const ssize_t length = readlink(link.c_str(), target, sizeof target - 1);
-    return length > 0 ? std::string(target, static_cast<std::size_t>(length)) : "";
-}
 
 // Checking the device costs a system call; twice a second is soon enough.
 constexpr int TurnsBetweenChecks = 15;
@@ -41,7 +18,8 @@ constexpr int TurnsBetweenChecks = 15;
 struct PadDevice::Device {
     SDL_Joystick* joystick = nullptr;
     std::string description;
-    // The file the pad was read from, to notice its device going away.
+    // The device the pad was read from (its file; on Windows its joystick),
+    // to notice it going away.
     int fd = -1;
     std::string file;
     int untilCheck = 0;
@@ -58,27 +36,26 @@ bool PadDevice::open() {
     if (SDL_NumJoysticks() < 1) {
         return false;
     }
-    // The display library does not say when a pad is unplugged, but its
-    // device file then vanishes from under the file the pad was opened on.
-    const std::set<int> before = openFiles();
+    // The display library does not say when a pad is unplugged, but the
+    // device the pad was opened on then changes or goes.
+    const std::set<int> before = openDevices();
     d.joystick = SDL_JoystickOpen(0);
     if (!d.joystick) {
         return false;
     }
-    for (int fd : openFiles()) {
-        const std::string file = before.count(fd) ? "" : fileOf(fd);
-        if (file.starts_with("/")) {
+    for (int fd : openDevices()) {
+        const std::string file = before.count(fd) ? "" : deviceName(fd);
+        if (isNewPadDevice(file)) {
             d.fd = fd;
             d.file = file;
         }
     }
     if (d.fd < 0) {
         // sdl12-compat opens the device while the library starts, not here:
-        // it is the open file that is a joystick device, or the one named.
-        const char* named = std::getenv("SDL_JOYSTICK_DEVICE");
+        // it is the device already open that is a pad's.
         for (int fd : before) {
-            const std::string file = fileOf(fd);
-            if (d.fd < 0 && (file.starts_with("/dev/input/") || (named && file == named))) {
+            const std::string file = deviceName(fd);
+            if (d.fd < 0 && isPadDevice(file)) {
                 d.fd = fd;
                 d.file = file;
             }
@@ -116,7 +93,7 @@ void PadDevice::read(std::vector<RawEvent>& events) {
         return;
     }
     d.untilCheck = TurnsBetweenChecks;
-    if (fileOf(d.fd) == d.file) {
+    if (deviceName(d.fd) == d.file) {
         return;
     }
     close();

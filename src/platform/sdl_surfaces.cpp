@@ -1,7 +1,6 @@
 #include "platform/surfaces.h"
 
 #include <SDL/SDL.h>
-#include <SDL/SDL_ttf.h>
 
 #include "platform/canvas.h"
 #include "platform/file_checks.h"
@@ -30,15 +29,6 @@ SDL_Surface* readPicture(Picture picture, const SDL_Surface* target) {
                         SDL_MapRGB(read->format, ColourKey.r, ColourKey.g, ColourKey.b));
     }
     return read;
-}
-
-SDL_Surface* renderSolidText(_TTF_Font* font, const std::string& text, std::uint32_t rgb) {
-    if (!font || text.empty()) {
-        return nullptr;
-    }
-    const SDL_Color colour{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8),
-                           static_cast<Uint8>(rgb), 0};
-    return TTF_RenderText_Solid(font, text.c_str(), colour);
 }
 
 SDL_Surface* renderKeyedText(_TTF_Font* font, const std::string& text, std::uint32_t rgb,

@@ -4,14 +4,9 @@
 // format, and writes its texts from glyph atlases of the real font.
 #pragma once
 
-#include "platform/glyph_atlas.h"
+#include "platform/atlas_font.h"
 
 struct SDL_Surface;
-
-// A font of the browser build: the atlas of one size.
-struct _TTF_Font {
-    qz::GlyphAtlas atlas;
-};
 
 namespace qz {
 

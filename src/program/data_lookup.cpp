@@ -1,16 +1,13 @@
 #include "program/data_lookup.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
 #include "core/graphics_files.h"
 #include "platform/display.h"
 #include "platform/file_checks.h"
+#include "platform/host.h"
 
 namespace qz {
 namespace {
@@ -38,17 +35,19 @@ std::optional<std::string> findDataFolder(std::vector<std::string>& tried) {
     if (const fs::path cwd = fs::current_path(error); !error) {
         candidates.push_back(cwd);
     }
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        candidates.push_back(executable.parent_path());
+    if (const auto executable = executablePath()) {
+        candidates.push_back(executable->parent_path());
         candidates.push_back(
-            (executable.parent_path() / QZ_DATA_DIR_FROM_BIN_DIR).lexically_normal());
+            (executable->parent_path() / QZ_DATA_DIR_FROM_BIN_DIR).lexically_normal());
     }
-    candidates.emplace_back(fs::path(QZ_INSTALL_DATA_DIR).lexically_normal());
+    // A build with no installed folder (Windows) names none.
+    if (const fs::path installed = QZ_INSTALL_DATA_DIR; !installed.empty()) {
+        candidates.push_back(installed.lexically_normal());
+    }
 
     const std::size_t triedBefore = tried.size();
     for (const fs::path& folder : candidates) {
-        const std::string name = folder.string();
+        const std::string name = fileName(folder);
         if (std::find(tried.begin() + static_cast<std::ptrdiff_t>(triedBefore), tried.end(),
                       name) != tried.end()) {
             continue;
@@ -72,12 +71,12 @@ const char* firstUnreadablePicture() {
 
 std::string enterDataFolder(const std::string& asked) {
     if (!asked.empty()) {
-        std::string problem;
-        if (chdir(asked.c_str()) != 0) {
-            problem = std::strerror(errno);
-        } else if (access("graphics", F_OK) != 0) {
+        std::string problem = enterFolder(asked);
+        if (!problem.empty()) {
+            // the system's reason
+        } else if (!fileExists("graphics")) {
             problem = "it has no graphics/ folder";
-        } else if (access(FontFile, R_OK) != 0) {
+        } else if (!fileReadable(FontFile)) {
             problem = std::string("it has no \"") + FontFile + "\"";
         } else if (const char* missing = firstUnreadablePicture()) {
             problem = std::string("it has no readable ") + missing;
@@ -86,7 +85,7 @@ std::string enterDataFolder(const std::string& asked) {
     }
     std::vector<std::string> tried;
     const auto folder = findDataFolder(tried);
-    if (folder && chdir(folder->c_str()) == 0) {
+    if (folder && enterFolder(*folder).empty()) {
         return "";
     }
     std::string list;

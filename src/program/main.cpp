@@ -1,16 +1,27 @@
 // Quillo Zoruri: a stranded alien, three phone pieces, and the way home.
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "platform/host.h"
 #include "program/command_line.h"
 #include "program/message_line.h"
 #include "program/settings_file.h"
 #include "program/startup.h"
 
 int main(int argc, char** argv) {
-    const qz::ParsedOptions parsed = qz::parseCommandLine(argc, argv);
+    qz::attachToConsole();
+    const std::vector<std::string> args = qz::programArguments(argc, argv);
+    std::vector<const char*> words{argc > 0 ? argv[0] : "quillo-zoruri"};
+    for (const std::string& arg : args) {
+        words.push_back(arg.c_str());
+    }
+    const qz::ParsedOptions parsed =
+        qz::parseCommandLine(static_cast<int>(words.size()), words.data());
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "%s%s\n", qz::messageLine(parsed.error).c_str(),
-                     qz::usageLine().c_str());
+        const std::string told = qz::messageLine(parsed.error) + qz::usageLine() + "\n";
+        std::fputs(told.c_str(), stderr);
+        qz::showProblem(told);
         return 2;
     }
     if (parsed.options.help) {

@@ -12,6 +12,7 @@
 
 #include "controls/bindings.h"
 #include "core/state_fields.h"
+#include "platform/host.h"
 
 namespace qz {
 namespace {
@@ -320,7 +321,7 @@ LoadedSession parseSession(std::istream& lines, const std::string& name) {
 }
 
 LoadedSession loadSession(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::ifstream file(filePath(path), std::ios::binary | std::ios::ate);
     // A day of play is some 20 MB; a file far larger is not a recording,
     // and is not read to find that out.
     constexpr std::streamoff MaxBytes = std::streamoff(256) << 20;

@@ -1,7 +1,5 @@
 #include "program/settings_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include <sstream>
 
 #include "controls/key_names.h"
+#include "platform/host.h"
 
 namespace qz {
 namespace {
@@ -221,22 +220,14 @@ Settings parseSettings(std::string_view text, const std::string& name) {
 }
 
 std::string playerSettingsPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder;
-    if (config && config[0] == '/') {
-        folder = config;
-    } else if (const char* home = std::getenv("HOME"); home && home[0]) {
-        folder = std::string(home) + "/.config";
-    } else {
-        return "";
-    }
-    return folder + "/quillo-zoruri/settings.conf";
+    const std::string folder = playerFolder();
+    return folder.empty() ? "" : fileName(filePath(folder) / "settings.conf");
 }
 
 Settings loadSettings(const std::string& asked) {
     const std::string path = asked.empty() ? playerSettingsPath() : asked;
     errno = 0;
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath(path), std::ios::binary);
     // At most one byte more than a settings file may hold: enough to refuse it.
     std::string text(MaxFileBytes + 1, '\0');
     if (file) {
@@ -247,8 +238,7 @@ Settings loadSettings(const std::string& asked) {
         Settings settings = parseSettings("", path);
         // The player's own file is said to be unreadable only when it is
         // there; a file named on the command line always.
-        struct stat there{};
-        if (!asked.empty() || stat(path.c_str(), &there) == 0) {
+        if (!asked.empty() || fileExists(path)) {
             settings.warnings.push_back("cannot read the settings " + path + ": " +
                                         std::strerror(reason ? reason : EIO) +
                                         "; the default controls are used");

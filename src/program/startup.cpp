@@ -12,6 +12,7 @@
 #include "controls/library_input.h"
 #include "core/graphics_files.h"
 #include "platform/display.h"
+#include "platform/host.h"
 #include "platform/presentation.h"
 #include "program/assist_layer.h"
 #include "program/data_lookup.h"
@@ -26,8 +27,12 @@
 namespace qz {
 namespace {
 
+// The last line said, to show where there is no console if it ends the game.
+std::string lastSaid;
+
 void say(const std::string& line) {
-    std::fputs(messageLine(line).c_str(), stderr);
+    lastSaid = messageLine(line);
+    std::fputs(lastSaid.c_str(), stderr);
 }
 
 // One line when the screen cannot hold the scale asked for: at the start,
@@ -76,7 +81,8 @@ int openSession(const Options& options, Session& session) {
         session.replay = std::move(loaded.session);
     }
     if (!options.recordFile.empty()) {
-        session.record = std::fopen(options.recordFile.c_str(), "w");
+        // Binary: the file's lines end in \n on every system.
+        session.record = openFile(options.recordFile, "wb");
         if (!session.record) {
             say("cannot write the recording " + options.recordFile + ": " + std::strerror(errno));
             return 1;
@@ -275,6 +281,7 @@ int Game::close() {
 int runGame(const Options& options) {
     Game game;
     if (const int refused = game.open(options)) {
+        showProblem(lastSaid);
         return refused;
     }
     while (const auto wait = game.advance()) {

@@ -1,0 +1,54 @@
+// What differs between the systems the game runs on outside the display
+// library: file names, the executable's place, the player's folder and the
+// console. Names are UTF-8 everywhere in the game; only the host's files
+// (posix_host.cpp, win_host.cpp) turn them into the system's own.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qz {
+
+// The program's arguments after its name, in UTF-8.
+std::vector<std::string> programArguments(int argc, char** argv);
+
+// Gives --help, --version and the messages a console to go to: the one the
+// game was started from, when it has one of its own to hand down.
+void attachToConsole();
+// Shows a line that ends the game where the player sees it when there is no
+// console to print it on (a window of its own); a console has it already.
+void showProblem(const std::string& text);
+
+// The executable's own file; nothing when the system will not say.
+std::optional<std::filesystem::path> executablePath();
+
+// The folder of the player's own files (settings), whether or not it is
+// there yet; empty when the system names none.
+std::string playerFolder();
+
+// The system's form of a UTF-8 name, and back.
+inline std::filesystem::path filePath(const std::string& name) {
+    return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+inline std::string fileName(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// fopen for a UTF-8 name.
+std::FILE* openFile(const std::string& name, const char* mode);
+
+// Makes `folder` the working directory; empty, or the system's reason.
+std::string enterFolder(const std::string& folder);
+
+// Whether the file is there, and whether it may be read.
+bool fileExists(const std::string& name);
+bool fileReadable(const std::string& name);
+
+// Sets the display library's video driver unless the player chose one.
+void chooseVideoDriver();
+
+}  // namespace qz

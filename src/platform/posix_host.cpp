@@ -1,0 +1,62 @@
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+#include "platform/host.h"
+
+namespace qz {
+
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+void attachToConsole() {}
+
+// A terminal or a desktop's log has the line already.
+void showProblem(const std::string&) {}
+
+std::optional<std::filesystem::path> executablePath() {
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::string playerFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/') {
+        return std::string(config) + "/quillo-zoruri";
+    }
+    if (const char* home = std::getenv("HOME"); home && home[0]) {
+        return std::string(home) + "/.config/quillo-zoruri";
+    }
+    return "";
+}
+
+std::FILE* openFile(const std::string& name, const char* mode) {
+    return std::fopen(name.c_str(), mode);
+}
+
+std::string enterFolder(const std::string& folder) {
+    return chdir(folder.c_str()) == 0 ? "" : std::strerror(errno);
+}
+
+bool fileExists(const std::string& name) {
+    return access(name.c_str(), F_OK) == 0;
+}
+
+bool fileReadable(const std::string& name) {
+    return access(name.c_str(), R_OK) == 0;
+}
+
+// The game's window is made for X; a driver the player names still wins.
+void chooseVideoDriver() {
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+}
+
+}  // namespace qz
