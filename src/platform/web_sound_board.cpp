@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/host.h"
 #include "platform/sound_board.h"
 
 #define STB_VORBIS_HEADER_ONLY
@@ -121,8 +122,7 @@ std::vector<unsigned char> waveFile(const short* samples, int frames, int channe
 // once, when the game first asks for the sound.
 void prepareSoundFile(const char* name) {
     const std::string wave = name;
-    if (std::FILE* there = std::fopen(name, "rb")) {
-        std::fclose(there);
+    if (fileExists(wave)) {
         return;
     }
     const std::size_t dot = wave.rfind('.');

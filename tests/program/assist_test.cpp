@@ -108,12 +108,12 @@ class TimedAssistSounds final : public AssistSoundBoard {
         for (int i = 0; i < AssistSoundCount; ++i) {
             const std::string path =
                 std::string(QZ_TEST_DATA_DIR) + "/" + soundFile(static_cast<AssistSound>(i));
-            SDL_AudioSpec spec;
+            SDL_AudioSpec format;
             Uint8* samples = nullptr;
             Uint32 bytes = 0;
-            EXPECT_TRUE(SDL_LoadWAV(path.c_str(), &spec, &samples, &bytes)) << path;
-            const Uint32 frameBytes = spec.channels * ((spec.format & 0xff) / 8);
-            lengthMs[static_cast<std::size_t>(i)] = Uint64(bytes) * 1000 / frameBytes / spec.freq;
+            EXPECT_TRUE(SDL_LoadWAV(path.c_str(), &format, &samples, &bytes)) << path;
+            const Uint32 frameBytes = format.channels * ((format.format & 0xff) / 8);
+            lengthMs[static_cast<std::size_t>(i)] = Uint64(bytes) * 1000 / frameBytes / format.freq;
             SDL_FreeWAV(samples);
         }
     }
