@@ -27,7 +27,7 @@ set(QZ_LINUX_ONLY_SOURCES
   platform/linux_pad_unplug.cpp)
 
 # The folders of src/, as tools/check-layers orders them.
-set(QZ_LAYERS platform controls core world items characters view turn program)
+set(QZ_LAYERS core platform controls world items characters view turn program)
 
 # Sets `out` to the .cpp files of the layers under `src` that `build` (native,
 # browser or windows) compiles, main.cpp included.

@@ -1,10 +1,8 @@
 #include "core/cue_list.h"
 
-#include "platform/sound_board.h"
-
 namespace qz {
 
-void CueList::restart(SoundBoard* board) {
+void CueList::restart(ChannelStatus* board) {
     board_ = board;
     cues_.clear();
     known_.fill(Known::Board);
@@ -53,26 +51,6 @@ void CueList::setVolumeAll(int volume) {
 
 void CueList::wait(std::uint32_t ms) {
     cues_.push_back({Cue::Kind::Wait, -1, static_cast<int>(ms)});
-}
-
-bool carryOut(const Cue& cue, SoundBoard& board) {
-    switch (cue.kind) {
-        case Cue::Kind::Play:
-            board.play(cue.channel, static_cast<Sound>(cue.value));
-            return true;
-        case Cue::Kind::Halt:
-            board.halt(cue.channel);
-            return true;
-        case Cue::Kind::FadeOut:
-            board.fadeOut(cue.channel, cue.value);
-            return true;
-        case Cue::Kind::Volume:
-            board.setVolumeAll(cue.value);
-            return true;
-        case Cue::Kind::Wait:
-            break;
-    }
-    return false;
 }
 
 }  // namespace qz

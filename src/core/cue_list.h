@@ -7,11 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "platform/sound_names.h"
+#include "core/sound_names.h"
 
 namespace qz {
-
-class SoundBoard;
 
 struct Cue {
     enum class Kind : std::uint8_t { Play, Halt, FadeOut, Volume, Wait };
@@ -21,14 +19,17 @@ struct Cue {
     bool operator==(const Cue&) const = default;
 };
 
-// Carries a sound request out on the board; false for a wait, which is the
-// clock's business.
-bool carryOut(const Cue& cue, SoundBoard& board);
+// What answers whether a channel is playing now: the sound board.
+class ChannelStatus {
+  public:
+    virtual ~ChannelStatus() = default;
+    virtual bool playing(int channel) = 0;
+};
 
 class CueList {
   public:
     // A new turn's list; `board` answers whether a channel is playing.
-    void restart(SoundBoard* board);
+    void restart(ChannelStatus* board);
 
     // Asks the board every time, so a recorded game's answers come in the
     // order and number they always have. A channel this turn has already
@@ -49,7 +50,7 @@ class CueList {
 
     void note(int channel, Known known);
 
-    SoundBoard* board_ = nullptr;
+    ChannelStatus* board_ = nullptr;
     std::vector<Cue> cues_;
     std::array<Known, Channels> known_{};
 };

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "platform/picture_store.h"
+#include "core/drawing.h"
 
 namespace qz::pic {
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/drawing.h"
 #include "platform/canvas.h"
-#include "platform/drawing.h"
 #include "platform/glyph_atlas.h"
 #include "platform/surfaces.h"
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/drawing.h"
 #include "platform/draw_list.h"
-#include "platform/drawing.h"
 #include "platform/picture_store.h"
 #include "platform/text_cache.h"
 

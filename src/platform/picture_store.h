@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/drawing.h"
+#include "core/drawing.h"
 #include "platform/pixel_copy.h"
 
 struct SDL_Surface;

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "core/geometry.h"
 #include "platform/draw_list.h"
-#include "platform/geometry.h"
 
 struct SDL_Surface;
 

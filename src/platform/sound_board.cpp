@@ -34,6 +34,26 @@ const char* soundFile(AssistSound sound) {
     return files[static_cast<std::size_t>(sound)];
 }
 
+bool carryOut(const Cue& cue, SoundBoard& board) {
+    switch (cue.kind) {
+        case Cue::Kind::Play:
+            board.play(cue.channel, static_cast<Sound>(cue.value));
+            return true;
+        case Cue::Kind::Halt:
+            board.halt(cue.channel);
+            return true;
+        case Cue::Kind::FadeOut:
+            board.fadeOut(cue.channel, cue.value);
+            return true;
+        case Cue::Kind::Volume:
+            board.setVolumeAll(cue.value);
+            return true;
+        case Cue::Kind::Wait:
+            break;
+    }
+    return false;
+}
+
 namespace {
 
 // A chunk of the named file; null when it is missing or malformed.

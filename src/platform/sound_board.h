@@ -5,22 +5,27 @@
 #include <array>
 #include <string>
 
-#include "platform/sound_names.h"
+#include "core/cue_list.h"
+#include "core/sound_names.h"
 
 struct Mix_Chunk;
 
 namespace qz {
 
-class SoundBoard {
+// It answers the turn's questions of whether a channel plays
+// (ChannelStatus) and carries out the sound requests the turn made.
+class SoundBoard : public ChannelStatus {
   public:
-    virtual ~SoundBoard() = default;
-    virtual bool playing(int channel) = 0;
     // Plays the sound once on the channel, from its start.
     virtual void play(int channel, Sound sound) = 0;
     virtual void halt(int channel) = 0;
     virtual void fadeOut(int channel, int ms) = 0;
     virtual void setVolumeAll(int volume) = 0;
 };
+
+// Carries a sound request out on the board; false for a wait, which is the
+// clock's business.
+bool carryOut(const Cue& cue, SoundBoard& board);
 
 // The assist layer's sounds, one for each thing it tells the player of.
 enum class AssistSound {

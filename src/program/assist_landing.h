@@ -3,8 +3,8 @@
 // says where the alien is going, with its happiest face.
 #pragma once
 
+#include "core/drawing.h"
 #include "core/game_state.h"
-#include "platform/drawing.h"
 
 namespace qz {
 

@@ -3,8 +3,8 @@
 // shows no hole and no zone: finding those is the game.
 #pragma once
 
+#include "core/drawing.h"
 #include "core/game_state.h"
-#include "platform/drawing.h"
 #include "world/area_map.h"
 
 namespace qz {

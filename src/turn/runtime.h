@@ -6,10 +6,10 @@
 
 #include "controls/input_source.h"
 #include "core/cue_list.h"
+#include "core/drawing.h"
 #include "core/game_state.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
-#include "platform/drawing.h"
 #include "platform/sound_board.h"
 #include "turn/timer.h"
 #include "turn/turn_overlay.h"

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "controls/turn_input.h"
+#include "core/drawing.h"
 #include "core/game_state.h"
-#include "platform/drawing.h"
 
 namespace qz {
 

@@ -1,8 +1,8 @@
 // The characters' pictures and which cell of its sheet each shows.
 #pragma once
 
+#include "core/drawing.h"
 #include "core/game_state.h"
-#include "platform/drawing.h"
 
 namespace qz {
 

@@ -5,7 +5,7 @@
 #include "characters/jorrin.h"
 #include "characters/phone_marks.h"
 #include "characters/pursuer.h"
-#include "platform/drawing.h"
+#include "core/drawing.h"
 
 namespace qz {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/drawing.h"
+#include "core/drawing.h"
 
 namespace qz {
 

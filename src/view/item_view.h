@@ -2,8 +2,8 @@
 // on the floor of a hole.
 #pragma once
 
+#include "core/drawing.h"
 #include "items/hole_search.h"
-#include "platform/drawing.h"
 
 namespace qz {
 

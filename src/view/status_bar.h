@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/drawing.h"
+#include "core/drawing.h"
 
 namespace qz {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/drawing.h"
+#include "core/drawing.h"
 
 namespace qz {
 

@@ -1,7 +1,7 @@
 // The title screen with its alternating texts, and the three instruction pages.
 #pragma once
 
-#include "platform/drawing.h"
+#include "core/drawing.h"
 
 namespace qz {
 

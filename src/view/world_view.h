@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/drawing.h"
+#include "core/drawing.h"
 #include "world/scenery.h"
 
 namespace qz {

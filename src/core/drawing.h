@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/geometry.h"
+#include "core/geometry.h"
 
 namespace qz {
 

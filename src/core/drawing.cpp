@@ -1,4 +1,4 @@
-#include "platform/drawing.h"
+#include "core/drawing.h"
 
 namespace qz {
 
