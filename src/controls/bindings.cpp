@@ -5,6 +5,7 @@
 
 #include "controls/key_names.h"
 #include "controls/keyboard.h"
+#include "platform/raw_input.h"
 
 namespace qz {
 namespace {
@@ -23,9 +24,10 @@ constexpr int KeyP = 112;
 constexpr int KeyM = 109;
 constexpr int KeyTab = 9;
 
-// The program's two keys, and the pad as the Linux joystick driver numbers
-// the common ones: the D-pad is hat 0, the left stick axes 0 and 1; A, B, Y,
-// Back and Start are buttons 0, 1, 3, 6 and 7; button 9 pauses.
+// The program's two keys, and the pad as the system's joystick interface
+// numbers the common ones: the D-pad is hat 0, the left stick axes 0 and 1;
+// A, B, Y, Back and Start are buttons 0, 1, 3, 6 and 7; the left stick's
+// press pauses (button 9 on Linux, 8 on Windows).
 constexpr std::pair<Action, Trigger> DefaultsBeyondTheKeyboard[] = {
     {Action::Left, Trigger::pad(PadInput::hat(HatDirection::Left))},
     {Action::Left, Trigger::pad(PadInput::axis(0, false))},
@@ -41,7 +43,7 @@ constexpr std::pair<Action, Trigger> DefaultsBeyondTheKeyboard[] = {
     {Action::Instructions, Trigger::pad(PadInput::button(3))},
     {Action::Quit, Trigger::pad(PadInput::button(6))},
     {Action::Pause, Trigger::key(KeyP)},
-    {Action::Pause, Trigger::pad(PadInput::button(9))},
+    {Action::Pause, Trigger::pad(PadInput::button(StickPressButton))},
     {Action::Mute, Trigger::key(KeyM)},
     {Action::Map, Trigger::key(KeyTab)},
 };

@@ -72,6 +72,17 @@ class EventReader {
     std::unique_ptr<Queue> queue_;
 };
 
+// The button the system's joystick interface numbers the left stick's press
+// on the common pads (the Xbox layout: A 0, B 1, X 2, Y 3, the shoulders 4
+// and 5, Back 6, Start 7). Linux's driver puts the guide button before it;
+// Windows' multimedia interface has no guide button, so its 8 is the press
+// that is 9 on Linux. The pause is on this button.
+#ifdef _WIN32
+constexpr int StickPressButton = 8;
+#else
+constexpr int StickPressButton = 9;
+#endif
+
 // The first game pad.
 class PadDevice {
   public:

@@ -3,7 +3,11 @@
 #   - --version prints the version, and a missing data folder is named with
 #     exit code 1;
 #   - the settings are read from %APPDATA%\Quillo Zoruri\, CR LF line ends too;
-#   - the title screen in Wine's window equals the Linux game's, pixel for pixel;
+#   - the left stick's press pauses, as Windows numbers it (button 8);
+#   - the title screen in Wine's window equals the Linux game's, pixel for
+#     pixel, and so does full screen, centred on the screen with black around;
+#   - a game walked with keys and paused shows the frame Linux draws when
+#     its recording is replayed and paused there;
 #   - recordings made on Linux (a won game and a lost one, a walk) replay on
 #     Windows to the same digests, and one made on Windows replays on Linux;
 #   - the cross-built unit tests pass.
@@ -12,7 +16,8 @@
 #
 #   tests/windows/wine_test.sh <windows-game-folder> <native-build> <windows-cmake-build>
 #
-# Needs a display: run it under xvfb-run -a -s "-screen 0 1280x1024x24 -noreset".
+# Needs a display of 1280 x 1024: run it under
+# xvfb-run -a -s "-screen 0 1280x1024x24 -noreset".
 set -uo pipefail
 
 game_src=$(realpath "$1")
@@ -76,6 +81,11 @@ if grep -qF 'Quillo Zoruri\settings.conf line 1' <<<"$controls" &&
 else
     fail "the settings were not read: $controls $(cat "$work/controls.err")"
 fi
+if grep -qE '^pause = P pad:button8 +# default$' <<<"$controls"; then
+    pass "the left stick's press pauses: pad:button8, as Windows numbers it"
+else
+    fail "the pause is not on the left stick's press: $(grep '^pause' <<<"$controls")"
+fi
 rm "$appdata/Quillo Zoruri/settings.conf"
 
 # The game's window, waited for up to 30 s; empty when it never showed.
@@ -126,6 +136,36 @@ else
     fail "the title could not be grabbed from both games"
 fi
 
+# Full screen: the screen holds no larger whole scale, so the frame stands
+# unscaled in its middle, with black around it.
+full_screen() {
+    local window
+    wine "$exe" --fullscreen >"$work/full.log" 2>&1 &
+    game_pid=$!
+    window=$(game_window)
+    [[ -n "$window" ]] || return 1
+    sleep 1
+    xwd -silent -root | convert xwd:- "$work/full.png"
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    quit_game
+}
+if full_screen && [[ -f "$work/linux.png" ]]; then
+    read -r width height < <(identify -format '%w %h' "$work/full.png")
+    left=$(((width - 800) / 2))
+    top=$(((height - 600) / 2))
+    convert "$work/full.png" -crop "800x600+$left+$top" +repage "$work/full-frame.png"
+    differ=$(compare -metric AE "$work/linux.png" "$work/full-frame.png" null: 2>&1)
+    # Black everywhere else: the frame painted black over the whole screen.
+    convert "$work/full.png" -fill black -draw "rectangle $left,$top $((left + 799)),$((top + 599))" \
+        "$work/full-border.png"
+    border=$(convert "$work/full-border.png" -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)
+    [[ "$differ" == 0 && "$border" == 0 ]] &&
+        pass "full screen: the title at +$left+$top of the ${width}x$height screen, black around it" ||
+        fail "full screen: the frame at +$left+$top differs in $differ pixels, the border is not black ($border)"
+else
+    fail "the game showed no full screen: $(cat "$work/full.log")"
+fi
+
 # Recordings made on Linux, replayed on Windows: exit 0 means every digest
 # agreed, the final one included.
 "$native/tests/quillo-web-scenes" "$work/scenes" "$native" >/dev/null 2>&1
@@ -143,21 +183,25 @@ for recording in "$work/scenes/won-game.replay" "$work/games/long-game.replay" \
         fail "Linux's $name on Windows: exit code $status: $(cat "$work/replay.log")"
 done
 
-# A game recorded on Windows (S to start, a walk, Escape), replayed on Linux.
+# A game recorded on Windows: S to start, the landing, a walk, P to pause
+# (the paused window grabbed), Escape. Replayed on Linux, to the same end.
 record() {
     local window
     wine "$exe" --record 'C:\users\José\Jeux d'"'"'été\partie enregistrée.replay' >"$work/record.log" 2>&1 &
     game_pid=$!
     window=$(game_window)
+    [[ -n "$window" ]] || return 1
     xdotool windowfocus --sync "$window" 2>/dev/null
     sleep 0.5
-    for key in s Right Right Down Left Escape; do
+    for key in s Right Right Left p; do
         xdotool keydown "$key"
         sleep 0.6
         xdotool keyup "$key"
         sleep 0.3
+        [[ "$key" == s ]] && sleep 2.5
     done
-    sleep 2
+    sleep 0.5
+    xwd -silent -id "$window" | convert xwd:- "$work/walked.png"
     quit_game
 }
 recorded="$(dirname "$folder")/partie enregistrée.replay"
@@ -170,6 +214,13 @@ if record && [[ -f "$recorded" ]]; then
     else
         fail "Windows' recording on Linux: $(cat "$work/replay.log")"
     fi
+    "$native/tests/quillo-end-frame" "$recorded" "$work/linux-walked.bmp" "$native" &&
+        differ=$(compare -metric AE "$work/linux-walked.bmp" "$work/walked.png" null: 2>&1) ||
+        differ="no frame"
+    [[ "$differ" == 0 ]] &&
+        pass "the walk, paused in Wine's window, equals Linux's frame of its recording, paused" ||
+        fail "the paused walk differs from Linux's frame in $differ pixels"
+    [[ -n "${QZ_KEEP_SHOT:-}" ]] && cp "$work/walked.png" "${QZ_KEEP_SHOT%.png}-walked.png"
 else
     fail "the Windows game made no recording: $(cat "$work/record.log")"
 fi
