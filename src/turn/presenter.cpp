@@ -106,18 +106,4 @@ void sleepFor(Clock& clock, Wait wait) {
     }
 }
 
-void pace(Runtime& rt) {
-    if (const auto wait = paceWait(rt)) {
-        sleepFor(rt.clock, *wait);
-    }
-}
-
-void presentTurn(Runtime& rt) {
-    Presenter presenter;
-    presenter.start();
-    while (const auto wait = presenter.resume(rt)) {
-        sleepFor(rt.clock, *wait);
-    }
-}
-
 }  // namespace qz

@@ -37,9 +37,5 @@ class Presenter {
 std::optional<Wait> paceWait(Runtime& rt);
 // Sleeps on the runtime's clock.
 void sleepFor(Clock& clock, Wait wait);
-// Waits out the rest of the turn's 33 ms.
-void pace(Runtime& rt);
-// Carries out the whole record, sleeping through its waits.
-void presentTurn(Runtime& rt);
 
 }  // namespace qz
