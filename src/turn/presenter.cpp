@@ -98,7 +98,7 @@ std::optional<Wait> paceWait(Runtime& rt) {
     return std::nullopt;
 }
 
-void sleepFor(Clock& clock, Wait wait) {
+void sleepFor(SleepingClock& clock, Wait wait) {
     if (wait.fine) {
         clock.delayMicroseconds(wait.us);
     } else {

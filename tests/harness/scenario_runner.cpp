@@ -7,17 +7,17 @@
 
 namespace qz {
 
-void playTurn(TurnLoop& loop, Clock& clock) {
+void playTurn(TurnLoop& loop, SleepingClock& clock) {
     while (const auto wait = loop.advanceTurn()) {
         sleepFor(clock, *wait);
     }
 }
 
-std::string playToEnd(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
-                      PauseAndMute* controls) {
+std::string playToEnd(Runtime& rt, SleepingClock& clock, SessionRecorder* recorder,
+                      SessionPlayer* player, PauseAndMute* controls) {
     TurnLoop loop(rt, recorder, player, controls);
     while (const auto wait = loop.advance()) {
-        sleepFor(rt.clock, *wait);
+        sleepFor(clock, *wait);
     }
     return loop.astray();
 }

@@ -31,11 +31,11 @@ struct TurnOutcome {
 constexpr std::array<std::uint32_t, SoundCount> DefaultSoundLengthsMs{3000, 1000, 400, 25000};
 
 // Plays the loop's next turn to its end, sleeping through its waits.
-void playTurn(TurnLoop& loop, Clock& clock);
+void playTurn(TurnLoop& loop, SleepingClock& clock);
 // Plays the game to its end as the program does, sleeping through the
 // loop's waits; the loop's astray().
-std::string playToEnd(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
-                      PauseAndMute* controls = nullptr);
+std::string playToEnd(Runtime& rt, SleepingClock& clock, SessionRecorder* recorder,
+                      SessionPlayer* player, PauseAndMute* controls = nullptr);
 
 class ScenarioRunner {
   public:

@@ -10,7 +10,6 @@ namespace {
 class SlowReadingClock final : public Clock {
   public:
     std::uint32_t ticks() override { return now_ += step; }
-    void delay(std::uint32_t ms) override { now_ += ms; }
     std::uint32_t step = 0;
     std::uint32_t now_ = 0;
 };
@@ -45,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Turns, Pacing,
 using GameTurn = GameTest;
 
 // A clock with a fine reading: pacing waits to the microsecond.
-class FineClock final : public Clock {
+class FineClock final : public SleepingClock {
   public:
     std::uint32_t ticks() override { return static_cast<std::uint32_t>(us / 1000); }
     void delay(std::uint32_t ms) override { us += std::int64_t(ms) * 1000; }
