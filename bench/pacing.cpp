@@ -13,7 +13,6 @@
 #include "harness/scripted_input.h"
 #include "platform/display.h"
 #include "platform/presentation.h"
-#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz::bench {
@@ -53,6 +52,7 @@ int measurePacing(const std::string& dataFolder, int turns) {
             ScriptedInput input;
             RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
             Runtime rt{state, canvas, clock, input, sound};
+            TurnLoop loop(rt);
             KeyScript script = KeyScript().hold({KeyS}, 1).idle(59);
             for (int walked = 0; walked < turns + 1; walked += 60) {
                 script.hold({KeyRight}, 30).hold({KeyLeft}, 30);
@@ -72,7 +72,7 @@ int measurePacing(const std::string& dataFolder, int turns) {
                 const double cpuBefore = millis(CLOCK_THREAD_CPUTIME_ID);
                 input.beginTurn(turn);
                 sound.clearRequests();
-                runTurn(rt);
+                playTurn(loop, clock);
                 cpu.push_back(millis(CLOCK_THREAD_CPUTIME_ID) - cpuBefore);
             }
             double total = 0;

@@ -20,7 +20,6 @@
 #include "platform/headless_display.h"
 #include "program/session_recorder.h"
 #include "scenario/autopilot.h"
-#include "turn/game_turn.h"
 
 namespace {
 
@@ -36,13 +35,13 @@ class Recording {
         : runner_(canvas, Seed),
           recorder_(runner_.input(), runner_.sound(), out, "the recording", Seed,
                     [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }),
-          runtime_{runner_.state(), canvas, runner_.clock(), recorder_, recorder_} {}
+          runtime_{runner_.state(), canvas, runner_.clock(), recorder_, recorder_},
+          loop_(runtime_, &recorder_) {}
 
     void turn(const ScriptedTurn& keys) {
         runner_.sound().clearRequests();
         runner_.input().beginTurn(keys);
-        qz::runTurn(runtime_);
-        recorder_.endTurn(state());
+        playTurn(loop_, runner_.clock());
     }
     void play(const KeyScript& script) {
         for (const ScriptedTurn& keys : script.turns()) {
@@ -69,6 +68,7 @@ class Recording {
     ScenarioRunner runner_;
     SessionRecorder recorder_;
     Runtime runtime_;
+    TurnLoop loop_;
 };
 
 std::FILE* create(const std::filesystem::path& path) {

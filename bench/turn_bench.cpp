@@ -25,7 +25,6 @@
 #include "harness/scenario_runner.h"
 #include "pacing.h"
 #include "platform/headless_display.h"
-#include "turn/game_turn.h"
 #include "turn_cases.h"
 
 extern char** environ;
@@ -133,11 +132,7 @@ struct Player {
         c.adjust(runner.state());
         lead = runner.state();
     }
-    void play(const ScriptedTurn& keys) {
-        runner.sound().clearRequests();
-        runner.input().beginTurn(keys);
-        qz::runTurn(runner.runtime());
-    }
+    void play(const ScriptedTurn& keys) { runner.step(keys); }
     // The state just before the measured turn.
     GameState leadIn(const bench::TurnCase& c) {
         runner.state() = lead;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "platform/clock.h"
 #include "platform/wait_schedule.h"
 #include "program/command_line.h"
 #include "program/message_line.h"
@@ -16,6 +17,7 @@
 
 namespace {
 
+qz::PageClock pageClock;
 qz::Game* game = nullptr;
 
 void noteWork(double started) {
@@ -60,7 +62,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s", qz::messageLine(parsed.error).c_str());
         return 2;
     }
-    game = new qz::Game;
+    game = new qz::Game(pageClock);
     if (const int refused = game->open(parsed.options)) {
         delete game;
         return refused;

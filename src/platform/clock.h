@@ -1,25 +1,31 @@
-// The clock seam: the millisecond tick counter and waiting.
+// The clock seams: reading the time, and sleeping, which not every clock can.
 #pragma once
 
 #include <cstdint>
 
 namespace qz {
 
+// The time as the game reads it: the millisecond tick counter, and a finer
+// reading, in microseconds, so a turn can be paced to the frame without the
+// tick's rounding; -1 from a clock without one, which is then paced on its
+// milliseconds.
 class Clock {
   public:
     virtual ~Clock() = default;
     virtual std::uint32_t ticks() = 0;
-    virtual void delay(std::uint32_t ms) = 0;
-    // A finer reading, in microseconds, and a wait as fine, so a turn can be
-    // paced to the frame without the tick's rounding; -1 from a clock
-    // without one, which is then paced on its milliseconds.
     virtual std::int64_t microseconds() { return -1; }
+};
+
+// A clock that can also be slept on, in milliseconds and, where it reads
+// microseconds, as finely.
+class SleepingClock : public Clock {
+  public:
+    virtual void delay(std::uint32_t ms) = 0;
     virtual void delayMicroseconds(std::int64_t) {}
 };
 
-// The real time: SDL's tick counter and SDL_Delay natively, the page's
-// schedule of waits in the browser (web_clock.cpp).
-class SystemClock final : public Clock {
+// The real time natively: SDL's tick counter and SDL_Delay (sdl_clock.cpp).
+class SystemClock final : public SleepingClock {
   public:
     std::uint32_t ticks() override;
     void delay(std::uint32_t ms) override;
@@ -27,9 +33,18 @@ class SystemClock final : public Clock {
     void delayMicroseconds(std::int64_t us) override;
 };
 
+// The real time in the browser, read from the page's schedule of waits
+// (web_clock.cpp). It cannot sleep: the browser would freeze with it, so the
+// game hands its waits to the page's frame callback instead.
+class PageClock final : public Clock {
+  public:
+    std::uint32_t ticks() override;
+    std::int64_t microseconds() override;
+};
+
 // A clock that only moves when told: delay advances it and returns at once,
 // so headless runs take no wall time and every run reads the same ticks.
-class VirtualClock final : public Clock {
+class VirtualClock final : public SleepingClock {
   public:
     explicit VirtualClock(std::uint32_t start = 0) : now_(start) {}
     std::uint32_t ticks() override { return now_; }

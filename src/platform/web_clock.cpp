@@ -18,23 +18,12 @@ double gameMs() {
 
 }  // namespace
 
-std::uint32_t SystemClock::ticks() {
+std::uint32_t PageClock::ticks() {
     return static_cast<std::uint32_t>(gameMs());
 }
 
-std::int64_t SystemClock::microseconds() {
+std::int64_t PageClock::microseconds() {
     return std::llround(gameMs() * 1000.0);
-}
-
-// Nothing in the page may sleep: the browser would freeze with it. The game
-// hands its waits to the frame callback (web/game_entry.cpp) instead, and
-// no wait is ever asked of this clock.
-void SystemClock::delay(std::uint32_t) {
-    emscripten_throw_string("the page's clock cannot sleep");
-}
-
-void SystemClock::delayMicroseconds(std::int64_t) {
-    emscripten_throw_string("the page's clock cannot sleep");
 }
 
 }  // namespace qz

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/host.h"
 #include "program/command_line.h"
 #include "program/message_line.h"
@@ -40,5 +41,6 @@ int main(int argc, char** argv) {
         std::fputs(qz::describeSettings(settings).c_str(), stdout);
         return 0;
     }
-    return qz::runGame(parsed.options);
+    qz::SystemClock clock;
+    return qz::runGame(parsed.options, clock);
 }

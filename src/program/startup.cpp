@@ -96,6 +96,8 @@ int openSession(const Options& options, Session& session) {
 // Everything a running game holds, from its window to its recording, in the
 // order it is opened; closed in the reverse order.
 struct Game::Parts {
+    explicit Parts(Clock& gameClock) : clock(gameClock) {}
+
     Session session;
     Settings settings;
     MixerSoundBoard sound;
@@ -108,7 +110,7 @@ struct Game::Parts {
     int shownScale = 1;
     std::unique_ptr<LibraryInput> input;
     PadDevice pad;
-    SystemClock clock;
+    Clock& clock;
     std::unique_ptr<KeptCanvas> canvas;
     std::unique_ptr<SessionRecorder> recorder;
     std::unique_ptr<SessionPlayer> player;
@@ -138,7 +140,7 @@ struct Game::Parts {
     }
 };
 
-Game::Game() : parts_(std::make_unique<Parts>()) {}
+Game::Game(Clock& clock) : parts_(std::make_unique<Parts>(clock)) {}
 Game::~Game() = default;
 
 int Game::open(const Options& options) {
@@ -250,10 +252,6 @@ std::optional<Wait> Game::advance() {
     return parts_->loop->advance();
 }
 
-Clock& Game::clock() {
-    return parts_->clock;
-}
-
 int Game::close() {
     Parts& p = *parts_;
     int status = 0;
@@ -278,14 +276,14 @@ int Game::close() {
     return status;
 }
 
-int runGame(const Options& options) {
-    Game game;
+int runGame(const Options& options, SleepingClock& clock) {
+    Game game(clock);
     if (const int refused = game.open(options)) {
         showProblem(lastSaid);
         return refused;
     }
     while (const auto wait = game.advance()) {
-        sleepFor(game.clock(), *wait);
+        sleepFor(clock, *wait);
     }
     return game.close();
 }

@@ -14,14 +14,16 @@ namespace qz {
 // 1 when the game cannot start (no display, the data, the font or a picture
 // unreadable, a recording that cannot be opened) or a recording could not be
 // written to its end, 2 for a replay file it cannot use, 3 when a replay ends
-// in another state than the recording did.
-int runGame(const Options& options);
+// in another state than the recording did. The game's waits are slept on
+// the clock.
+int runGame(const Options& options, SleepingClock& clock);
 
 // A game from its start-up to its shutdown, run a stretch at a time: the
 // program sleeps each wait it hands back; the page lets the browser run.
 class Game {
   public:
-    Game();
+    // Played on the clock, which outlives it.
+    explicit Game(Clock& clock);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -31,7 +33,6 @@ class Game {
     int open(const Options& options);
     // Runs the game up to its next wait; none once it is over.
     std::optional<Wait> advance();
-    Clock& clock();
     // Closes everything; the exit code runGame gives.
     int close();
 

@@ -5,21 +5,32 @@
 namespace qz {
 
 std::optional<Wait> TurnLoop::advance() {
-    for (;;) {
-        if (presenting_) {
-            if (const auto wait = presenter_.resume(rt_)) {
-                return wait;
-            }
-            presenting_ = false;
-            if (!paused_) {
-                endTurn();
-            }
+    while (!over_) {
+        if (const auto wait = advanceTurn()) {
+            return wait;
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<Wait> TurnLoop::advanceTurn() {
+    if (!presenting_) {
         if (over_) {
             return std::nullopt;
         }
         beginTurn();
+        if (!presenting_) {
+            return std::nullopt;
+        }
     }
+    if (const auto wait = presenter_.resume(rt_)) {
+        return wait;
+    }
+    presenting_ = false;
+    if (!paused_) {
+        endTurn();
+    }
+    return std::nullopt;
 }
 
 void TurnLoop::beginTurn() {
@@ -76,15 +87,6 @@ void TurnLoop::finish() {
         recorder_->finish(rt_.state);
     }
     over_ = true;
-}
-
-std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
-                            PauseAndMute* controls) {
-    TurnLoop loop(rt, recorder, player, controls);
-    while (const auto wait = loop.advance()) {
-        sleepFor(rt.clock, *wait);
-    }
-    return loop.astray();
 }
 
 }  // namespace qz

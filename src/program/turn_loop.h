@@ -1,7 +1,8 @@
 // The game's loop of turns, with a recorder or a player (or neither) in
 // between and the pause and mute keys read before either. It runs up to its
 // next wait and hands the wait back: the program sleeps it, the page lets
-// the browser run until it is over.
+// the browser run until it is over. It goes a turn at a time, so whoever
+// drives it may also stop between two turns.
 #pragma once
 
 #include <optional>
@@ -16,13 +17,18 @@ namespace qz {
 
 class TurnLoop {
   public:
-    TurnLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
-             PauseAndMute* controls = nullptr)
+    explicit TurnLoop(Runtime& rt, SessionRecorder* recorder = nullptr,
+                      SessionPlayer* player = nullptr, PauseAndMute* controls = nullptr)
         : rt_(rt), recorder_(recorder), player_(player), controls_(controls) {}
 
     // Runs turns up to the next wait and returns it; none once the game is
     // over. The recorder's end line is written when the player quits.
     std::optional<Wait> advance();
+    // Goes on with the turn under way, or begins the next, up to its next
+    // wait and returns it; none once that turn is over, and at once when
+    // the game is. advance() is these, one after another.
+    std::optional<Wait> advanceTurn();
+    bool over() const { return over_; }
     // Once over: empty, or the line saying where a replay strayed from the
     // recording's digests (it stops there).
     const std::string& astray() const { return astray_; }
@@ -44,9 +50,5 @@ class TurnLoop {
     bool over_ = false;
     std::string astray_;
 };
-
-// Plays the loop to its end on the runtime's clock; returns its astray().
-std::string runRecordedLoop(Runtime& rt, SessionRecorder* recorder, SessionPlayer* player,
-                            PauseAndMute* controls = nullptr);
 
 }  // namespace qz

@@ -3,7 +3,6 @@
 #include "turn/key_press.h"
 #include "turn/movement.h"
 #include "turn/play_modes.h"
-#include "turn/presenter.h"
 
 namespace qz {
 
@@ -63,13 +62,6 @@ bool fillTurn(Runtime& rt) {
     rt.record.end = runModeTurn(t);
     finishModeChange(t, before);
     return true;
-}
-
-bool runTurn(Runtime& rt) {
-    if (fillTurn(rt)) {
-        presentTurn(rt);
-    }
-    return !rt.state.quitRequested;
 }
 
 }  // namespace qz

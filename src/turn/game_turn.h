@@ -1,6 +1,6 @@
-// One turn of the game: its events, movement and the mode's turn filling its
-// record, then the presenter: its frame shown, held and paced. The loop of
-// turns is the program's (program/turn_loop.h).
+// One turn of the game's rules: its events, movement and the mode's turn
+// filling its record. The presenter (turn/presenter.h) carries the record
+// out; the loop of turns is the program's (program/turn_loop.h).
 #pragma once
 
 #include "turn/runtime.h"
@@ -13,8 +13,5 @@ void startPacing(Runtime& rt);
 // A turn's rules, from reading its input to a filled record for the
 // presenter; false when the pictures could not be read and nothing is shown.
 bool fillTurn(Runtime& rt);
-
-// One whole turn, its record carried out; false once the player has asked to quit.
-bool runTurn(Runtime& rt);
 
 }  // namespace qz

@@ -98,25 +98,11 @@ std::optional<Wait> paceWait(Runtime& rt) {
     return std::nullopt;
 }
 
-void sleepFor(Clock& clock, Wait wait) {
+void sleepFor(SleepingClock& clock, Wait wait) {
     if (wait.fine) {
         clock.delayMicroseconds(wait.us);
     } else {
         clock.delay(static_cast<std::uint32_t>(wait.us / 1000));
-    }
-}
-
-void pace(Runtime& rt) {
-    if (const auto wait = paceWait(rt)) {
-        sleepFor(rt.clock, *wait);
-    }
-}
-
-void presentTurn(Runtime& rt) {
-    Presenter presenter;
-    presenter.start();
-    while (const auto wait = presenter.resume(rt)) {
-        sleepFor(rt.clock, *wait);
     }
 }
 

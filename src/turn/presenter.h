@@ -35,11 +35,7 @@ class Presenter {
 
 // The wait that paces the turn to its 33 ms, if any is left.
 std::optional<Wait> paceWait(Runtime& rt);
-// Sleeps on the runtime's clock.
-void sleepFor(Clock& clock, Wait wait);
-// Waits out the rest of the turn's 33 ms.
-void pace(Runtime& rt);
-// Carries out the whole record, sleeping through its waits.
-void presentTurn(Runtime& rt);
+// Sleeps the wait out on the clock.
+void sleepFor(SleepingClock& clock, Wait wait);
 
 }  // namespace qz

@@ -3,10 +3,24 @@
 #include <cstdio>
 
 #include "harness/invariants.h"
-#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz {
+
+void playTurn(TurnLoop& loop, SleepingClock& clock) {
+    while (const auto wait = loop.advanceTurn()) {
+        sleepFor(clock, *wait);
+    }
+}
+
+std::string playToEnd(Runtime& rt, SleepingClock& clock, SessionRecorder* recorder,
+                      SessionPlayer* player, PauseAndMute* controls) {
+    TurnLoop loop(rt, recorder, player, controls);
+    while (const auto wait = loop.advance()) {
+        sleepFor(clock, *wait);
+    }
+    return loop.astray();
+}
 
 ScenarioRunner::ScenarioRunner(Canvas& canvas, unsigned seed,
                                std::array<std::uint32_t, SoundCount> soundLengthsMs)
@@ -21,7 +35,7 @@ ScenarioRunner::ScenarioRunner(Canvas& canvas, unsigned seed,
 void ScenarioRunner::step(const ScriptedTurn& input) {
     sound_.clearRequests();
     input_.beginTurn(input);
-    qz::runTurn(runtime_);
+    playTurn(loop_, clock_);
     ++turn_;
     if (restoreEveryTurn_) {
         const GameState snapshot = state_;

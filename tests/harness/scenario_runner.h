@@ -11,6 +11,7 @@
 #include "core/state_fields.h"
 #include "harness/recording_sound_board.h"
 #include "harness/scripted_input.h"
+#include "program/turn_loop.h"
 #include "turn/runtime.h"
 
 namespace qz {
@@ -28,6 +29,13 @@ struct TurnOutcome {
 
 // Sound lengths the recording board assumes, in milliseconds, by Sound.
 constexpr std::array<std::uint32_t, SoundCount> DefaultSoundLengthsMs{3000, 1000, 400, 25000};
+
+// Plays the loop's next turn to its end, sleeping through its waits.
+void playTurn(TurnLoop& loop, SleepingClock& clock);
+// Plays the game to its end as the program does, sleeping through the
+// loop's waits; the loop's astray().
+std::string playToEnd(Runtime& rt, SleepingClock& clock, SessionRecorder* recorder,
+                      SessionPlayer* player, PauseAndMute* controls = nullptr);
 
 class ScenarioRunner {
   public:
@@ -63,6 +71,7 @@ class ScenarioRunner {
     ScriptedInput input_;
     RecordingSoundBoard sound_;
     Runtime runtime_;
+    TurnLoop loop_{runtime_};
     std::string dumpFolder_;
     unsigned seed_;
     int turn_ = 0;

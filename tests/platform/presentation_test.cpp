@@ -11,7 +11,6 @@
 #include "harness/recording_sound_board.h"
 #include "platform/pixel_copy.h"
 #include "support/game_fixture.h"
-#include "turn/game_turn.h"
 
 namespace qz::test {
 namespace {
@@ -124,7 +123,8 @@ GameState turnAfter(GameState state, Canvas& canvas, std::initializer_list<SDL_k
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
     LibraryInput input([&toggles] { ++toggles; });
     Runtime rt{state, canvas, clock, input, sound};
-    runTurn(rt);
+    TurnLoop loop(rt);
+    playTurn(loop, clock);
     return state;
 }
 

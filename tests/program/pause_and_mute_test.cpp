@@ -126,7 +126,7 @@ std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& s
     SessionRecorder recorder(controls, sound, out, "memory", 9, [](const std::string&) {});
     Runtime rt{state, canvas, clock, recorder, recorder};
     rt.overlay = overlay;
-    runRecordedLoop(rt, &recorder, nullptr, &controls);
+    playToEnd(rt, clock, &recorder, nullptr, &controls);
     std::fclose(out);
     std::string recording(text, size);
     std::free(text);

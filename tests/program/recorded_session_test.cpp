@@ -17,7 +17,6 @@
 #include "harness/recording_sound_board.h"
 #include "support/game_fixture.h"
 #include "support/scratch_file.h"
-#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz::test {
@@ -60,7 +59,7 @@ std::vector<std::string> record(Canvas& canvas, unsigned seed, const KeyScript& 
     SessionRecorder recorder(input, sound, out, name, seed,
                              [&said](const std::string& line) { said.push_back(line); });
     Runtime rt{state, canvas, clock, recorder, recorder};
-    runRecordedLoop(rt, &recorder, nullptr);
+    playToEnd(rt, clock, &recorder, nullptr);
     failed = recorder.failed();
     return said;
 }
@@ -101,7 +100,7 @@ TEST_F(Recording, AReplayEndsInTheRecordedStateWhateverTheSoundDeviceDoes) {
     RecordingSoundBoard sound(clock, {1, 1, 1, 1});
     SessionPlayer player(loaded.session, live, sound);
     Runtime rt{state, canvas(), clock, player, player};
-    runRecordedLoop(rt, nullptr, &player);
+    playToEnd(rt, clock, nullptr, &player);
     EXPECT_TRUE(state.quitRequested);
     EXPECT_EQ(static_cast<std::size_t>(player.turnsPlayed()), loaded.session.turns.size());
     EXPECT_EQ(stateDigestText(state), loaded.session.finalDigest);
@@ -133,7 +132,7 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
     SessionPlayer player(loaded.session, live, sound);
     Runtime rt{state, canvas(), clock, player, player};
-    const std::string astray = runRecordedLoop(rt, nullptr, &player);
+    const std::string astray = playToEnd(rt, clock, nullptr, &player);
     EXPECT_EQ(player.turnsPlayed(), 200);
     EXPECT_EQ(astray.rfind("the replay went astray by turn 200: the state's digest is " +
                                stateDigestText(state) + ", the recording's " +
@@ -149,7 +148,7 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
         GameState replayed = newRun(read.session.seed);
         SessionPlayer replaying(read.session, live, sound);
         Runtime again{replayed, canvas(), clock, replaying, replaying};
-        EXPECT_EQ(runRecordedLoop(again, nullptr, &replaying), "");
+        EXPECT_EQ(playToEnd(again, clock, nullptr, &replaying), "");
         recordedTurns = read.session.turns.size();
         return replaying.endedApart(replayed);
     };

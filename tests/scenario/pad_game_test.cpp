@@ -6,7 +6,6 @@
 #include "controls/library_input.h"
 #include "scenario/autopilot.h"
 #include "support/game_fixture.h"
-#include "turn/game_turn.h"
 #include "turn/new_game.h"
 
 namespace qz::test {
@@ -119,12 +118,13 @@ TEST_F(PadGame, AGameWonWithThePadGoesTurnForTurnAsWithTheKeys) {
     LibraryInput input;
     input.use(bindings, &pad, {});
     Runtime rt{padState, canvas(), clock, input, sound};
+    TurnLoop loop(rt);
     HeldKeys before;
     for (std::size_t i = 0; i < turns.size(); ++i) {
         const HeldKeys now = heldOf(turns[i]);
         pushPadEvents(before, now);
         before = now;
-        runTurn(rt);
+        playTurn(loop, clock);
         ASSERT_EQ(stateDigest(padState), digests[i]) << "turn " << i << " went otherwise";
     }
     EXPECT_EQ(padState.mode, PlayMode::GameOver);

@@ -1,5 +1,4 @@
 // Pacing of the turn, and what a turn of the game runs in which mode.
-#include "turn/game_turn.h"
 #include "turn/presenter.h"
 
 #include "support/game_fixture.h"
@@ -11,12 +10,7 @@ namespace {
 class SlowReadingClock final : public Clock {
   public:
     std::uint32_t ticks() override { return now_ += step; }
-    void delay(std::uint32_t ms) override {
-        now_ += ms;
-        waited += ms;
-    }
     std::uint32_t step = 0;
-    std::uint32_t waited = 0;
     std::uint32_t now_ = 0;
 };
 
@@ -35,8 +29,8 @@ TEST_P(Pacing, WaitsOutTheRestOf33Milliseconds) {
     rt.frameTimer.start(clock);
     clock.now_ += c.turnTook;
     clock.step = c.readingCost;
-    pace(rt);
-    EXPECT_EQ(clock.waited, c.expectedWait);
+    const auto wait = paceWait(rt);
+    EXPECT_EQ(wait ? wait->us : 0, std::int64_t(c.expectedWait) * 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Turns, Pacing,
@@ -50,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Turns, Pacing,
 using GameTurn = GameTest;
 
 // A clock with a fine reading: pacing waits to the microsecond.
-class FineClock final : public Clock {
+class FineClock final : public SleepingClock {
   public:
     std::uint32_t ticks() override { return static_cast<std::uint32_t>(us / 1000); }
     void delay(std::uint32_t ms) override { us += std::int64_t(ms) * 1000; }
@@ -72,7 +66,9 @@ TEST_F(GameTurn, AFineClockEndsEveryTurnExactly33MillisecondsAfterItsStart) {
         rt.frameTimer.start(clock);
         rt.turnStartUs = clock.microseconds();
         clock.us += took;
-        pace(rt);
+        if (const auto wait = paceWait(rt)) {
+            sleepFor(clock, *wait);
+        }
         EXPECT_EQ(clock.us - start, std::max<std::int64_t>(took, 33'000)) << took;
     }
 }
@@ -85,7 +81,7 @@ TEST_F(GameTurn, SleepsThatWakeLateDoNotAddUpButALateTurnCountsFromItsOwnStart) 
     for (int turn = 0; turn < 100; ++turn) {
         rt.turnStartUs = pacedStartUs(rt, clock.microseconds());
         clock.us += 2'000;
-        pace(rt);
+        sleepFor(clock, paceWait(rt).value());
     }
     EXPECT_EQ(clock.us - start, 100 * 33'000 + 150);
 

@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "harness/recording_sound_board.h"
-#include "harness/scripted_input.h"
 #include "support/game_fixture.h"
 #include "turn/game_turn.h"
 
@@ -16,11 +14,7 @@ class Presenting : public GameTest {};
 // The presenter hands each wait back with everything before it carried out
 // and nothing after it: a sound asked for after a wait sounds after it.
 TEST_F(Presenting, ThePresenterStopsAtEachWaitInTheOrderTheTurnMadeThem) {
-    GameState s;
-    VirtualClock clock;
-    ScriptedInput input;
-    RecordingSoundBoard board(clock, DefaultSoundLengthsMs);
-    Runtime rt{s, canvas(), clock, input, board};
+    Runtime& rt = runner().runtime();
     startPacing(rt);
     const RulesView t = rt.freshRecord();
     t.cues.play(0, Sound::Ufo);
@@ -32,9 +26,9 @@ TEST_F(Presenting, ThePresenterStopsAtEachWaitInTheOrderTheTurnMadeThem) {
     presenter.start();
     std::vector<std::string> seen;
     while (const auto wait = presenter.resume(rt)) {
-        seen.push_back(std::to_string(board.requests().size()) + " then " +
+        seen.push_back(std::to_string(runner().sound().requests().size()) + " then " +
                        std::to_string(wait->us / 1000) + " ms");
-        sleepFor(clock, *wait);
+        sleepFor(runner().clock(), *wait);
     }
     // The pace's wait is gone: the hold alone outlasts the turn's 33 ms.
     EXPECT_EQ(seen, (std::vector<std::string>{"1 then 30 ms", "2 then 2500 ms"}));

@@ -28,7 +28,6 @@
 #include "platform/headless_display.h"
 #include "program/session_recorder.h"
 #include "scenario/autopilot.h"
-#include "turn/game_turn.h"
 
 namespace {
 
@@ -92,6 +91,7 @@ std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
         runner.input(), runner.sound(), out, name, Seed,
         [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
     Runtime runtime{runner.state(), canvas, runner.clock(), recorder, recorder};
+    TurnLoop loop(runtime, &recorder);
     WonGame game;
     int turn = 0;
     for (;;) {
@@ -103,8 +103,7 @@ std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
         }
         runner.sound().clearRequests();
         runner.input().beginTurn(*keys);
-        runTurn(runtime);
-        recorder.endTurn(runner.state());
+        playTurn(loop, runner.clock());
         ++turn;
     }
     recorder.finish(runner.state());
