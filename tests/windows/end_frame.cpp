@@ -14,7 +14,6 @@
 #include "program/pause_and_mute.h"
 #include "program/recorded_session.h"
 #include "program/session_recorder.h"
-#include "program/turn_loop.h"
 
 int main(int argc, char** argv) {
     using namespace qz;
@@ -40,7 +39,8 @@ int main(int argc, char** argv) {
     ScenarioRunner runner(canvas, loaded.session.seed);
     SessionPlayer player(loaded.session, runner.input(), runner.sound());
     Runtime runtime{runner.state(), canvas, runner.clock(), player, player};
-    if (const std::string astray = runRecordedLoop(runtime, nullptr, &player); !astray.empty()) {
+    if (const std::string astray = playToEnd(runtime, runner.clock(), nullptr, &player);
+        !astray.empty()) {
         std::fprintf(stderr, "quillo-end-frame: %s\n", astray.c_str());
         return 1;
     }
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     Presenter presenter;
     presenter.start();
     while (const auto wait = presenter.resume(runtime)) {
-        sleepFor(runtime.clock, *wait);
+        sleepFor(runner.clock(), *wait);
     }
     return canvas.saveBmp(argv[2]) ? 0 : 1;
 }
