@@ -158,10 +158,11 @@ if full_screen && [[ -f "$work/linux.png" ]]; then
     # Black everywhere else: the frame painted black over the whole screen.
     convert "$work/full.png" -fill black -draw "rectangle $left,$top $((left + 799)),$((top + 599))" \
         "$work/full-border.png"
-    border=$(convert "$work/full-border.png" -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)
+    convert -size "${width}x$height" xc:black "$work/black.png"
+    border=$(compare -metric AE "$work/full-border.png" "$work/black.png" null: 2>&1)
     [[ "$differ" == 0 && "$border" == 0 ]] &&
         pass "full screen: the title at +$left+$top of the ${width}x$height screen, black around it" ||
-        fail "full screen: the frame at +$left+$top differs in $differ pixels, the border is not black ($border)"
+        fail "full screen: the frame at +$left+$top differs in $differ pixels, $border pixels around it are not black"
 else
     fail "the game showed no full screen: $(cat "$work/full.log")"
 fi
