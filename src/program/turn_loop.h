@@ -28,7 +28,6 @@ class TurnLoop {
     // wait and returns it; none once that turn is over, and at once when
     // the game is. advance() is these, one after another.
     std::optional<Wait> advanceTurn();
-    bool over() const { return over_; }
     // Once over: empty, or the line saying where a replay strayed from the
     // recording's digests (it stops there).
     const std::string& astray() const { return astray_; }
