@@ -1,8 +1,7 @@
 // The page's entry. The game runs from the browser's frame callback: each
 // call goes on from where the last stopped, once the wait it handed back is
 // over, and returns to the browser at the next wait that is not yet over,
-// so the page never blocks. The page is told how long each stretch of the
-// game's work took.
+// so the page never blocks.
 #include <emscripten.h>
 
 #include <cstdio>
@@ -18,39 +17,24 @@
 namespace {
 
 qz::PageClock pageClock;
+// The game's clock: the page's, on the schedule of the game's waits.
+qz::ScheduledClock gameClock(pageClock);
 qz::Game* game = nullptr;
 
-void noteWork(double started) {
-    EM_ASM(
-        {
-            if (Module.noteTurnWork)
-                Module.noteTurnWork($0, $1);
-        },
-        emscripten_get_now() - started, started);
+std::optional<std::int64_t> goOn() {
+    if (const std::optional<qz::Wait> wait = game->advance()) {
+        return wait->us;
+    }
+    return std::nullopt;
 }
 
-// Goes on with the game once its wait is over, as far as the waits due by
-// now: a turn never starts before its time, and one that the refresh made
-// late is made up by those after it (platform/wait_schedule.h). A device
-// too slow to keep up still hands the browser back its page now and then.
 void frame() {
-    qz::WaitSchedule& schedule = qz::pageSchedule();
-    const double called = emscripten_get_now();
-    double now = called;
-    while (schedule.due(now) && now - called < qz::WaitSchedule::CatchUpMs) {
-        schedule.wake(now);
-        const double started = emscripten_get_now();
-        const std::optional<qz::Wait> wait = game->advance();
-        noteWork(started);
-        if (!wait) {
-            const int status = game->close();
-            delete game;
-            game = nullptr;
-            emscripten_cancel_main_loop();
-            std::exit(status);
-        }
-        now = emscripten_get_now();
-        schedule.waitFor(now, double(wait->us) / 1000.0);
+    if (!qz::goOnWhileDue(gameClock, goOn)) {
+        const int status = game->close();
+        delete game;
+        game = nullptr;
+        emscripten_cancel_main_loop();
+        std::exit(status);
     }
 }
 
@@ -62,7 +46,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s", qz::messageLine(parsed.error).c_str());
         return 2;
     }
-    game = new qz::Game(pageClock);
+    game = new qz::Game(gameClock);
     if (const int refused = game->open(parsed.options)) {
         delete game;
         return refused;

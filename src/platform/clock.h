@@ -21,7 +21,9 @@ class Clock {
 class SleepingClock : public Clock {
   public:
     virtual void delay(std::uint32_t ms) = 0;
-    virtual void delayMicroseconds(std::int64_t) {}
+    virtual void delayMicroseconds(std::int64_t us) {
+        delay(static_cast<std::uint32_t>((us + 999) / 1000));
+    }
 };
 
 // The real time natively: SDL's tick counter and SDL_Delay (sdl_clock.cpp).
@@ -33,9 +35,9 @@ class SystemClock final : public SleepingClock {
     void delayMicroseconds(std::int64_t us) override;
 };
 
-// The real time in the browser, read from the page's schedule of waits
-// (web_clock.cpp). It cannot sleep: the browser would freeze with it, so the
-// game hands its waits to the page's frame callback instead.
+// The real time in the browser, the page's clock (web_clock.cpp). It cannot
+// sleep: the browser would freeze with it, so the game hands its waits to
+// the page's frame callback instead.
 class PageClock final : public Clock {
   public:
     std::uint32_t ticks() override;

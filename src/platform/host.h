@@ -22,6 +22,17 @@ void attachToConsole();
 // console to print it on (a window of its own); a console has it already.
 void showProblem(const std::string& text);
 
+// Asks the system, for as long as it lives, for sleeps that end within a
+// millisecond or so of their time: Windows' timer otherwise ticks every
+// 15.6 ms. Linux's and the browser's already do.
+class FineSleeps {
+  public:
+    FineSleeps();
+    ~FineSleeps();
+    FineSleeps(const FineSleeps&) = delete;
+    FineSleeps& operator=(const FineSleeps&) = delete;
+};
+
 // The executable's own file; nothing when the system will not say.
 std::optional<std::filesystem::path> executablePath();
 

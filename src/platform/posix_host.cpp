@@ -18,6 +18,9 @@ void attachToConsole() {}
 // A terminal or a desktop's log has the line already.
 void showProblem(const std::string&) {}
 
+FineSleeps::FineSleeps() = default;
+FineSleeps::~FineSleeps() = default;
+
 std::optional<std::filesystem::path> executablePath() {
     std::error_code error;
     std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);

@@ -4,6 +4,7 @@
 #include <direct.h>
 #include <io.h>
 #include <shellapi.h>
+#include <timeapi.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -39,6 +40,9 @@ bool usable(HANDLE handle) {
 // Whether stderr reaches anything: a console, a file or a pipe.
 bool errorsSeen = false;
 
+// Whether the system's timer runs at the millisecond for the game.
+bool fineTimer = false;
+
 }  // namespace
 
 std::vector<std::string> programArguments(int, char**) {
@@ -73,6 +77,18 @@ void attachToConsole() {
     }
     // UTF-8 names come out as they are; lines end in \n as on Linux.
     SetConsoleOutputCP(CP_UTF8);
+}
+
+// The timer's period is the whole system's: it is given back at exit.
+FineSleeps::FineSleeps() {
+    fineTimer = timeBeginPeriod(1) == TIMERR_NOERROR;
+}
+
+FineSleeps::~FineSleeps() {
+    if (fineTimer) {
+        timeEndPeriod(1);
+        fineTimer = false;
+    }
 }
 
 void showProblem(const std::string& text) {

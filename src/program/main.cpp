@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
         std::fputs(qz::describeSettings(settings).c_str(), stdout);
         return 0;
     }
+    const qz::FineSleeps fineSleeps;
     qz::SystemClock clock;
     return qz::runGame(parsed.options, clock);
 }

@@ -41,7 +41,6 @@ PauseAndMute::Tick PauseAndMute::tick(PlayMode mode) {
 }
 
 void fillPausedTurn(Runtime& rt) {
-    startPacing(rt);
     constexpr int BandWidth = 200;
     constexpr int BandHeight = 50;
     const RulesView t = rt.freshRecord();

@@ -14,6 +14,7 @@
 #include "platform/display.h"
 #include "platform/host.h"
 #include "platform/presentation.h"
+#include "platform/wait_schedule.h"
 #include "program/assist_layer.h"
 #include "program/data_lookup.h"
 #include "program/message_line.h"
@@ -276,14 +277,15 @@ int Game::close() {
     return status;
 }
 
-int runGame(const Options& options, SleepingClock& clock) {
+int runGame(const Options& options, SleepingClock& host) {
+    ScheduledClock clock(host);
     Game game(clock);
     if (const int refused = game.open(options)) {
         showProblem(lastSaid);
         return refused;
     }
     while (const auto wait = game.advance()) {
-        sleepFor(clock, *wait);
+        sleepOnSchedule(clock, host, wait->us);
     }
     return game.close();
 }

@@ -15,8 +15,8 @@ namespace qz {
 // unreadable, a recording that cannot be opened) or a recording could not be
 // written to its end, 2 for a replay file it cannot use, 3 when a replay ends
 // in another state than the recording did. The game's waits are slept on
-// the clock.
-int runGame(const Options& options, SleepingClock& clock);
+// the host's clock, on their schedule (platform/wait_schedule.h).
+int runGame(const Options& options, SleepingClock& host);
 
 // A game from its start-up to its shutdown, run a stretch at a time: the
 // program sleeps each wait it hands back; the page lets the browser run.

@@ -5,9 +5,16 @@
 namespace qz {
 
 std::optional<Wait> TurnLoop::advance() {
+    const std::uint32_t began = rt_.clock.ticks();
     while (!over_) {
         if (const auto wait = advanceTurn()) {
             return wait;
+        }
+        // Turns that each outlast their 33 ms hand back no wait. A host
+        // that slow still gets control back now and then: the page its
+        // frame, to draw and to take input.
+        if (!over_ && rt_.clock.ticks() - began >= WorkBeforeYieldMs) {
+            return Wait{0};
         }
     }
     return std::nullopt;
@@ -34,6 +41,7 @@ std::optional<Wait> TurnLoop::advanceTurn() {
 }
 
 void TurnLoop::beginTurn() {
+    startPacing(rt_);
     if (player_ && !player_->nextTurn()) {
         over_ = true;
         return;

@@ -5,6 +5,7 @@
 // drives it may also stop between two turns.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -22,8 +23,11 @@ class TurnLoop {
         : rt_(rt), recorder_(recorder), player_(player), controls_(controls) {}
 
     // Runs turns up to the next wait and returns it; none once the game is
-    // over. The recorder's end line is written when the player quits.
+    // over. The recorder's end line is written when the player quits. After
+    // WorkBeforeYieldMs of turns with no wait at all, it returns a wait of
+    // nothing between two turns.
     std::optional<Wait> advance();
+    static constexpr std::uint32_t WorkBeforeYieldMs = 100;
     // Goes on with the turn under way, or begins the next, up to its next
     // wait and returns it; none once that turn is over, and at once when
     // the game is. advance() is these, one after another.

@@ -41,7 +41,6 @@ void startPacing(Runtime& rt) {
 
 bool fillTurn(Runtime& rt) {
     GameState& s = rt.state;
-    startPacing(rt);
     rt.turnInput = rt.input.readTurn();
     if (rt.overlay) {
         rt.overlay->inputRead(s, rt.turnInput);

@@ -7,11 +7,13 @@
 
 namespace qz {
 
-// Starts the clocks a turn is paced by.
+// Starts the clocks a turn is paced by: before anything else of the turn,
+// so its input read counts in its 33 ms.
 void startPacing(Runtime& rt);
 
 // A turn's rules, from reading its input to a filled record for the
-// presenter; false when the pictures could not be read and nothing is shown.
+// presenter, once its pacing has started; false when the pictures could not
+// be read and nothing is shown.
 bool fillTurn(Runtime& rt);
 
 }  // namespace qz

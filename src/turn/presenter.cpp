@@ -26,7 +26,7 @@ std::optional<Wait> Presenter::resume(Runtime& rt) {
             while (cue_ < record.cues.cues().size()) {
                 const Cue& cue = record.cues.cues()[cue_++];
                 if (!carryOut(cue, rt.sound)) {
-                    return Wait{std::int64_t(cue.value) * 1000, false};
+                    return Wait{std::int64_t(cue.value) * 1000};
                 }
             }
             step_ = Step::Show;
@@ -43,7 +43,7 @@ std::optional<Wait> Presenter::resume(Runtime& rt) {
                 rt.canvas.present();
             }
             if (record.end.holdMs > 0) {
-                return Wait{std::int64_t(record.end.holdMs) * 1000, false};
+                return Wait{std::int64_t(record.end.holdMs) * 1000};
             }
             [[fallthrough]];
         case Step::Pace:
@@ -58,19 +58,14 @@ std::optional<Wait> Presenter::resume(Runtime& rt) {
     return std::nullopt;
 }
 
-namespace {
-
-// A sleep ends a little after the moment asked for, a tenth of a
-// millisecond or so. Left alone, those overshoots would add up turn after
-// turn; a turn beginning that little after the last one's end counts from
-// that end instead.
-constexpr std::int64_t WakeSlackUs = 1000;
-
-}  // namespace
-
+// A turn that follows its last one's pace counts from where that pace was
+// meant to end, not from when the wait was seen to be over: the host's
+// wake came when it could, and the turn's own start (its input read, a pad
+// asked) is part of the turn. The host's schedule has made the clock read
+// that end at the wake however late it came (platform/wait_schedule.h), so
+// nothing a turn did not do itself is counted in it.
 std::int64_t pacedStartUs(const Runtime& rt, std::int64_t now) {
-    const std::int64_t late = now - rt.turnEndUs;
-    return rt.turnEndUs >= 0 && late >= 0 && late < WakeSlackUs ? rt.turnEndUs : now;
+    return rt.turnEndUs >= 0 ? rt.turnEndUs : now;
 }
 
 std::optional<Wait> paceWait(Runtime& rt) {
@@ -82,7 +77,7 @@ std::optional<Wait> paceWait(Runtime& rt) {
             const std::int64_t end = rt.turnStartUs + std::int64_t(FrameMs) * 1000;
             if (end > now) {
                 rt.turnEndUs = end;
-                return Wait{end - now, true};
+                return Wait{end - now};
             }
             return std::nullopt;
         }
@@ -92,18 +87,10 @@ std::optional<Wait> paceWait(Runtime& rt) {
         // beyond the frame must not wrap into a wait of 49 days.
         const std::uint32_t elapsed = rt.frameTimer.getTicks(rt.clock);
         if (elapsed < FrameMs) {
-            return Wait{std::int64_t(FrameMs - elapsed) * 1000, false};
+            return Wait{std::int64_t(FrameMs - elapsed) * 1000};
         }
     }
     return std::nullopt;
-}
-
-void sleepFor(SleepingClock& clock, Wait wait) {
-    if (wait.fine) {
-        clock.delayMicroseconds(wait.us);
-    } else {
-        clock.delay(static_cast<std::uint32_t>(wait.us / 1000));
-    }
 }
 
 }  // namespace qz

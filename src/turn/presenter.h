@@ -11,11 +11,9 @@
 
 namespace qz {
 
-// How long to wait before the presenter goes on: on the clock's fine
-// reading when `fine`, otherwise in whole milliseconds.
+// How long to wait before the presenter goes on, from the clock's now.
 struct Wait {
     std::int64_t us;
-    bool fine;
 };
 
 class Presenter {
@@ -35,7 +33,5 @@ class Presenter {
 
 // The wait that paces the turn to its 33 ms, if any is left.
 std::optional<Wait> paceWait(Runtime& rt);
-// Sleeps the wait out on the clock.
-void sleepFor(SleepingClock& clock, Wait wait);
 
 }  // namespace qz

@@ -30,6 +30,10 @@ struct TurnOutcome {
 // Sound lengths the recording board assumes, in milliseconds, by Sound.
 constexpr std::array<std::uint32_t, SoundCount> DefaultSoundLengthsMs{3000, 1000, 400, 25000};
 
+// Sleeps a wait out on a test's clock, which wakes exactly on time.
+inline void sleepFor(SleepingClock& clock, Wait wait) {
+    clock.delayMicroseconds(wait.us);
+}
 // Plays the loop's next turn to its end, sleeping through its waits.
 void playTurn(TurnLoop& loop, SleepingClock& clock);
 // Plays the game to its end as the program does, sleeping through the

@@ -3,11 +3,18 @@
 // engine (classic WebDriver has no other way in). Each is asked for in the
 // page's address:
 //   always     what the page logs and throws, in window.pageLog; when the
-//              canvas first shows a frame, in window.firstFrameMs
+//              canvas first shows a frame, in window.firstFrameMs; the
+//              frame callbacks that showed a frame, each as when it began
+//              and how long its work took, in window.frameWork; when
+//              the first callback began and the last one ended, in
+//              window.callbackSpan, and how many there were, in
+//              window.callbackCount
 //   ?hz=N      a display refreshing N times a second, on a clock of its own
 //              that runs as fast as the page can go: the frame callbacks come
 //              on that clock, a little late as real ones do, and the game's
 //              work takes its real time on it
+//   ?wholems   the page's clock read in whole milliseconds, as Safari's is
+//              and Firefox's when it resists fingerprinting
 //   ?seed1     the clock's seconds held at 1 until the first frame: a live
 //              game deals the native scenes' game (seed 1), whose pursuer
 //              keeps away through the test's walks; the clock runs on from there
@@ -27,11 +34,31 @@
   addEventListener('error', (e) => pageLog.push('exception: ' + ((e.error && e.error.stack) || e.message)));
   addEventListener('unhandledrejection', (e) =>
     pageLog.push('exception: ' + ((e.reason && e.reason.stack) || e.reason)));
+  let shown = false;
   const put = CanvasRenderingContext2D.prototype.putImageData;
   CanvasRenderingContext2D.prototype.putImageData = function (...args) {
     if (window.firstFrameMs === undefined) window.firstFrameMs = performance.now();
+    shown = true;
     return put.apply(this, args);
   };
+  window.frameWork = [];
+  window.callbackSpan = [];
+  window.callbackCount = 0;
+  const timed = (callback) => (time) => {
+    const began = performance.now();
+    ++callbackCount;
+    if (!callbackSpan.length) callbackSpan[0] = began;
+    shown = false;
+    try {
+      callback(time);
+    } finally {
+      const ended = performance.now();
+      callbackSpan[1] = ended;
+      if (shown && frameWork.length < 100000) frameWork.push([began, ended - began]);
+    }
+  };
+  const frameCallback = window.requestAnimationFrame.bind(window);
+  window.requestAnimationFrame = (callback) => frameCallback(timed(callback));
 
   if (query.has('seed1')) {
     const real = Date.now;
@@ -54,7 +81,7 @@
     const lateness = () => 0.1 + 0.9 * ((seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648);
     performance.now = () => (callbackBegan === null ? now : now + realNow() - callbackBegan);
     let callbacks = [];
-    window.requestAnimationFrame = (callback) => callbacks.push(callback);
+    window.requestAnimationFrame = (callback) => callbacks.push(timed(callback));
     window.cancelAnimationFrame = () => {};
     const channel = new MessageChannel();
     channel.port1.onmessage = () => {
@@ -70,6 +97,11 @@
       if (!(window.Module && Module.exitCode !== undefined)) channel.port2.postMessage(0);
     };
     channel.port2.postMessage(0);
+  }
+
+  if (query.has('wholems')) {
+    const fine = performance.now.bind(performance);
+    performance.now = () => Math.floor(fine());
   }
 
   if (query.has('iphone')) {

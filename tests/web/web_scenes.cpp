@@ -9,7 +9,8 @@
 //   hole-fall   Quillo falling into the first hole it drops into
 //   won-game    the whole won game, ending on the end screen and its score
 //
-// and scenes.txt, a line per scene: its name, its turns and its score. The
+// and scenes.txt, a line per scene: its name, its turns, its score and its
+// own time in milliseconds (its turns' scheduled times, summed). The
 // page's live game has its own seed and its own moment, so the frames it may
 // show in its first seconds of play when no key is pressed are written too,
 // each once: idle-play-N.bmp; and where a walk left from the landing stops,
@@ -77,6 +78,7 @@ using Until = std::function<bool(const GameState&, int turn)>;
 struct Scene {
     int turns = 0;
     std::int64_t score = 0;
+    std::uint32_t ms = 0;  // its turns' scheduled times, summed
 };
 
 std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
@@ -94,6 +96,7 @@ std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
     TurnLoop loop(runtime, &recorder);
     WonGame game;
     int turn = 0;
+    const std::uint32_t started = runner.clock().ticks();
     for (;;) {
         std::optional<ScriptedTurn> keys =
             title ? (turn == 0 ? std::optional<ScriptedTurn>(ScriptedTurn{}) : std::nullopt)
@@ -109,7 +112,7 @@ std::optional<Scene> record(Canvas& canvas, const std::filesystem::path& folder,
     recorder.finish(runner.state());
     std::fclose(out);
     canvas.saveBmp((folder / (name + ".bmp")).string());
-    return Scene{turn, runner.state().score};
+    return Scene{turn, runner.state().score, runner.clock().ticks() - started};
 }
 
 // S, the landing, then play with no key pressed: each different frame of
@@ -195,7 +198,8 @@ int main(int argc, char** argv) {
         if (!scene) {
             return 1;
         }
-        std::fprintf(list, "%s %d %" PRId64 "\n", name, scene->turns, scene->score);
+        std::fprintf(list, "%s %d %" PRId64 " %" PRIu32 "\n", name, scene->turns, scene->score,
+                     scene->ms);
     }
     std::fclose(list);
     std::printf("%d frames of idle play\n", writeIdleFrames(canvas, folder));

@@ -14,6 +14,7 @@
 #include "program/pause_and_mute.h"
 #include "program/recorded_session.h"
 #include "program/session_recorder.h"
+#include "turn/game_turn.h"
 
 int main(int argc, char** argv) {
     using namespace qz;
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillo-end-frame: %s\n", astray.c_str());
         return 1;
     }
+    startPacing(runtime);
     fillPausedTurn(runtime);
     Presenter presenter;
     presenter.start();
