@@ -13,6 +13,7 @@
 #include "harness/scripted_input.h"
 #include "platform/display.h"
 #include "platform/presentation.h"
+#include "platform/wait_schedule.h"
 #include "turn/new_game.h"
 
 namespace qz::bench {
@@ -48,7 +49,9 @@ int measurePacing(const std::string& dataFolder, int turns) {
             GameState state;
             state.random.seed(1);
             randomGameSetup(state);
-            SystemClock clock;
+            // The real time, on the schedule of waits the game sleeps on.
+            SystemClock host;
+            ScheduledClock clock(host);
             ScriptedInput input;
             RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
             Runtime rt{state, canvas, clock, input, sound};
@@ -72,7 +75,9 @@ int measurePacing(const std::string& dataFolder, int turns) {
                 const double cpuBefore = millis(CLOCK_THREAD_CPUTIME_ID);
                 input.beginTurn(turn);
                 sound.clearRequests();
-                playTurn(loop, clock);
+                while (const auto wait = loop.advanceTurn()) {
+                    sleepOnSchedule(clock, host, wait->us);
+                }
                 cpu.push_back(millis(CLOCK_THREAD_CPUTIME_ID) - cpuBefore);
             }
             double total = 0;
