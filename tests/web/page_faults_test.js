@@ -1,0 +1,158 @@
+// The browser test's cases of the page when something goes wrong, in each
+// engine: a page out of sight plays no sound, a file that fails while the
+// page prepares it never leaves the page loading, a game that stops short
+// says so on the page, and a new build never reaches a page of the old one.
+'use strict';
+
+const path = require('path');
+const { waitFor, sleep } = require('./chromium');
+
+const status = (page) => page.evaluate(`document.getElementById('status').textContent`);
+
+async function titlePage(engine, browser, origin, query = '') {
+  const page = await browser.openPage();
+  await page.navigate(`${origin}/index.html?seed1${query}`);
+  await waitFor(page, 'window.firstFrameMs', 20000, `the title in ${engine}${query ? ` (${query})` : ''}`)
+    .catch(async (error) => {
+      const line = await status(page);
+      await page.close();
+      throw new Error(`${error.message}; the page says "${line}"`);
+    });
+  return page;
+}
+
+// Hidden, the page's audio is held, and it runs again once the page is seen;
+// then an allocation past the page's memory ends the game with a line.
+async function hiddenAndOutOfMemory(t, engine, browser, origin) {
+  const page = await titlePage(engine, browser, origin);
+  await page.key('down', 'ArrowDown');
+  await page.key('up', 'ArrowDown');
+  const audio = `[document.visibilityState, SDL.audioContext ? SDL.audioContext.state : 'none']`;
+  await waitFor(page, `${audio}.join() === 'visible,running'`, 5000, `${engine}: the audio after a key`);
+  await page.hide();
+  await waitFor(page, `${audio}.join() === 'hidden,suspended'`, 3000, '').catch(() => {});
+  const hidden = await page.evaluate(audio);
+  await page.show();
+  await waitFor(page, `${audio}.join() === 'visible,running'`, 3000, '').catch(() => {});
+  const shown = await page.evaluate(audio);
+  if (hidden.join() !== 'hidden,suspended' || shown.join() !== 'visible,running') {
+    t.fail(`${engine}: a playing page hidden has its audio ${hidden[1]} (${hidden[0]}), and shown`
+      + ` again ${shown[1]} (${shown[0]})`);
+  } else {
+    t.note(`${engine}: hidden, the page's audio is held; seen again, it runs`);
+  }
+
+  await page.evaluate('setTimeout(() => _malloc(512 * 1048576)), true');
+  const line = await waitFor(page, `/memory.*Reload the page/.test(document.getElementById('status').textContent)`,
+    3000, '').then(() => status(page), () => status(page));
+  if (!/memory.*Reload the page/.test(line)) {
+    t.fail(`${engine}: after an allocation past the page's memory the page says "${line}"`);
+  } else {
+    t.note(`${engine}: out of memory, the page says "${line}"`);
+  }
+  await page.close();
+}
+
+// The page's decoding of each sound fails (the game then decodes them
+// itself); then a throw out of the game's turn ends it with a line, silent.
+async function failedSoundsAndAThrow(t, engine, browser, origin) {
+  const page = await titlePage(engine, browser, origin, '&refuseSamples');
+  const sounds = 'SDL.audios.filter((a) => a && a.webAudio && a.webAudio.decodedBuffer).length';
+  await waitFor(page, `${sounds} === 4`, 5000, '').catch(() => {});
+  const decoded = await page.evaluate(sounds);
+  if (decoded !== 4) t.fail(`${engine}: with the page's decoding failing, ${decoded} of 4 sounds were decoded`);
+  await page.key('down', 'ArrowDown');
+  await page.key('up', 'ArrowDown');
+  await page.evaluate(`Module.onTurnInput = () => { throw new WebAssembly.RuntimeError('unreachable'); }`);
+  const said = `/^The game has stopped: .*unreachable.*Reload the page/.test(document.getElementById('status').textContent)`;
+  await waitFor(page, `${said} && SDL.audioContext.state === 'closed'`, 3000, '').catch(() => {});
+  const line = await status(page);
+  const audio = await page.evaluate('SDL.audioContext.state');
+  if (!(await page.evaluate(said)) || audio !== 'closed') {
+    t.fail(`${engine}: after a throw out of the game's turn the page says "${line}", its audio ${audio}`);
+  } else {
+    t.note(`${engine}: a throw out of the game's turn: "${line}", and silence`);
+  }
+  await page.close();
+}
+
+// The pixels of the full-screen pictures refused (the title's among them):
+// the game names the first it cannot read.
+async function failedPictures(t, engine, browser, origin) {
+  const page = await browser.openPage();
+  await page.navigate(`${origin}/index.html?refusePixels=800x600`);
+  const said = `/^The game has ended \\(1\\): cannot read the picture graphics\\/[a-z0-9-]+\\.bmp\\.$/`
+    + `.test(document.getElementById('status').textContent)`;
+  await waitFor(page, said, 20000, '').catch(() => {});
+  const line = await status(page);
+  if (!(await page.evaluate(said))) {
+    t.fail(`${engine}: with no picture's pixels to be had, the page says "${line}"`);
+  } else {
+    t.note(`${engine}: with no picture's pixels to be had: "${line}"`);
+  }
+  await page.close();
+}
+
+async function pageFaults(t, engine, browser, origin) {
+  for (const run of [hiddenAndOutOfMemory, failedSoundsAndAThrow, failedPictures]) {
+    await run(t, engine, browser, origin).catch((error) => t.fail(`${engine}: ${error.message}`));
+  }
+}
+
+// A new build comes (the test's server serves the next one: its worker
+// names another cache, and its index.js ends in a line of its own) while a
+// page of the old build is open: that page goes on getting the old build's
+// files, whose cache stays; once it is closed, a page opened gets the new
+// build whole, and the old cache is gone.
+async function newBuild(t, engine, browser, origin, server) {
+  let page = await browser.openPage();
+  try {
+    await page.navigate(`${origin}/index.html?seed1`);
+    const worker = await waitFor(page, `navigator.serviceWorker && navigator.serviceWorker.ready
+      .then((r) => r.active && r.active.state === 'activated')`, 20000, '').catch(() => false);
+    if (!worker) {
+      t.note(`${engine}: no service worker, so no new build to check`);
+      return;
+    }
+    // A page the worker serves (the one that installed it came from the network).
+    if (!(await page.evaluate('navigator.serviceWorker.controller !== null'))) {
+      await page.navigate(`${origin}/index.html?seed1`);
+    }
+    await waitFor(page, 'window.firstFrameMs', 20000, `the title in ${engine}`);
+    const files = `Promise.all([fetch('index.js').then((r) => r.text()), caches.keys()])
+      .then(([script, caches]) => ({ next: script.includes(${JSON.stringify(server.nextBuildLine)}), caches }))`;
+    const old = await page.evaluate(files);
+    server.nextBuild = true;
+    await page.evaluate(`navigator.serviceWorker.getRegistration()
+      .then((r) => { window.oldWorker = r.active; return r.update(); }).then(() => true)`);
+    await waitFor(page, `navigator.serviceWorker.getRegistration().then((r) => !r.installing
+      && (r.waiting !== null || r.active !== oldWorker) && r.active.state === 'activated')`, 30000,
+    `${engine}: the next build's worker`);
+    await sleep(300);
+    const during = await page.evaluate(files);
+    const kept = old.caches.every((name) => during.caches.includes(name));
+    if (during.next || !kept) {
+      t.fail(`${engine}: with the next build's worker installed, a page of the old build`
+        + `${during.next ? ' got the next build\'s index.js' : ''}${during.next && !kept ? ' and' : ''}${kept ? '' : ' lost its cache'}`);
+    }
+    await page.close();
+    await sleep(500);
+    page = await titlePage(engine, browser, origin);
+    const after = await page.evaluate(files);
+    const stale = old.caches.filter((name) => after.caches.includes(name));
+    if (!after.next || stale.length) {
+      t.fail(`${engine}: once no page of the old build was open, a new page`
+        + `${after.next ? '' : ' still got the old build\'s index.js'}${stale.length ? `, and ${stale} stayed` : ''}`);
+    } else {
+      t.note(`${engine}: a page of the old build kept its files while the next build waited; then it took over`);
+    }
+    await sleep(300);
+    t.compare(`${engine}-next-build-title`, await t.canvasPixels(page),
+      t.readBmp(path.join(t.scenesFolder, 'title.bmp')));
+  } finally {
+    server.nextBuild = false;
+    await page.close();
+  }
+}
+
+module.exports = { pageFaults, newBuild };
