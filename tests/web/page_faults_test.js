@@ -76,25 +76,31 @@ async function failedSoundsAndAThrow(t, engine, browser, origin) {
   await page.close();
 }
 
-// The pixels of the full-screen pictures refused (the title's among them):
-// the game names the first it cannot read.
-async function failedPictures(t, engine, browser, origin) {
-  const page = await browser.openPage();
-  await page.navigate(`${origin}/index.html?refusePixels=800x600`);
-  const said = `/^The game has ended \\(1\\): cannot read the picture graphics\\/[a-z0-9-]+\\.bmp\\.$/`
-    + `.test(document.getElementById('status').textContent)`;
-  await waitFor(page, said, 20000, '').catch(() => {});
-  const line = await status(page);
-  if (!(await page.evaluate(said))) {
-    t.fail(`${engine}: with no picture's pixels to be had, the page says "${line}"`);
-  } else {
-    t.note(`${engine}: with no picture's pixels to be had: "${line}"`);
+// What the game cannot read ends it with its own line on the page: a
+// picture whose pixels are refused (those of the full-screen pictures, the
+// title's among them), or a recording that cannot be fetched.
+async function unreadableFiles(t, engine, browser, origin) {
+  const cases = [
+    ['refusePixels=800x600', 1, 'cannot read the picture graphics\\/[a-z0-9-]+\\.bmp'],
+    ['replay=http://127.0.0.1:9/nowhere.replay', 2, 'cannot read the replay \\/replay'],
+  ];
+  for (const [query, code, words] of cases) {
+    const page = await browser.openPage();
+    await page.navigate(`${origin}/index.html?${query}`);
+    const said = `/^The game has ended \\(${code}\\): ${words}\\.$/.test(document.getElementById('status').textContent)`;
+    await waitFor(page, said, 20000, '').catch(() => {});
+    const line = await status(page);
+    if (!(await page.evaluate(said))) {
+      t.fail(`${engine}: with ?${query} the page says "${line}"`);
+    } else {
+      t.note(`${engine}: with ?${query}: "${line}"`);
+    }
+    await page.close();
   }
-  await page.close();
 }
 
 async function pageFaults(t, engine, browser, origin) {
-  for (const run of [hiddenAndOutOfMemory, failedSoundsAndAThrow, failedPictures]) {
+  for (const run of [hiddenAndOutOfMemory, failedSoundsAndAThrow, unreadableFiles]) {
     await run(t, engine, browser, origin).catch((error) => t.fail(`${engine}: ${error.message}`));
   }
 }
