@@ -78,15 +78,45 @@
     return bytes;
   }
 
-  // Whatever a decoder does, the file's turn ends once, so a failure thrown
-  // or refused never leaves the page loading.
-  function once(onload, bytes) {
-    var done = false;
-    return function () {
-      if (!done) {
-        done = true;
-        onload(bytes);
+  // Each file's turn ends once, whatever happens while it is prepared: with
+  // its decoded twin written beside it, or with a failure, the file then kept
+  // as it came. A failure is anything on the way: the browser refusing the
+  // file, or a throw in any step, a canvas that will not give its pixels or
+  // a write the file system refuses among them. The game starts only once
+  // every file's turn has ended, so no failure leaves the page loading.
+  // tell(why) says a failure that has a reason to give.
+  function preparing(name, bytes, finish, twinExtension, tell) {
+    var ended = false;
+    var end = function () {
+      if (!ended) {
+        ended = true;
+        finish(bytes);
       }
+    };
+    var failed = function (why) {
+      if (!ended) {
+        if (why) tell(why);
+        end();
+      }
+    };
+    return {
+      failed: failed,
+      // A step of the work, called now or by the browser later: a throw in it fails the file.
+      step: function (work) {
+        return function () {
+          if (ended) return;
+          try {
+            work.apply(null, arguments);
+          } catch (thrown) {
+            failed(thrown);
+          }
+        };
+      },
+      // The decoded file, written beside this one; the turn ends with it.
+      done: function (twin) {
+        writeFile(sibling(name, twinExtension), twin);
+        end();
+      },
     };
   }
 
@@ -100,70 +130,70 @@
   }
 
   // The picture through an image element, for a browser without image bitmaps.
-  function decodeByElement(blob, decoded, failed) {
+  function decodeByElement(blob, file) {
     var image = new Image();
     var url = URL.createObjectURL(blob);
-    image.onload = function () {
+    image.onload = file.step(function () {
       URL.revokeObjectURL(url);
-      decoded(pixelsOf(image, image.naturalWidth, image.naturalHeight), image.naturalWidth,
-        image.naturalHeight);
-    };
+      var w = image.naturalWidth;
+      var h = image.naturalHeight;
+      file.done(bitmap(pixelsOf(image, w, h), w, h));
+    });
     image.onerror = function () {
       URL.revokeObjectURL(url);
-      failed();
+      file.failed('the browser cannot read it');
     };
     image.src = url;
   }
 
+  // A picture that fails stays a PNG: the game then names the bitmap it
+  // cannot read, and the page shows that line.
   var pictures = {
     canHandle: function (name) { return /\.png$/.test(name); },
-    handle: function (bytes, name, onload) {
-      var done = once(onload, bytes);
-      var decoded = function (rgba, w, h) {
-        writeFile(sibling(name, '.bmp'), bitmap(rgba, w, h));
-        done();
-      };
-      var failed = function () {
-        err('cannot decode the picture ' + name);
-        done();  // the game then says which picture it cannot read
-      };
-      var blob = new Blob([bytes], { type: 'image/png' });
-      try {
+    handle: function (bytes, name, finish) {
+      var file = preparing(name, bytes, finish, '.bmp', function (why) {
+        err('cannot decode the picture ' + name + ': ' + why);
+      });
+      file.step(function () {
+        var blob = new Blob([bytes], { type: 'image/png' });
         if (typeof createImageBitmap !== 'function') {
-          decodeByElement(blob, decoded, failed);
+          decodeByElement(blob, file);
           return;
         }
-        // No colour management: the file's values are the pixels' values.
-        createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' })
-          .then(function (image) { decoded(pixelsOf(image, image.width, image.height), image.width, image.height); })
-          .catch(function () { decodeByElement(blob, decoded, failed); });
-      } catch (thrown) {
-        failed();
-      }
+        // No colour management: the file's values are the pixels' values. A
+        // browser that will not take those options has the image element.
+        createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' }).then(
+          file.step(function (image) {
+            file.done(bitmap(pixelsOf(image, image.width, image.height), image.width, image.height));
+          }),
+          file.step(function () { decodeByElement(blob, file); }));
+      })();
     },
   };
 
   // An offline context decodes without the player's first key press. A
   // browser that decodes no Ogg Vorbis (Safari before iOS 18.4) refuses, or
-  // throws: the sound's Ogg file stays, and the game decodes it itself when
-  // it loads the sound (platform/web_sound_board.cpp).
+  // throws: the sound's Ogg file stays, and the game decodes it itself as it
+  // loads its sounds at the start (platform/web_sound_board.cpp), which a
+  // failure on the way here leaves to it too. Only a throw in our own steps
+  // is said: a refusal is the browser's way.
   var decoder = null;
   var sounds = {
     canHandle: function (name) { return /\.ogg$/.test(name); },
-    handle: function (bytes, name, onload) {
-      var done = once(onload, bytes);
-      var decoded = function (buffer) {
-        writeFile(sibling(name, '.wav'), wave(buffer));
-        done();
-      };
+    handle: function (bytes, name, finish) {
+      var file = preparing(name, bytes, finish, '.wav', function (why) {
+        err('the page could not decode the sound ' + name + ' (' + why + '); the game decodes it');
+      });
+      var refused = function () { file.failed(); };
       try {
         var Offline = window.OfflineAudioContext || window.webkitOfflineAudioContext;
         decoder = decoder || new Offline(1, 1, 44100);
         // Older Safari answers only by callback, newer browsers by promise too.
-        var promise = decoder.decodeAudioData(bytes.slice().buffer, decoded, done);
-        if (promise && promise.then) promise.then(null, done);
+        var promise = decoder.decodeAudioData(bytes.slice().buffer,
+          file.step(function (buffer) { file.done(wave(buffer)); }), refused);
+        if (promise && promise.then) promise.then(null, refused);
       } catch (thrown) {
-        done();
+        refused();  // no decoder in this browser, or one that throws at Ogg Vorbis
       }
     },
   };

@@ -29,8 +29,25 @@
   ['touchend', 'pointerup', 'click', 'keydown'].forEach(function (type) {
     window.addEventListener(type, wakeAudio, { capture: true, passive: true });
   });
+  // A page out of sight is silent. Its frames stop, so the game's own pause
+  // for the lost focus comes only once the page is seen again, and a sound
+  // already playing (the title's theme) would play on: the page holds its
+  // audio while hidden, and lets it run again when seen if the page held it.
+  // Audio the browser still holds for the first gesture stays held.
+  var heldWhileHidden = null;
   document.addEventListener('visibilitychange', function () {
-    if (document.visibilityState === 'visible') wakeAudio();
+    var audio = typeof SDL !== 'undefined' ? SDL.audioContext : null;
+    if (!audio) return;
+    if (document.visibilityState === 'hidden') {
+      if (audio.state === 'running') {
+        heldWhileHidden = audio;
+        var held = audio.suspend();
+        if (held && held.catch) held.catch(function () {});
+      }
+    } else if (heldWhileHidden === audio) {
+      heldWhileHidden = null;
+      wakeAudio();
+    }
   });
   // Safari 16.4 on: a game's sound plays through the ring/silent switch.
   try {

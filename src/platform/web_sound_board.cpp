@@ -117,9 +117,12 @@ std::vector<unsigned char> waveFile(const short* samples, int frames, int channe
 }  // namespace
 
 // The browser decodes the page's Ogg Vorbis sounds into wave files as the
-// data arrives (web/decode_media.js); one that cannot (Safari before iOS
-// 18.4 decodes no Vorbis) leaves the Ogg file, which the page decodes here,
-// once, when the game first asks for the sound.
+// data arrives (web/decode_media.js). Where it did not (Safari before iOS
+// 18.4 decodes no Vorbis, or the page's decoding failed on the way), the Ogg
+// file is left, and the game decodes it here as it loads its sounds, before
+// the title (the assist layer's too, when played with help): the whole
+// sound, written beside it as the wave file the mixer then reads. With no
+// sound device nothing is loaded, so nothing is decoded.
 void prepareSoundFile(const char* name) {
     const std::string wave = name;
     if (fileExists(wave)) {
@@ -142,7 +145,7 @@ void prepareSoundFile(const char* name) {
             std::fclose(file);
         }
     }
-    std::free(samples);  // the game says which sound it could not read
+    std::free(samples);  // with no wave file, the game's warning names the sound
 }
 
 bool MixerSoundBoard::open() {

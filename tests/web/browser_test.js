@@ -24,6 +24,7 @@ const { startBrowser, openPage, waitFor, sleep } = require('./chromium');
 const phone = require('./phone_test');
 const speed = require('./speed_test');
 const { enginePlay } = require('./engine_test');
+const faults = require('./page_faults_test');
 
 // The engines besides Chromium, each driven over WebDriver; QZ_WEB_ENGINES
 // may name fewer (say "firefox") while working on one.
@@ -56,7 +57,9 @@ const hooks = fs.readFileSync(path.join(__dirname, 'page_hooks.js'), 'utf8');
 // The page's folder at /, the scenes at /scenes/; loopback only. Its files
 // go gzipped to a browser that asks so, as a web server would send them; a
 // server told to refuse (server.refusing) hangs up on every request, as no
-// network would answer.
+// network would answer. One told to serve the next build (server.nextBuild)
+// serves the page as an update would: its service worker with a cache of
+// another name, and its index.js ending in a line of its own.
 function serve() {
   const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
     '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
@@ -79,17 +82,24 @@ function serve() {
         response.end();
         return;
       }
+      const next = server.nextBuild && /^(service-worker|index)\.js$/.test(path.basename(file));
+      if (next) {
+        bytes = Buffer.from(bytes.toString('utf8').replace(/(const Cache = '[^']*)'/, "$1-next'")
+          + server.nextBuildLine + '\n');
+      }
       const headers = { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
         'Cache-Control': 'no-store' };
       if (/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
-        if (!gzipped.has(file)) gzipped.set(file, zlib.gzipSync(bytes, { level: 9 }));
-        bytes = gzipped.get(file);
+        const key = next ? file + ' next' : file;
+        if (!gzipped.has(key)) gzipped.set(key, zlib.gzipSync(bytes, { level: 9 }));
+        bytes = gzipped.get(key);
         headers['Content-Encoding'] = 'gzip';
       }
       response.writeHead(200, headers);
       response.end(bytes);
     });
   });
+  server.nextBuildLine = '// the next build';
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
@@ -275,6 +285,7 @@ async function main() {
     await phone.iphonePlay(t, browser, origin);
     await phone.padPlay(t, browser, origin);
     await phone.offlinePlay(t, browser, origin, server);
+    await faults.pageFaults(t, 'chromium', browser, origin);
     const scenes = fs.readFileSync(path.join(scenesFolder, 'scenes.txt'), 'utf8').split('\n').filter((line) => line.trim())
       .map((line) => line.split(' ')).map(([name, turns, score, ms]) => ({ name, turns: +turns, score: +score, ms: +ms }));
     for (const scene of scenes) {
@@ -300,12 +311,15 @@ async function main() {
       'chromium');
     if (RealTime) await speed.speedInRealTime(t, browser, origin, '/scenes/won-game.replay', nativeWon, 'chromium');
     await phone.slowLoad({ figures, note }, browser, origin);
+    await faults.newBuild(t, 'chromium', browser, origin, server);
     for (const engine of OtherEngines) {
       const started = Date.now();
       const other = await require(`./${engine}`).startBrowser({ width: 1100, height: 900 });
       try {
         figures.push(`${engine}: ${other.version}`);
         await enginePlay(t, engine, other, origin, server);
+        await faults.pageFaults(t, engine, other, origin);
+        await faults.newBuild(t, engine, other, origin, server);
         // WebKit's driver runs the test's fast display some ten times slower
         // than the others: its minutes are better spent elsewhere, and the
         // schedule is the same code in every engine.

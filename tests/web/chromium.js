@@ -107,7 +107,14 @@ async function openPage(browser) {
     fs.writeFileSync(file, Buffer.from(data, 'base64'));
   };
   const close = () => send('Page.close').catch(() => {});
-  return { send, evaluate, log, requests, navigate, key, screenshot, close };
+  // Out of sight and back: the page's window minimised, then shown again.
+  const windowState = async (state) => {
+    const { windowId } = await browser.send('Browser.getWindowForTarget', { targetId });
+    await browser.send('Browser.setWindowBounds', { windowId, bounds: { windowState: state } });
+  };
+  const hide = () => windowState('minimized');
+  const show = () => windowState('normal');
+  return { send, evaluate, log, requests, navigate, key, screenshot, close, hide, show };
 }
 
 // The keys the test presses, by their names as the page sees them: the

@@ -192,6 +192,7 @@ async function startBrowser({ width = 1100, height = 900 } = {}) {
     // The viewport itself, without the browser's bars.
     await send('browsingContext.setViewport', { context, viewport: { width, height } });
     const perform = (actions) => send('input.performActions', { context, actions: [actions] });
+    let cover = null;
     return {
       navigate: async (url) => {
         await send('browsingContext.navigate', { context, url, wait: 'complete' });
@@ -215,6 +216,14 @@ async function startBrowser({ width = 1100, height = 900 } = {}) {
         fs.writeFileSync(file, Buffer.from(data, 'base64'));
       },
       close: () => send('browsingContext.close', { context }).catch(() => {}),
+      // Out of sight and back: another tab in front of the page, then gone.
+      hide: async () => {
+        cover = (await send('browsingContext.create', { type: 'tab' })).context;
+      },
+      show: async () => {
+        await send('browsingContext.close', { context: cover });
+        await send('browsingContext.activate', { context });
+      },
     };
   };
 

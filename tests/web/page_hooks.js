@@ -21,6 +21,11 @@
 //   ?iphone    Safari's rules on an iPhone before iOS 18.4: no Ogg Vorbis
 //              decoded, no element full screen, no screen.orientation, the
 //              audio only from a gesture
+//   ?refusePixels=WxH  a canvas of that size outside the page gives no
+//              pixels, as a tainted one throws: each picture of that size
+//              the page decodes fails on the way
+//   ?refuseSamples  until the first frame, a decoded sound gives no samples:
+//              every sound the browser decodes fails on the page's way
 (() => {
   const query = new URLSearchParams(location.search);
   window.pageLog = [];
@@ -102,6 +107,24 @@
   if (query.has('wholems')) {
     const fine = performance.now.bind(performance);
     performance.now = () => Math.floor(fine());
+  }
+
+  if (query.has('refusePixels')) {
+    const read = CanvasRenderingContext2D.prototype.getImageData;
+    CanvasRenderingContext2D.prototype.getImageData = function (...args) {
+      if (!this.canvas.isConnected && `${this.canvas.width}x${this.canvas.height}` === query.get('refusePixels')) {
+        throw new DOMException('The canvas has been tainted', 'SecurityError');
+      }
+      return read.apply(this, args);
+    };
+  }
+
+  if (query.has('refuseSamples')) {
+    const samples = AudioBuffer.prototype.getChannelData;
+    AudioBuffer.prototype.getChannelData = function (...args) {
+      if (window.firstFrameMs === undefined) throw new RangeError('no samples');
+      return samples.apply(this, args);
+    };
   }
 
   if (query.has('iphone')) {

@@ -175,7 +175,8 @@ async function startBrowser({ width = 1100, height = 900 } = {}) {
     await send('POST', '/window/rect', { width, height });
     const [innerWidth, innerHeight] = await send('POST', '/execute/sync',
       { script: 'return [innerWidth, innerHeight]', args: [] });
-    await send('POST', '/window/rect', { width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+    const rect = { width: 2 * width - innerWidth, height: 2 * height - innerHeight };
+    await send('POST', '/window/rect', rect);
     // Commands wait their turn, so no page's command runs in another's window.
     const on = (command) => (...args) => {
       const run = turn.then(async () => {
@@ -223,6 +224,9 @@ async function startBrowser({ width = 1100, height = 900 } = {}) {
       screenshot: on(async (file) => {
         fs.writeFileSync(file, Buffer.from(await send('GET', '/screenshot'), 'base64'));
       }),
+      // Out of sight and back: the window minimised, then given its size again.
+      hide: on(() => send('POST', '/window/minimize', {})),
+      show: on(() => send('POST', '/window/rect', rect)),
       close: on(async () => {
         await send('DELETE', '/window').catch(() => {});
         current = null;
