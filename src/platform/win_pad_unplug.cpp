@@ -41,4 +41,22 @@ bool isPadDevice(const std::string& name) {
     return !name.empty();
 }
 
+// Asking the multimedia interface for a joystick that is not plugged in can
+// take milliseconds on some drivers, so the list is asked anew only every
+// half second of turns; an unplug is seen at once all the same, by the
+// joystick in use failing to be read.
+std::string padDevicesMark() {
+    constexpr int CallsBetweenAsks = 15;
+    static int untilAsk = 0;
+    static std::string mark;
+    if (--untilAsk <= 0) {
+        untilAsk = CallsBetweenAsks;
+        mark.clear();
+        for (const int id : openDevices()) {
+            mark += std::to_string(id) + " ";
+        }
+    }
+    return mark;
+}
+
 }  // namespace qz
