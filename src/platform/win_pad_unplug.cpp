@@ -41,10 +41,10 @@ bool isPadDevice(const std::string& name) {
     return !name.empty();
 }
 
-// Asking the multimedia interface for a joystick that is not plugged in can
-// take milliseconds on some drivers, so the list is asked anew only every
-// half second of turns; an unplug is seen at once all the same, by the
-// joystick in use failing to be read.
+// The list is sixteen calls into the multimedia interface, most of them for
+// joysticks not plugged in, which some drivers answer slowly: it is asked
+// anew only every half second of turns. An unplug is seen in the next turn
+// all the same, by the joystick in use failing to be read.
 std::string padDevicesMark() {
     constexpr int CallsBetweenAsks = 15;
     static int untilAsk = 0;
