@@ -13,7 +13,6 @@
     Quit: [27, 'Escape'], Pause: [80, 'p'],
   };
   var fingersOn = {};  // word: how many fingers hold it
-  var fingers = {};    // a finger that began on a control: the word it holds, or null
 
   function sendKey(word, down) {
     var key = Keys[word];
@@ -54,49 +53,92 @@
     }
   }
 
-  // The D-pad holds the direction of a finger anywhere over it, the gaps
-  // between its cells included: the one its angle from the pad's centre
-  // points to. Its very middle holds none, as a stick at rest.
-  function directionAt(x, y) {
-    var box = document.getElementById('dpad').getBoundingClientRect();
-    if (x < box.left || x >= box.right || y < box.top || y >= box.bottom) return undefined;
-    var dx = x - (box.left + box.right) / 2;
-    var dy = y - (box.top + box.bottom) / 2;
-    if (Math.hypot(dx, dy) < box.width / 8) return null;
-    if (Math.abs(dx) > Math.abs(dy)) return dx < 0 ? 'Left' : 'Right';
-    return dy < 0 ? 'Up' : 'Down';
+  // A finger keeps the control it went down on until it lifts. One that went
+  // down on a button holds that button wherever it slides: its key went down
+  // as it touched, and a thumb drifting off a button mid-press must not let
+  // go of it, nor press whatever lies beside it. One that went down on the
+  // D-pad, the gaps between its cells included, steers the D-pad wherever it
+  // slides, by its angle from the pad's centre: eight sectors, the diagonal
+  // ones holding both their arrows, as two keys held walk diagonally. Near
+  // the centre it holds none, as a stick at rest.
+  var Sectors = [['Right'], ['Right', 'Up'], ['Up'], ['Left', 'Up'],
+    ['Left'], ['Left', 'Down'], ['Down'], ['Right', 'Down']];
+  var SectorDegrees = 360 / Sectors.length;
+  // As the pad's stick counts beyond a quarter of its way and lets go only
+  // within a fifth, a finger takes a direction beyond an eighth of the pad's
+  // width from its centre and lets go of it only within four fifths of that,
+  // and keeps its sector until a quarter more than half a sector from its
+  // middle: a thumb wobbling on a boundary is one press, not many.
+  var Hold = 5 / 4;
+  var fingers = {};  // a finger that began on a control: { word } or { sector, words }
+
+  function padBox() {
+    return document.getElementById('dpad').getBoundingClientRect();
   }
 
-  function wordAt(x, y) {
-    var direction = directionAt(x, y);
-    if (direction !== undefined) return direction;
-    var element = document.elementFromPoint(x, y);
-    var control = element && element.closest('[data-key]');
-    return control && Keys[control.dataset.key] ? control.dataset.key : null;
+  function onPad(x, y) {
+    var box = padBox();
+    return x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+  }
+
+  // The sector a finger at x, y holds, given the one it held (-1 for none).
+  function sectorAt(x, y, held) {
+    var box = padBox();
+    var dx = x - (box.left + box.right) / 2;
+    var dy = y - (box.top + box.bottom) / 2;
+    var reach = box.width / 8;
+    if (Math.hypot(dx, dy) < (held < 0 ? reach : reach / Hold)) return -1;
+    var degrees = Math.atan2(-dy, dx) * 180 / Math.PI;
+    if (held >= 0) {
+      var off = Math.abs(((degrees - held * SectorDegrees) % 360 + 540) % 360 - 180);
+      if (off <= SectorDegrees / 2 * Hold) return held;
+    }
+    return (Math.round(degrees / SectorDegrees) + Sectors.length) % Sectors.length;
+  }
+
+  function steer(finger, x, y) {
+    var sector = sectorAt(x, y, finger.sector);
+    if (sector === finger.sector) return;
+    var words = sector < 0 ? [] : Sectors[sector];
+    finger.words.filter(function (word) { return words.indexOf(word) < 0; })
+      .forEach(function (word) { hold(word, false); });
+    words.filter(function (word) { return finger.words.indexOf(word) < 0; })
+      .forEach(function (word) { hold(word, true); });
+    finger.sector = sector;
+    finger.words = words;
+  }
+
+  function letGoOf(finger) {
+    (finger.words || [finger.word]).forEach(function (word) { hold(word, false); });
   }
 
   // A finger that went down on a control or the D-pad is followed until it
-  // lifts, over other controls and between them; one that went down
-  // elsewhere is not.
+  // lifts; one that went down elsewhere is not.
   function follow(event) {
-    var ending = event.type === 'touchend' || event.type === 'touchcancel';
     var touched = false;
     for (var i = 0; i < event.changedTouches.length; ++i) {
       var touch = event.changedTouches[i];
       var id = touch.identifier;
-      var followed = Object.prototype.hasOwnProperty.call(fingers, id);
-      var before = followed ? fingers[id] : null;
-      var now = ending ? null : wordAt(touch.clientX, touch.clientY);
-      var begins = event.type === 'touchstart'
-        && (now !== null || directionAt(touch.clientX, touch.clientY) !== undefined);
-      if (!begins && !followed) continue;
-      touched = true;
-      if (before !== now) {
-        if (before) hold(before, false);
-        if (now) hold(now, true);
+      var finger = fingers[id];
+      if (event.type === 'touchstart' && !finger) {
+        if (onPad(touch.clientX, touch.clientY)) {
+          finger = fingers[id] = { sector: -1, words: [] };
+        } else {
+          var element = document.elementFromPoint(touch.clientX, touch.clientY);
+          var control = element && element.closest('[data-key]');
+          if (!control || !Keys[control.dataset.key]) continue;
+          finger = fingers[id] = { word: control.dataset.key };
+          hold(finger.word, true);
+        }
       }
-      if (ending) delete fingers[id];
-      else fingers[id] = now;
+      if (!finger) continue;
+      touched = true;
+      if (event.type === 'touchend' || event.type === 'touchcancel') {
+        letGoOf(finger);
+        delete fingers[id];
+      } else if (finger.words) {
+        steer(finger, touch.clientX, touch.clientY);
+      }
     }
     if (touched && event.cancelable) event.preventDefault();
   }
@@ -153,9 +195,7 @@
   }, true);
   // Losing the page lets go of every control, as it does of the keys.
   window.addEventListener('blur', function () {
-    Object.keys(fingers).forEach(function (id) {
-      if (fingers[id]) hold(fingers[id], false);
-    });
+    Object.keys(fingers).forEach(function (id) { letGoOf(fingers[id]); });
     Object.keys(letGo).forEach(function (word) { sendKey(word, false); });
     fingers = {};
     letGo = {};

@@ -9,7 +9,8 @@ namespace {
 bool isPads(RawEvent::Kind kind) {
     using Kind = RawEvent::Kind;
     return kind == Kind::PadButton || kind == Kind::PadHat || kind == Kind::PadAxis ||
-           kind == Kind::PadOther || kind == Kind::PadUnplugged || kind == Kind::PadSwitched;
+           kind == Kind::PadOther || kind == Kind::PadUnplugged || kind == Kind::PadSwitched ||
+           kind == Kind::PadPlugged;
 }
 
 }  // namespace
@@ -35,6 +36,7 @@ void LibraryInput::takePad(const RawEvent& raw, TurnInput& turn, std::vector<Hel
             break;
         case RawEvent::Kind::PadUnplugged:
         case RawEvent::Kind::PadSwitched:
+        case RawEvent::Kind::PadPlugged:
             padTracker_.releaseAll(changes);
             break;
         default:
@@ -49,6 +51,9 @@ void LibraryInput::takePad(const RawEvent& raw, TurnInput& turn, std::vector<Hel
     }
     if (raw.kind == RawEvent::Kind::PadUnplugged && onPadGone_) {
         onPadGone_();
+    }
+    if (raw.kind == RawEvent::Kind::PadPlugged && onPadPlugged_) {
+        onPadPlugged_();
     }
 }
 

@@ -22,11 +22,14 @@ class LibraryInput final : public InputSource {
   public:
     explicit LibraryInput(std::function<void()> onWindowKey = {})
         : onWindowKey_(std::move(onWindowKey)) {}
-    // The bindings and the pad to read; both must outlive the input.
-    void use(const Bindings& bindings, PadDevice* pad, std::function<void()> onPadGone) {
+    // The bindings and the pad to read; both must outlive the input. The
+    // calls tell of the pad unplugged, and of one plugged in and opened.
+    void use(const Bindings& bindings, PadDevice* pad, std::function<void()> onPadGone,
+             std::function<void()> onPadPlugged = {}) {
         bindings_ = &bindings;
         pad_ = pad;
         onPadGone_ = std::move(onPadGone);
+        onPadPlugged_ = std::move(onPadPlugged);
     }
     TurnInput readTurn() override;
 
@@ -42,6 +45,7 @@ class LibraryInput final : public InputSource {
     PadDevice* pad_ = nullptr;
     PadTracker padTracker_;
     std::function<void()> onPadGone_;
+    std::function<void()> onPadPlugged_;
 };
 
 }  // namespace qz

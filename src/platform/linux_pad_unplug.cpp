@@ -1,4 +1,5 @@
 #include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -34,6 +35,24 @@ bool isNewPadDevice(const std::string& name) {
 bool isPadDevice(const std::string& name) {
     const char* named = std::getenv("SDL_JOYSTICK_DEVICE");
     return name.starts_with("/dev/input/") || (named && name == named);
+}
+
+// The folder of the input devices changes as one is added or removed; the
+// file SDL_JOYSTICK_DEVICE names (a FIFO's time moves with every event
+// written to it) only by being made anew. Two stat calls.
+std::string padDevicesMark() {
+    std::string mark;
+    struct stat folder{};
+    if (stat("/dev/input", &folder) == 0) {
+        mark = std::to_string(folder.st_ino) + " " + std::to_string(folder.st_mtim.tv_sec) + "." +
+               std::to_string(folder.st_mtim.tv_nsec);
+    }
+    const char* named = std::getenv("SDL_JOYSTICK_DEVICE");
+    struct stat file{};
+    if (named && stat(named, &file) == 0) {
+        mark += " " + std::to_string(file.st_dev) + ":" + std::to_string(file.st_ino);
+    }
+    return mark;
 }
 
 }  // namespace qz

@@ -39,6 +39,7 @@ struct RawEvent {
         PadOther,      // a pad's event that moves nothing the game reads
         PadUnplugged,  // the pad's device went away: let go of what it held, and say so
         PadSwitched,   // another pad, or none, in place of the last: let go of what it held
+        PadPlugged,    // a pad plugged in while the game runs, opened: say so
         FocusLost,
         Quit,  // the window's close button
         Other,
@@ -92,7 +93,7 @@ class PadDevice {
     ~PadDevice();
 
     // Opens the first pad there is at start-up; false, and nothing said, when
-    // there is none to name.
+    // there is none to name. From then on a pad plugged in is opened too.
     bool open();
     void close();
     // One line on what was opened: its name, axes, hats and buttons.

@@ -10,8 +10,12 @@
 namespace qz {
 namespace {
 
-// Checking the device costs a system call; twice a second is soon enough.
-constexpr int TurnsBetweenChecks = 15;
+// A pad just plugged in may not be ready when its device appears (the
+// system gives the player the right to read it a moment later): the
+// devices are looked through as the list changes and twice more, half a
+// second of turns apart.
+constexpr int Looks = 3;
+constexpr int TurnsBetweenLooks = 15;
 
 }  // namespace
 
@@ -22,7 +26,12 @@ struct PadDevice::Device {
     // to notice it going away.
     int fd = -1;
     std::string file;
-    int untilCheck = 0;
+    // Once the game has looked for a pad: the list of devices as it was,
+    // and the looks through them still to come.
+    bool watching = false;
+    std::string devices;
+    int looksLeft = 0;
+    int untilLook = 0;
 };
 
 PadDevice::PadDevice() : device_(std::make_unique<Device>()) {}
@@ -33,6 +42,8 @@ PadDevice::~PadDevice() {
 
 bool PadDevice::open() {
     Device& d = *device_;
+    d.watching = true;
+    d.devices = padDevicesMark();
     if (SDL_NumJoysticks() < 1) {
         return false;
     }
@@ -86,18 +97,37 @@ std::string PadDevice::description() const {
 }
 
 // The pad's own events come with the library's others; what they do not tell
-// is the device going away.
+// is the device going away, checked every turn (a system call), or a pad
+// plugged in while there is none: the library only lists the pads there are
+// as its joysticks start, so they start again when the list of devices
+// changes, and the first pad is opened.
 void PadDevice::read(std::vector<RawEvent>& events) {
     Device& d = *device_;
-    if (!d.joystick || d.fd < 0 || --d.untilCheck > 0) {
+    if (d.joystick) {
+        if (d.fd >= 0 && deviceName(d.fd) != d.file) {
+            close();
+            events.push_back(RawEvent{RawEvent::Kind::PadUnplugged});
+        }
         return;
     }
-    d.untilCheck = TurnsBetweenChecks;
-    if (deviceName(d.fd) == d.file) {
+    if (!d.watching) {
         return;
     }
-    close();
-    events.push_back(RawEvent{RawEvent::Kind::PadUnplugged});
+    if (std::string devices = padDevicesMark(); devices != d.devices) {
+        d.devices = std::move(devices);
+        d.looksLeft = Looks;
+        d.untilLook = 0;
+    }
+    if (d.looksLeft == 0 || --d.untilLook > 0) {
+        return;
+    }
+    --d.looksLeft;
+    d.untilLook = TurnsBetweenLooks;
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && open()) {
+        d.looksLeft = 0;
+        events.push_back(RawEvent{RawEvent::Kind::PadPlugged});
+    }
 }
 
 }  // namespace qz

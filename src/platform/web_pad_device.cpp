@@ -2,10 +2,15 @@
 // once a turn in the native library's numbers.
 #include <emscripten.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 
+#include "platform/hat_axes.h"
 #include "platform/raw_input.h"
 
 namespace qz {
@@ -27,17 +32,14 @@ constexpr int Buttons = 32;
 
 // What the page reads of the pad: whether there is one and which (a number
 // that changes when another takes its place), whether the browser gives it
-// the standard mapping, its buttons as bits, and in the display library's
-// range the left stick and the two axes a pad without that mapping may
-// report its D-pad on.
+// the standard mapping, its buttons as bits, and its axes as the browser
+// gives them (a pad without that mapping may report its D-pad on them).
 struct Reading {
     int which = 0;  // 0: none
     int standard = 0;
     std::uint32_t buttons = 0;
-    int x = 0;
-    int y = 0;
-    int hatX = 0;
-    int hatY = 0;
+    int axisCount = 0;
+    std::array<float, HatAxes::MaxAxes> axes{};
 };
 
 Reading readPad() {
@@ -66,37 +68,35 @@ Reading readPad() {
                 if (pad.buttons[b].pressed)
                     buttons |= 1 << b;
             }
-            var axis = function(n) {
-                var value = pad.axes.length > n ? pad.axes[n] : 0;
-                return Math.round(Math.max(-1, Math.min(1, value)) * 32767);
-            };
-            // Firefox on Linux gives an Xbox-style pad no mapping, and its
-            // D-pad as the last two of eight axes, as the driver reports them.
-            var hat = pad.mapping != 'standard' && pad.axes.length == 8;
+            var axes = Math.min(pad.axes.length, $2);
             HEAP32[$0 >> 2] = which || 1;
             HEAP32[($0 >> 2) + 1] = pad.mapping == 'standard' ? 1 : 0;
             HEAP32[($0 >> 2) + 2] = buttons;
-            HEAP32[($0 >> 2) + 3] = axis(0);
-            HEAP32[($0 >> 2) + 4] = axis(1);
-            HEAP32[($0 >> 2) + 5] = hat ? axis(6) : 0;
-            HEAP32[($0 >> 2) + 6] = hat ? axis(7) : 0;
+            HEAP32[($0 >> 2) + 3] = axes;
+            for (var a = 0; a < axes; ++a)
+                HEAPF32[($0 >> 2) + 4 + a] = +pad.axes[a];
         },
-        &r, Buttons);
+        &r, Buttons, HatAxes::MaxAxes);
     return r;
 }
 
-// A D-pad reported on two axes, as the hat's bits, beyond half its way.
-std::uint8_t hatOfAxes(int x, int y) {
-    constexpr int Half = 16384;
-    return static_cast<std::uint8_t>((y < -Half ? 1 : 0) | (x > Half ? 2 : 0) | (y > Half ? 4 : 0) |
-                                     (x < -Half ? 8 : 0));
+static_assert(offsetof(Reading, axes) == 4 * sizeof(int));
+
+// A stick's axis in the display library's range.
+int stickAxis(const Reading& r, int n) {
+    const double value = n < r.axisCount ? r.axes[static_cast<std::size_t>(n)] : 0;
+    if (!std::isfinite(value)) {
+        return 0;
+    }
+    return static_cast<int>(std::floor(std::clamp(value, -1.0, 1.0) * 32767 + 0.5));
 }
 
 }  // namespace
 
-// Which pad was read last, 0 for none.
+// Which pad was read last, 0 for none, and where its D-pad is.
 struct PadDevice::Device {
     int inUse = 0;
+    HatAxes hatAxes;
 };
 
 PadDevice::PadDevice() : device_(std::make_unique<Device>()) {}
@@ -119,9 +119,11 @@ std::string PadDevice::description() const {
 // a switch: whatever it held is let go.
 void PadDevice::read(std::vector<RawEvent>& events) {
     const Reading r = readPad();
+    const std::span<const float> axes(r.axes.data(), static_cast<std::size_t>(r.axisCount));
     if (r.which != device_->inUse) {
         events.push_back(RawEvent{RawEvent::Kind::PadSwitched});
         device_->inUse = r.which;
+        device_->hatAxes.appear(axes);
     }
     if (!r.which) {
         return;
@@ -147,11 +149,11 @@ void PadDevice::read(std::vector<RawEvent>& events) {
         for (int b = 0; b < Buttons; ++b) {
             button(b, b);
         }
-        hat = hatOfAxes(r.hatX, r.hatY);
+        hat = device_->hatAxes.read(axes);
     }
     events.push_back(RawEvent{RawEvent::Kind::PadHat, 0, hat});
-    events.push_back(RawEvent{RawEvent::Kind::PadAxis, 0, r.x});
-    events.push_back(RawEvent{RawEvent::Kind::PadAxis, 1, r.y});
+    events.push_back(RawEvent{RawEvent::Kind::PadAxis, 0, stickAxis(r, 0)});
+    events.push_back(RawEvent{RawEvent::Kind::PadAxis, 1, stickAxis(r, 1)});
 }
 
 }  // namespace qz

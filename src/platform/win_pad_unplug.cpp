@@ -41,4 +41,22 @@ bool isPadDevice(const std::string& name) {
     return !name.empty();
 }
 
+// The list is sixteen calls into the multimedia interface, most of them for
+// joysticks not plugged in, which some drivers answer slowly: it is asked
+// anew only every half second of turns. An unplug is seen in the next turn
+// all the same, by the joystick in use failing to be read.
+std::string padDevicesMark() {
+    constexpr int CallsBetweenAsks = 15;
+    static int untilAsk = 0;
+    static std::string mark;
+    if (--untilAsk <= 0) {
+        untilAsk = CallsBetweenAsks;
+        mark.clear();
+        for (const int id : openDevices()) {
+            mark += std::to_string(id) + " ";
+        }
+    }
+    return mark;
+}
+
 }  // namespace qz

@@ -220,12 +220,14 @@ int Game::open(const Options& options) {
         p.presentation.toggleFullscreen();
         tellShrunkScale(p.presentation, p.askedScale, p.shownScale);
     });
+    const auto sayPlaying = [&p] { say("playing with the pad " + p.pad.description()); };
     if (p.pad.open()) {
-        say("playing with the pad " + p.pad.description());
+        sayPlaying();
     }
-    p.input->use(p.settings.bindings, &p.pad, [&p] {
-        say("the pad " + p.pad.description() + " went away; what it held is let go");
-    });
+    p.input->use(
+        p.settings.bindings, &p.pad,
+        [&p] { say("the pad " + p.pad.description() + " went away; what it held is let go"); },
+        sayPlaying);
     p.canvas = std::make_unique<KeptCanvas>(p.presentation, *p.pictures, p.fonts);
     InputSource* turnInput = p.input.get();
     SoundBoard* turnSound = &p.sound;

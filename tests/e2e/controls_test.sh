@@ -101,18 +101,51 @@ case "$case_name" in
         sleep 0.5
         pad axis:1:2000
         tap 0
-        note "a pad that goes away lets go of what it held"
-        pad axis:0:-30000
-        sleep 0.5
-        rm "$fifo"
-        sleep 1.5
+        note "a pad that goes away lets go of what it held in the next turn"
+        # The stick pushed left; the pad pulled out while the game is stopped,
+        # and Down pressed on the keyboard: the first turn after reads both.
+        unplug_with_down() {
+            pad axis:0:-30000
+            sleep 0.5
+            kill -STOP "$game_pid"
+            rm "$fifo"
+            xdotool keydown Down
+            sleep 0.3
+            kill -CONT "$game_pid"
+            sleep 0.3
+            xdotool keyup Down
+            sleep 0.3
+        }
+        unplug_with_down
         grep -q 'the pad "Quillo Test Pad" .* went away; what it held is let go' "$work/stderr" ||
             fail "no word of the pad going away"
+        note "a pad plugged in again is opened and walks"
+        mkfifo "$work/pad-again"
+        exec 3<>"$work/pad-again"
+        mv "$work/pad-again" "$fifo"
+        for ((i = 0; i < 30; i++)); do
+            (($(grep -c 'playing with the pad "Quillo Test Pad"' "$work/stderr") == 2)) && break
+            sleep 0.1
+        done
+        (($(grep -c 'playing with the pad "Quillo Test Pad"' "$work/stderr") == 2)) ||
+            fail "the pad plugged in again was not opened: $(cat "$work/stderr")"
+        unplug_with_down
+        (($(grep -c 'went away; what it held is let go' "$work/stderr") == 2)) ||
+            fail "no word of the pad going away the second time"
         quit_with_escape
         exec 3>&-
         for words in 'D=Instructions' 'D=Quit' 'D=Start' 'P=Right' 'P=Up' 'D=Drop' 'P=Left'; do
             grep -q "$words" "$work/pad.replay" || fail "the pad's game holds no $words"
         done
+        # The turns Down went down in: the stick's Left let go in the same
+        # turn, and held again by the pad plugged in between them.
+        downs=$(grep -nE '^t .*D=([A-Za-z]+,)*Down' "$work/pad.replay" || true)
+        [[ $(wc -l <<<"$downs") == 2 && "$downs" != *Left* ]] ||
+            fail "the pad's stick was still held in the turn after it went away: $downs"
+        first=$(head -n 1 <<<"$downs" | cut -d: -f1)
+        second=$(tail -n 1 <<<"$downs" | cut -d: -f1)
+        sed -n "$((first + 1)),$((second - 1))p" "$work/pad.replay" | grep -q '^t .*P=Left' ||
+            fail "the pad plugged in again did not walk"
         # The turn before Escape: nothing held, though the stick was pushed left when the pad went.
         # Turn lines only: a digest line (every hundred turns) may fall among the last ones.
         [[ $(grep '^t ' "$work/pad.replay" | tail -n 2 | head -n 1) == "t P=-"* ]] ||

@@ -14,9 +14,11 @@ const websocket = require('./websocket');
 
 // A quiet profile that never reaches out to the internet on its own. The
 // autoplay and media prefs stay as they ship: the test proves the page's
-// audio starts from a real key.
+// audio starts from a real key. Touch events are on, as on a touch screen,
+// so WebDriver's touch actions reach the page as touches.
 const Prefs = {
   'app.update.auto': false,
+  'dom.w3c_touch_events.enabled': 1,
   'app.update.disabledForTesting': true,
   'app.normandy.enabled': false,
   'app.normandy.api_url': '',
@@ -211,6 +213,8 @@ async function startBrowser({ width = 1100, height = 900 } = {}) {
       click: (x, y) => perform({ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
         actions: [{ type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport' },
           { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] }),
+      touch: (actions) => perform({ type: 'pointer', id: 'finger', parameters: { pointerType: 'touch' },
+        actions }),
       screenshot: async (file) => {
         const { data } = await send('browsingContext.captureScreenshot', { context, origin: 'viewport' });
         fs.writeFileSync(file, Buffer.from(data, 'base64'));

@@ -36,11 +36,34 @@ function layout(page) {
   })()`);
 }
 
-// Fingers on the controls: { id: word } for each finger down, at the middle of its control.
+// Fingers on the controls: { id: word } for each finger down, at the middle
+// of its control, or { id: { x, y } } at a point of the page.
 async function touch(page, type, fingers, boxes) {
-  const touchPoints = Object.entries(fingers).map(([id, word]) => ({ id: +id,
-    x: boxes[word].x + boxes[word].w / 2, y: boxes[word].y + boxes[word].h / 2 }));
+  const touchPoints = Object.entries(fingers).map(([id, at]) => (typeof at === 'string'
+    ? { id: +id, x: boxes[at].x + boxes[at].w / 2, y: boxes[at].y + boxes[at].h / 2 } : { id: +id, ...at }));
   await page.send('Input.dispatchTouchEvent', { type, touchPoints });
+}
+
+// Records the keys the page sends (window.keysSent: +code down, -code up)
+// and reads the game's keyboard state (heldNow: the emulation numbers the
+// arrows by their scan codes plus 1024, Left 1104 and Up 1106).
+const KeysSent = `window.keysSent = [];
+  ['keydown', 'keyup'].forEach((type) => document.addEventListener(type,
+    (e) => keysSent.push((type === 'keydown' ? '+' : '-') + e.keyCode)));
+  window.heldNow = (code) => HEAP8[SDL.keyboardState + code]`;
+
+// The D-pad's box, from its four cells.
+function padBox(boxes) {
+  return { x: boxes.Left.x, y: boxes.Up.y, w: boxes.Right.x + boxes.Right.w - boxes.Left.x,
+    h: boxes.Down.y + boxes.Down.h - boxes.Up.y };
+}
+
+// A point at `degrees` (counter-clockwise from right) from the D-pad's
+// centre, a third of its width away.
+function onPad(pad, degrees) {
+  const radians = degrees * Math.PI / 180;
+  return { x: pad.x + pad.w / 2 + Math.cos(radians) * pad.w / 3,
+    y: pad.y + pad.h / 2 - Math.sin(radians) * pad.w / 3 };
 }
 
 // The screen's frames a test may see: the native scenes of a prefix.
@@ -103,14 +126,10 @@ async function touchPlay(t, browser, origin) {
 
   // A finger sliding from Left to Up lets go of Left; a second finger holds
   // Power while the first holds Left, both held in the keyboard's state.
-  await page.evaluate(`window.keysSent = [];
-    ['keydown', 'keyup'].forEach((type) => document.addEventListener(type,
-      (e) => keysSent.push((type === 'keydown' ? '+' : '-') + e.keyCode)));
-    window.heldNow = (code) => HEAP8[SDL.keyboardState + code]`);
+  await page.evaluate(KeysSent);
   // The finger slides through the D-pad's middle, which holds nothing, and
   // on to Up; a turn passes at each place.
-  const pad = boxes.dpad = { x: boxes.Left.x, y: boxes.Up.y, w: boxes.Right.x + boxes.Right.w - boxes.Left.x,
-    h: boxes.Down.y + boxes.Down.h - boxes.Up.y };
+  const pad = boxes.dpad = padBox(boxes);
   await touch(page, 'touchStart', { 3: 'Left' }, boxes);
   await sleep(100);
   await touch(page, 'touchMove', { 3: 'dpad' }, boxes);
@@ -129,6 +148,28 @@ async function touchPlay(t, browser, origin) {
       + ` Left held: ${both}, Up and Left in the middle: ${middle} (${pad.w}x${pad.h})`);
   } else {
     t.note('touch: a slide lets go of the first control, the middle holds none, and on to Up; two fingers hold two');
+  }
+  // Up and to the left holds both; a thumb wobbling across a boundary, that
+  // of the diagonal or the one between Left and Up, holds on to what it
+  // has until clearly past it.
+  await page.evaluate('keysSent = []');
+  const wobble = [170, 148, 160, 148, 160, 140, 130, 140, 130, 100];
+  const diagonal = [];
+  await touch(page, 'touchStart', { 7: onPad(pad, wobble[0]) }, boxes);
+  for (const degrees of wobble.slice(1)) {
+    await sleep(70);
+    await touch(page, 'touchMove', { 7: onPad(pad, degrees) }, boxes);
+    if (degrees === 130) diagonal.push(...await page.evaluate('[heldNow(1104), heldNow(1106)]'));
+  }
+  await sleep(70);
+  await touch(page, 'touchEnd', {}, boxes);
+  await sleep(70);
+  const wobbled = (await page.evaluate('keysSent')).join(' ');
+  if (wobbled !== '+37 +38 -37 -38' || diagonal.slice(-2).join() !== '1,1') {
+    t.fail(`touch: a thumb wobbling from Left through Up and Left to Up sent ${wobbled},`
+      + ` with Left and Up held up and to the left: ${diagonal.slice(-2)}`);
+  } else {
+    t.note('touch: up and to the left holds Left and Up; a wobbling thumb presses each once');
   }
   // A tap quicker than a turn: one turn reads Power held, and no more.
   await page.evaluate(`window.powerSeen = [];
@@ -159,6 +200,39 @@ async function touchPlay(t, browser, origin) {
   if (Math.round(upright.canvas.w) !== Portrait.width || upright.canvas.y + upright.canvas.h > upright.Up.y
       || lowest > Portrait.height) {
     t.fail('portrait phone: the frame is not on top, the screen wide, with the controls below it');
+  }
+  // Standing, the buttons are beside the D-pad: a thumb sliding right off
+  // the D-pad still steers it, over whatever button it crosses, and one that
+  // went down on Power stays Power over the D-pad.
+  await standing.evaluate(KeysSent);
+  const uprightPad = padBox(upright);
+  const across = { x: upright.Pause.x + upright.Pause.w / 2, y: uprightPad.y + uprightPad.h / 2 };
+  const crossed = await standing.evaluate(`(() => {
+    const e = document.elementFromPoint(${across.x}, ${across.y});
+    const control = e && e.closest('[data-key]'); return control ? control.dataset.key : 'nothing'; })()`);
+  await touch(standing, 'touchStart', { 1: 'Right' }, upright);
+  for (const x of [uprightPad.x + uprightPad.w, across.x, Portrait.width - 2]) {
+    await sleep(70);
+    await touch(standing, 'touchMove', { 1: { x, y: across.y } }, upright);
+  }
+  await sleep(70);
+  await touch(standing, 'touchEnd', {}, upright);
+  await sleep(70);
+  await touch(standing, 'touchStart', { 2: 'Power' }, upright);
+  for (const word of ['Left', 'Up']) {
+    await sleep(70);
+    await touch(standing, 'touchMove', { 2: word }, upright);
+  }
+  await sleep(70);
+  await touch(standing, 'touchEnd', {}, upright);
+  await sleep(70);
+  const kept = (await standing.evaluate('keysSent')).join(' ');
+  if (kept !== '+39 -39 +90 -90' || crossed === 'nothing') {
+    t.fail(`portrait phone: a thumb sliding from Right over ${crossed} to the edge, then one from Power`
+      + ` over Left and Up, sent ${kept}`);
+  } else {
+    t.note(`portrait phone: a finger keeps the control it went down on, the D-pad over ${crossed},`
+      + ' Power over the D-pad');
   }
   await standing.send('Page.close').catch(() => {});
 }
@@ -197,10 +271,11 @@ async function iphonePlay(t, browser, origin) {
 // A stand-in pad, which the page finds behind navigator.getGamepads(); the
 // test moves it through window.pad. By default of the standard mapping; as
 // Firefox on Linux gives an Xbox-style pad, of none, its buttons numbered as
-// the driver numbers them and its D-pad the last two of eight axes.
-const StandIn = (mapping = 'standard', axes = 4, buttons = 17) => `(() => {
+// the driver numbers them and its D-pad the last two of eight axes. `rest`
+// gives the axes that rest away from zero, by number.
+const StandIn = (mapping = 'standard', axes = 4, buttons = 17, rest = {}) => `(() => {
   const pad = { id: 'stand-in', index: 0, connected: true, mapping: '${mapping}', timestamp: 0,
-    axes: new Array(${axes}).fill(0),
+    axes: Object.assign(new Array(${axes}).fill(0), ${JSON.stringify(rest)}),
     buttons: Array.from({ length: ${buttons} }, () => ({ pressed: false, touched: false, value: 0 })) };
   window.pad = { present: false, button: (n, down) => { pad.buttons[n].pressed = down; },
     stick: (x) => { pad.axes[0] = x; }, axis: (n, x) => { pad.axes[n] = x; } };
@@ -257,7 +332,39 @@ async function padPlay(t, browser, origin) {
   if (await other.evaluate('Module.exitCode !== undefined')) t.fail('pad: the guide button of a pad of no mapping quit');
   await holdAgainstWalk(t, other, 'pad-of-no-mapping-walk');
   await other.send('Page.close').catch(() => {});
+
+  // Chromium's pad of no mapping: its hat on one axis of its own, out of
+  // range at rest, and triggers resting at -1, which walk nowhere; the hat
+  // pushed left walks.
+  const chromium = await padPage(browser, origin, StandIn('', 10, 12, ChromiumRest));
+  await chromium.evaluate('pad.present = true; pad.button(7, true)');
+  await sleep(300);
+  await chromium.evaluate('pad.button(7, false)');
+  const still = await untilPlay(t, chromium, 'a pad with a hat axis');
+  await sleep(300);
+  if (!(await t.canvasPixels(chromium)).equals(still)) t.fail('pad: a hat axis at rest, or a trigger, walked');
+  await chromium.evaluate(`pad.axis(9, ${HatAxisLeft})`);
+  await sleep(WalkMs);
+  await chromium.evaluate(`pad.axis(9, ${ChromiumRest[9]})`);
+  await holdAgainstWalk(t, chromium, 'pad-hat-axis-walk');
+  await chromium.send('Page.close').catch(() => {});
+
+  // Eight axes, the seventh a trigger resting at -1: not a D-pad held left.
+  const trigger = await padPage(browser, origin, StandIn('', 8, 11, { 6: -1 }));
+  await trigger.evaluate('pad.present = true; pad.button(7, true)');
+  await sleep(300);
+  await trigger.evaluate('pad.button(7, false)');
+  const resting = await untilPlay(t, trigger, 'a pad with a trigger on its seventh axis');
+  await sleep(WalkMs);
+  if (!(await t.canvasPixels(trigger)).equals(resting)) t.fail('pad: a trigger resting at -1 walked');
+  else t.note('pad: a hat on one axis walks; a hat at rest and triggers resting at -1 hold nothing');
+  await trigger.send('Page.close').catch(() => {});
 }
+
+// How Chromium gives the axes of a pad of no mapping: the triggers (2, 5)
+// at -1 at rest, the hat the tenth axis, out of range at rest and 5/7 left.
+const ChromiumRest = { 2: -1, 5: -1, 9: 23 / 7 };
+const HatAxisLeft = 5 / 7;
 
 // After one visit, the page plays with no network: its service worker has it all.
 async function offlinePlay(t, browser, origin, server) {
@@ -294,4 +401,5 @@ async function slowLoad(t, browser, origin) {
   await page.send('Page.close').catch(() => {});
 }
 
-module.exports = { touchPlay, iphonePlay, padPlay, offlinePlay, slowLoad, holdAgainstWalk, untilPlay, WalkMs };
+module.exports = { touchPlay, iphonePlay, padPlay, offlinePlay, slowLoad, holdAgainstWalk, untilPlay, WalkMs,
+  StandIn, ChromiumRest, HatAxisLeft, KeysSent };

@@ -221,6 +221,8 @@ async function startBrowser({ width = 1100, height = 900 } = {}) {
       click: on((x, y) => perform({ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
         actions: [{ type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport' },
           { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] })),
+      touch: on((actions) => perform({ type: 'pointer', id: 'finger', parameters: { pointerType: 'touch' },
+        actions })),
       screenshot: on(async (file) => {
         fs.writeFileSync(file, Buffer.from(await send('GET', '/screenshot'), 'base64'));
       }),
