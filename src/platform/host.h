@@ -40,6 +40,17 @@ std::optional<std::filesystem::path> executablePath();
 // there yet; empty when the system names none.
 std::string playerFolder();
 
+// What the player reads of this system: where the settings file is by
+// default, the data folders looked in after the working directory and the
+// executable's own, and what to try when no display opens (empty when
+// there is nothing to try).
+struct HostWords {
+    const char* settingsFile;
+    const char* moreDataFolders;
+    const char* noDisplay;
+};
+const HostWords& hostWords();
+
 // The system's form of a UTF-8 name, and back.
 inline std::filesystem::path filePath(const std::string& name) {
     return std::filesystem::path(std::u8string(name.begin(), name.end()));

@@ -41,6 +41,15 @@ std::string playerFolder() {
     return "";
 }
 
+const HostWords& hostWords() {
+    static const HostWords words{"~/.config/quillo-zoruri/settings.conf",
+                                 "../share/quillo-zoruri\nbeside the executable's folder, and the "
+                                 "folder it was installed to",
+                                 "start it from a desktop session, or without one under Xvfb: "
+                                 "xvfb-run -s \"-screen 0 1024x768x24 -noreset\" quillo-zoruri"};
+    return words;
+}
+
 std::FILE* openFile(const std::string& name, const char* mode) {
     return std::fopen(name.c_str(), mode);
 }

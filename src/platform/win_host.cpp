@@ -142,4 +142,10 @@ bool fileReadable(const std::string& name) {
 // The display library picks Windows' own drivers.
 void chooseVideoDriver() {}
 
+const HostWords& hostWords() {
+    static const HostWords words{"%APPDATA%\\Quillo Zoruri\\settings.conf",
+                                 "data\\ beside the\nprogram", ""};
+    return words;
+}
+
 }  // namespace qz

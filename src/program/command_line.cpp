@@ -1,6 +1,10 @@
 #include "program/command_line.h"
 
+#include <string>
 #include <string_view>
+
+#include "platform/host.h"
+#include "platform/raw_input.h"
 
 namespace qz {
 namespace {
@@ -125,6 +129,7 @@ std::string versionLine() {
 }
 
 std::string helpText() {
+    const HostWords& words = hostWords();
     return usageLine() + R"(
 
 Quillo, a stranded alien, looks for the three pieces of its phone.
@@ -135,7 +140,8 @@ Options:
   --controls       show the keys and pad inputs in effect, and where each
                    came from, then exit
   --settings FILE  read the controls from FILE instead of
-                   ~/.config/quillo-zoruri/settings.conf
+                   )" +
+           words.settingsFile + R"(
   --data DIR       read the pictures, sounds and font from DIR
   --fullscreen     start in full screen (F11 or Alt+Enter switches at any time)
   --scale N        show each game pixel as an N x N block, N from 1 to 4
@@ -155,11 +161,12 @@ Keys:
   Tab      with --assist, the map of the areas while held
   F11, Alt+Enter  switch between window and full screen
 A game pad works beside the keyboard: the D-pad or the left stick walks,
-buttons 0, 1, 7, 3 and 6 are X, Z, S, I and Escape, button 9 pauses.
+buttons 0, 1, 7, 3 and 6 are X, Z, S, I and Escape, button )" +
+           std::to_string(StickPressButton) + R"( pauses.
 
 Data: without --data, the game uses the first of these folders that has
-graphics/: the working directory, the executable's folder, ../share/quillo-zoruri
-beside the executable's folder, and the folder it was installed to.
+graphics/: the working directory, the executable's folder, )" +
+           words.moreDataFolders + R"(.
 )";
 }
 

@@ -161,9 +161,9 @@ int Game::open(const Options& options) {
     const unsigned seed =
         p.session.replay ? p.session.replay->seed : static_cast<unsigned>(std::time(nullptr));
     if (!startDisplay()) {
-        say("cannot open a display (" + displayError() +
-            "); start it from a desktop session, or without one under Xvfb: "
-            "xvfb-run -s \"-screen 0 1024x768x24 -noreset\" quillo-zoruri");
+        const std::string advice = hostWords().noDisplay;
+        say("cannot open a display (" + displayError() + ")" +
+            (advice.empty() ? "" : "; " + advice));
         return 1;
     }
     p.displayOpen = true;

@@ -60,6 +60,19 @@ expected=$("$native/quillo-zoruri" --version)
 [[ "$version" == "$expected" ]] && pass "--version prints \"$version\"" ||
     fail "--version printed \"$version\", not \"$expected\""
 
+# What a Windows player reads names Windows' places and numbers, not Linux's:
+# --help, and the manual beside the program.
+help=$(wine "$exe" --help 2>/dev/null | tr -d '\r')
+manual=$(tr -d '\r' <"$folder/Manual.txt")
+linux='~/.config|XDG_CONFIG_HOME|share/quillo|DISPLAY|xvfb|/usr/|button 9 pauses'
+if grep -qF '%APPDATA%\Quillo Zoruri\settings.conf' <<<"$help" && grep -qF 'button 8 pauses' <<<"$help" &&
+    grep -qF '%APPDATA%\Quillo Zoruri\settings.conf' <<<"$manual" && grep -qF 'button 8 pauses' <<<"$manual" &&
+    ! grep -qE "$linux" <<<"$help$manual"; then
+    pass "--help and Manual.txt name %APPDATA%\Quillo Zoruri\settings.conf and button 8, nothing of Linux's"
+else
+    fail "--help or Manual.txt names Linux's places: $(grep -E "$linux" <<<"$help$manual" | head -n 3)"
+fi
+
 # A missing data folder.
 mkdir -p "$work/bare"
 cp "$folder"/*.exe "$folder"/*.dll "$work/bare"/
