@@ -101,6 +101,22 @@ else
 fi
 rm "$appdata/Quillo Zoruri/settings.conf"
 
+# Names beyond Windows' Western code page, which the narrow command line and
+# file calls would turn into question marks: the game started from a folder
+# named in Russian and Chinese, its data found beside it, a settings file of
+# such a name read, and a recording written to one.
+far="$WINEPREFIX/drive_c/Игры 游戏/quillo-zoruri"
+mkdir -p "$(dirname "$far")"
+cp -r "$folder" "$far"
+printf 'left = Left A\r\n' >"$far/../настройки 設定.conf"
+far_settings='C:\Игры 游戏\настройки 設定.conf'
+controls=$(wine "$far/quillo-zoruri.exe" --settings "$far_settings" --controls 2>"$work/far.err" | tr -d '\r')
+if grep -qF 'настройки 設定.conf line 1' <<<"$controls" && [[ ! -s "$work/far.err" ]]; then
+    pass "a settings file in C:\Игры 游戏\ is read by its name"
+else
+    fail "the settings in C:\Игры 游戏\ were not read: $controls $(cat "$work/far.err")"
+fi
+
 # The game's window, waited for up to 30 s; empty when it never showed.
 game_window() {
     local window=""
@@ -196,6 +212,14 @@ for recording in "$work/scenes/won-game.replay" "$work/games/long-game.replay" \
     [[ $status -eq 0 ]] && pass "Linux's $name replays on Windows to its $end" ||
         fail "Linux's $name on Windows: exit code $status: $(cat "$work/replay.log")"
 done
+# From the folder named in Russian and Chinese, a recording of such a name:
+# the game finds its data beside itself and the recording by its name.
+cp "$work/v1-forest-walk.replay" "$far/../запись 記録.replay"
+SDL_VIDEODRIVER=dummy wine "$far/quillo-zoruri.exe" --replay 'C:\Игры 游戏\запись 記録.replay' \
+    >"$work/replay.log" 2>&1
+status=$?
+[[ $status -eq 0 ]] && pass "from C:\Игры 游戏\, C:\Игры 游戏\запись 記録.replay replays to its end" ||
+    fail "from C:\Игры 游戏\: exit code $status: $(cat "$work/replay.log")"
 
 # A game recorded on Windows: S to start, the landing, a walk, P to pause
 # (the paused window grabbed), Escape. Replayed on Linux, to the same end.
