@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "controls/library_input.h"
 #include "harness/recording_sound_board.h"
+#include "platform/quit_request.h"
 #include "support/game_fixture.h"
 #include "support/recorded_game.h"
 
@@ -118,11 +120,34 @@ TEST_F(Recording, AReplayThatGoesAstrayStopsAtTheFirstDigestThatDiffers) {
         << drifted;
 }
 
-// A game that closes its window is recorded to its end line.
-TEST_F(Recording, AGameEndedByClosingItsWindowIsRecordedToItsEnd) {
+// A game that closes its window is recorded to its end line, and so is one
+// asked to quit from outside the window (a console stopping it on Windows):
+// the ask comes through the display library's events as the close does.
+TEST_F(Recording, AGameEndedByItsWindowOrFromOutsideIsRecordedToItsEnd) {
     const LoadedSession closed =
         parseSession(record(canvas(), 5, KeyScript().idle(3).closeWindow()), "test");
     EXPECT_TRUE(closed.error.empty()) << closed.error;
+
+    GameState state = newRun(5);
+    VirtualClock clock;
+    LibraryInput input;
+    input.use(Bindings::defaults(), nullptr, {});
+    RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
+    WrittenFile out;
+    SessionRecorder recorder(input, sound, out.file(), "a file", 5, [](const std::string&) {});
+    Runtime rt{state, canvas(), clock, recorder, recorder};
+    TurnLoop loop(rt, &recorder);
+    for (int turn = 0; turn < 20; ++turn) {
+        playTurn(loop, clock);
+    }
+    requestQuit();
+    int waits = 0;
+    while (loop.advance() && ++waits < 100) {
+    }
+    EXPECT_TRUE(state.quitRequested);
+    const LoadedSession asked = parseSession(out.text(), "test");
+    EXPECT_TRUE(asked.error.empty()) << asked.error;
+    EXPECT_EQ(asked.session.turns.size(), 21u);
 }
 
 // 2^31 turns are some 820 days of play: a game left running that long
