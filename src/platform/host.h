@@ -15,9 +15,32 @@ namespace qz {
 // The program's arguments after its name, in UTF-8.
 std::vector<std::string> programArguments(int argc, char** argv);
 
-// Gives --help, --version and the messages a console to go to: the one the
-// game was started from, when it has one of its own to hand down.
-void attachToConsole();
+// For as long as it lives, gives what the program prints and exits on
+// (--help, --version, --controls, a mistake on the command line) a console
+// to go to: the one the game was started from, for what is not redirected
+// to a file or a pipe. A windowed program has none of its own, and takes
+// none for the game, so that the console goes on as it was without it.
+// The console gets its own code page back.
+class PrintingConsole {
+  public:
+    PrintingConsole();
+    ~PrintingConsole();
+    PrintingConsole(const PrintingConsole&) = delete;
+    PrintingConsole& operator=(const PrintingConsole&) = delete;
+};
+
+// For as long as it lives, a console the game shares stopping it (Ctrl+C
+// or Ctrl+Break there, the console closed, the player logging off) asks the
+// game to quit, as its window's close button does: the recording ends with
+// its end line. Linux's terminal sends signals, which the display library
+// already turns into that close.
+class ConsoleStopsQuit {
+  public:
+    ConsoleStopsQuit();
+    ~ConsoleStopsQuit();
+    ConsoleStopsQuit(const ConsoleStopsQuit&) = delete;
+    ConsoleStopsQuit& operator=(const ConsoleStopsQuit&) = delete;
+};
 // Shows a line that ends the game where the player sees it when there is no
 // console to print it on (a window of its own); a console has it already.
 void showProblem(const std::string& text);

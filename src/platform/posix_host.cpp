@@ -13,7 +13,11 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
-void attachToConsole() {}
+PrintingConsole::PrintingConsole() = default;
+PrintingConsole::~PrintingConsole() = default;
+
+ConsoleStopsQuit::ConsoleStopsQuit() = default;
+ConsoleStopsQuit::~ConsoleStopsQuit() = default;
 
 // A terminal or a desktop's log has the line already.
 void showProblem(const std::string&) {}

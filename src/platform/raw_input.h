@@ -41,7 +41,7 @@ struct RawEvent {
         PadSwitched,   // another pad, or none, in place of the last: let go of what it held
         PadPlugged,    // a pad plugged in while the game runs, opened: say so
         FocusLost,
-        Quit,  // the window's close button
+        Quit,  // the window's close button, or a quit asked from outside (quit_request.h)
         Other,
     };
     Kind kind = Kind::Other;

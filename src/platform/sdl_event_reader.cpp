@@ -1,5 +1,6 @@
 #include <SDL/SDL.h>
 
+#include "platform/quit_request.h"
 #include "platform/raw_input.h"
 
 namespace qz {
@@ -20,14 +21,18 @@ EventReader::EventReader() = default;
 EventReader::~EventReader() = default;
 
 bool EventReader::poll(RawEvent& raw) {
+    raw = RawEvent{};
+    using Kind = RawEvent::Kind;
+    if (takeQuitRequest()) {
+        raw.kind = Kind::Quit;
+        return true;
+    }
     // Taking an event brings the key-state array up to date with every event
     // pumped so far.
     SDL_Event e;
     if (!SDL_PollEvent(&e)) {
         return false;
     }
-    raw = RawEvent{};
-    using Kind = RawEvent::Kind;
     switch (e.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/host.h"
+#include "platform/quit_request.h"
 
 namespace qz {
 namespace {
@@ -37,8 +38,24 @@ bool usable(HANDLE handle) {
     return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
 }
 
-// Whether stderr reaches anything: a console, a file or a pipe.
-bool errorsSeen = false;
+// Whether stderr was given the console the game was started from.
+bool errorsOnConsole = false;
+// The console's code page before the game set its own, to give back.
+UINT consoleCodePage = 0;
+
+// A console stopping: the game quits as on its window's close. Each comes
+// on a thread of its own.
+BOOL WINAPI consoleStopped(DWORD type) {
+    requestQuit();
+    if (type == CTRL_C_EVENT || type == CTRL_BREAK_EVENT) {
+        return TRUE;
+    }
+    // The console closed, or the player logging off: Windows ends the
+    // program once this returns (or 5 s on). The game's own end, with its
+    // recording closed, comes first and ends this thread with the rest.
+    Sleep(INFINITE);
+    return TRUE;
+}
 
 // Whether the system's timer runs at the millisecond for the game.
 bool fineTimer = false;
@@ -61,22 +78,40 @@ std::vector<std::string> programArguments(int, char**) {
 // A windowed program starts with no console. Output redirected to a file or
 // a pipe is kept; otherwise the console of the program that started this
 // one, if any, takes the output.
-void attachToConsole() {
+PrintingConsole::PrintingConsole() {
     const bool outKept = usable(GetStdHandle(STD_OUTPUT_HANDLE));
     const bool errKept = usable(GetStdHandle(STD_ERROR_HANDLE));
-    if ((!outKept || !errKept) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        if (!outKept) {
-            std::freopen("CONOUT$", "w", stdout);
-        }
-        if (!errKept) {
-            std::freopen("CONOUT$", "w", stderr);
-        }
-        errorsSeen = true;
-    } else {
-        errorsSeen = errKept;
+    if ((outKept && errKept) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+        return;
+    }
+    if (!outKept) {
+        std::freopen("CONOUT$", "w", stdout);
+    }
+    if (!errKept) {
+        std::freopen("CONOUT$", "w", stderr);
+        errorsOnConsole = true;
     }
     // UTF-8 names come out as they are; lines end in \n as on Linux.
+    consoleCodePage = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
+}
+
+PrintingConsole::~PrintingConsole() {
+    // All is written in UTF-8 before the console reads in its own again.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    if (consoleCodePage != 0) {
+        SetConsoleOutputCP(consoleCodePage);
+        consoleCodePage = 0;
+    }
+}
+
+ConsoleStopsQuit::ConsoleStopsQuit() {
+    SetConsoleCtrlHandler(consoleStopped, TRUE);
+}
+
+ConsoleStopsQuit::~ConsoleStopsQuit() {
+    SetConsoleCtrlHandler(consoleStopped, FALSE);
 }
 
 // The timer's period is the whole system's: it is given back at exit.
@@ -92,7 +127,8 @@ FineSleeps::~FineSleeps() {
 }
 
 void showProblem(const std::string& text) {
-    if (!errorsSeen) {
+    // A file or a pipe has the line already; so has the console.
+    if (!errorsOnConsole && !usable(GetStdHandle(STD_ERROR_HANDLE))) {
         MessageBoxW(nullptr, wide(text).c_str(), L"Quillo Zoruri", MB_OK | MB_ICONERROR);
     }
 }

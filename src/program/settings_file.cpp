@@ -10,6 +10,7 @@
 
 #include "controls/key_names.h"
 #include "platform/host.h"
+#include "program/unicode_text.h"
 
 namespace qz {
 namespace {
@@ -198,6 +199,25 @@ class Reader {
     const std::string& name_;
 };
 
+// The file's text in UTF-8. Windows' own tools mark what they save: UTF-16
+// from PowerShell 5.1's `>`, UTF-8 from Notepad before 2019. Nothing for
+// other bytes (UTF-16 without its mark, a code page of old).
+std::optional<std::string> utf8Text(std::string_view bytes) {
+    if (bytes.starts_with("\xff\xfe")) {
+        return utf8OfUtf16(bytes.substr(2), false);
+    }
+    if (bytes.starts_with("\xfe\xff")) {
+        return utf8OfUtf16(bytes.substr(2), true);
+    }
+    if (bytes.starts_with("\xef\xbb\xbf")) {
+        bytes.remove_prefix(3);
+    }
+    if (!isUtf8(bytes)) {
+        return std::nullopt;
+    }
+    return std::string(bytes);
+}
+
 }  // namespace
 
 Settings parseSettings(std::string_view text, const std::string& name) {
@@ -209,6 +229,13 @@ Settings parseSettings(std::string_view text, const std::string& name) {
                                     " KiB); the default controls are used");
         text = {};
     }
+    const std::optional<std::string> decoded = utf8Text(text);
+    if (!decoded) {
+        settings.warnings.push_back(name +
+                                    ": not UTF-8 text; the default controls are used (save it "
+                                    "as UTF-8, in Notepad with Save As and Encoding UTF-8)");
+    }
+    text = decoded ? *decoded : std::string_view{};
     int number = 0;
     while (!text.empty()) {
         const auto end = text.find('\n');

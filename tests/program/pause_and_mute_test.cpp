@@ -3,8 +3,6 @@
 // as the same game played straight through, frames included.
 #include "program/pause_and_mute.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <utility>
 
@@ -13,6 +11,7 @@
 #include "program/session_recorder.h"
 #include "program/turn_loop.h"
 #include "support/game_fixture.h"
+#include "support/recorded_game.h"
 #include "turn/new_game.h"
 
 namespace qz::test {
@@ -120,17 +119,12 @@ std::string playTicks(Canvas& canvas, std::vector<Tick>& ticks, SoundSwitches& s
     RecordingSoundBoard sound(clock, {1, 1, 1, 1});
     TickFeed feed(ticks, state, canvas, std::move(watch));
     PauseAndMute controls(feed, switches, true);
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&text, &size);
-    SessionRecorder recorder(controls, sound, out, "memory", 9, [](const std::string&) {});
+    WrittenFile out;
+    SessionRecorder recorder(controls, sound, out.file(), "a file", 9, [](const std::string&) {});
     Runtime rt{state, canvas, clock, recorder, recorder};
     rt.overlay = overlay;
     playToEnd(rt, clock, &recorder, nullptr, &controls);
-    std::fclose(out);
-    std::string recording(text, size);
-    std::free(text);
-    return recording;
+    return out.text();
 }
 
 using Pausing = GameTest;

@@ -2,6 +2,7 @@
 # Proves the Windows build under Wine against the Linux one:
 #   - --version prints the version, and a missing data folder is named with
 #     exit code 1;
+#   - the program carries a manifest declaring it long-path aware;
 #   - the settings are read from %APPDATA%\Quillo Zoruri\, CR LF line ends too;
 #   - the left stick's press pauses, as Windows numbers it (button 8);
 #   - the title screen in Wine's window equals the Linux game's, pixel for
@@ -71,6 +72,20 @@ if grep -qF '%APPDATA%\Quillo Zoruri\settings.conf' <<<"$help" && grep -qF 'butt
     pass "--help and Manual.txt name %APPDATA%\Quillo Zoruri\settings.conf and button 8, nothing of Linux's"
 else
     fail "--help or Manual.txt names Linux's places: $(grep -E "$linux" <<<"$help$manual" | head -n 3)"
+fi
+
+# The manifest Windows reads before the program starts: resource type 24,
+# number 1, declaring the program long-path aware. (Wine opens paths past
+# 260 characters with or without it, so only Windows can show what it does.)
+manifest=$(x86_64-w64-mingw32-objdump -p "$exe" |
+    sed -n '/^The .rsrc Resource Directory/,/^$/p' | grep -A2 'Entry: ID: 0x000018,')
+x86_64-w64-mingw32-objcopy -O binary --only-section=.rsrc "$exe" "$work/rsrc.bin"
+if grep -q 'Entry: ID: 0x000001,' <<<"$manifest" &&
+    grep -qF '<longPathAware xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">true</longPathAware>' "$work/rsrc.bin" &&
+    grep -qF 'level="asInvoker"' "$work/rsrc.bin"; then
+    pass "the program's manifest is embedded: long-path aware, as invoker"
+else
+    fail "the program has no manifest declaring it long-path aware"
 fi
 
 # A missing data folder.
