@@ -130,8 +130,9 @@ TEST_F(Recording, AGameEndedByItsWindowOrFromOutsideIsRecordedToItsEnd) {
 
     GameState state = newRun(5);
     VirtualClock clock;
+    const Bindings bindings = Bindings::defaults();  // kept by the input: it must outlive it
     LibraryInput input;
-    input.use(Bindings::defaults(), nullptr, {});
+    input.use(bindings, nullptr, {});
     RecordingSoundBoard sound(clock, DefaultSoundLengthsMs);
     WrittenFile out;
     SessionRecorder recorder(input, sound, out.file(), "a file", 5, [](const std::string&) {});
