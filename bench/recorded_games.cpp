@@ -17,7 +17,7 @@
 #include <string>
 
 #include "harness/scenario_runner.h"
-#include "platform/headless_display.h"
+#include "platform/sdl/headless_display.h"
 #include "program/session_recorder.h"
 #include "scenario/autopilot.h"
 

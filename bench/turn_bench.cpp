@@ -24,7 +24,7 @@
 #include "core/graphics_files.h"
 #include "harness/scenario_runner.h"
 #include "pacing.h"
-#include "platform/headless_display.h"
+#include "platform/sdl/headless_display.h"
 #include "turn_cases.h"
 
 extern char** environ;

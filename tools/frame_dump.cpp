@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "harness/scenario_runner.h"
-#include "platform/headless_display.h"
+#include "platform/sdl/headless_display.h"
 
 namespace {
 

@@ -174,7 +174,7 @@
   // An offline context decodes without the player's first key press. A
   // browser that decodes no Ogg Vorbis (Safari before iOS 18.4) refuses, or
   // throws: the sound's Ogg file stays, and the game decodes it itself as it
-  // loads its sounds at the start (platform/web_sound_board.cpp), which a
+  // loads its sounds at the start (platform/web/web_sound_board.cpp), which a
   // failure on the way here leaves to it too. Only a throw in our own steps
   // is said: a refusal is the browser's way.
   var decoder = null;

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/headless_display.h"
+#include "platform/sdl/headless_display.h"
 #include "soak/soak_run.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "harness/scenario_runner.h"
-#include "platform/headless_display.h"
+#include "platform/sdl/headless_display.h"
 
 namespace qz::test {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "harness/scenario_runner.h"
-#include "platform/headless_display.h"
+#include "platform/sdl/headless_display.h"
 #include "program/pause_and_mute.h"
 #include "program/recorded_session.h"
 #include "program/session_recorder.h"

@@ -10,7 +10,7 @@
 #include "platform/file_checks.h"
 #include "platform/surfaces.h"
 #include "platform/text_cache.h"
-#include "platform/web_surfaces.h"
+#include "platform/web/web_surfaces.h"
 
 namespace qz {
 namespace {

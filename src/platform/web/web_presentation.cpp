@@ -4,7 +4,7 @@
 #include "platform/display.h"
 #include "platform/presentation.h"
 #include "platform/surfaces.h"
-#include "platform/web_surfaces.h"
+#include "platform/web/web_surfaces.h"
 
 namespace qz {
 

@@ -1,4 +1,4 @@
-#include "platform/headless_display.h"
+#include "platform/sdl/headless_display.h"
 
 #include <SDL/SDL.h>
 

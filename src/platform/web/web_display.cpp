@@ -2,7 +2,7 @@
 
 #include "platform/display.h"
 #include "platform/surfaces.h"
-#include "platform/web_surfaces.h"
+#include "platform/web/web_surfaces.h"
 
 namespace qz {
 bool startDisplay() {
