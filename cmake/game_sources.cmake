@@ -6,15 +6,16 @@
 # every host shares (the canvas, the draw list, the sound board, the schedule
 # and the interfaces the hosts carry out), and each host has a folder under it:
 #   platform/sdl/    the desktop's display library: window, events, pad, sound
-#   platform/linux/  Linux's own: POSIX file names, ALSA, the system's fonts,
-#                    the pad's device files
+#   platform/posix/  POSIX's file names and folders, for Linux and the page
+#   platform/linux/  Linux's own: ALSA, the system's fonts, the pad's device
+#                    files
 #   platform/win/    Windows' own: wide file names, the console, fonts from
 #                    atlases, the pad's device
 #   platform/web/    the browser's: the page's canvas, clock, events and sound
 # A build names the host folders it takes; a new host is a new folder.
-set(QZ_HOST_FOLDERS_native sdl linux)
+set(QZ_HOST_FOLDERS_native sdl posix linux)
 set(QZ_HOST_FOLDERS_windows sdl win)
-set(QZ_HOST_FOLDERS_browser web)
+set(QZ_HOST_FOLDERS_browser posix web)
 
 # The folders of src/, as tools/check-layers orders them.
 set(QZ_LAYERS core platform controls world items characters view turn program)

@@ -1,7 +1,7 @@
 // What differs between the systems the game runs on outside the display
 // library: file names, the executable's place, the player's folder and the
 // console. Names are UTF-8 everywhere in the game; only the host's files
-// (linux/posix_host.cpp, win/win_host.cpp) turn them into the system's own.
+// (posix/posix_host.cpp, win/win_host.cpp) turn them into the system's own.
 #pragma once
 
 #include <cstdio>
